@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "platform/Codificacao.h"
+
+using namespace talvek;
+
+TEST(Codificacao, Windows1252IdaEVolta) {
+    struct Caso {
+        const char* windows1252;
+        const char* utf8;
+    };
+    const Caso casos[] = {
+        {"Sao Paulo", "Sao Paulo"},
+        {"S\xE3o Jos\xE9", "São José"},
+        {"Uap\xE9s \xE7\xC7\xBA", "Uapés çÇº"},
+        {"\x80 \x96 \x9F", "€ – Ÿ"},
+        {"-16\xB0" "05'00\"", "-16°05'00\""},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(Windows1252ParaUtf8(caso.windows1252), caso.utf8);
+        EXPECT_EQ(Utf8ParaWindows1252(caso.utf8), std::string(caso.windows1252));
+    }
+}
+
+TEST(Codificacao, TextoSemRepresentacaoOuMalFormadoERecusado) {
+    for (const char* utf8 : {"日本", "\xE3o", "\xC3", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_EQ(Utf8ParaWindows1252(utf8), std::nullopt) << utf8;
+    EXPECT_FALSE(EUtf8Valido("S\xE3o"));
+    EXPECT_TRUE(EUtf8Valido("São"));
+    EXPECT_TRUE(EUtf8Valido(""));
+}
