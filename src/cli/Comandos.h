@@ -1,0 +1,19 @@
+// Subcommands of talvek-calc. Each takes its own arguments (after the subcommand's name), writes its
+// results to `saida` and its messages to `erros`, and returns the process exit code.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace talvek::cli {
+
+using Argumentos = std::vector<std::string>;
+
+struct Comando {
+    const char* nome;
+    const char* uso;  // one line shown by --help
+    int (*executar)(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros);
+};
+
+}  // namespace talvek::cli
