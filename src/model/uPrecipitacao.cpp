@@ -1,0 +1,175 @@
+#include "model/uPrecipitacao.h"
+
+#include <cmath>
+
+#include "platform/Aritmetica.h"
+#include "platform/Excecoes.h"
+
+namespace talvek {
+
+namespace {
+
+const char* const kTrNegativo = "O valor do tempo de retorno (Tr) deve ser maior que zero.";
+const char* const kKNegativo = "O valor do parâmetro \"K\" deve ser maior que zero.";
+const char* const kANegativo = "O valor do parâmetro \"a\" deve ser maior que zero.";
+const char* const kBNegativo = "O valor do parâmetro \"b\" deve ser maior que zero.";
+const char* const kCNegativo = "O valor do parâmetro \"c\" deve ser maior que zero.";
+
+constexpr std::int32_t kMaximoPassosNewton = 100;
+constexpr std::int32_t kNewtonFalhou = 200;
+
+void Armazenar(double& campo, double valor, const char* mensagem) {
+    if (valor < 0) throw Exception(mensagem);
+    campo = valor;
+}
+
+// Newton start for the moment of a target intensity (mm/h): the higher the intensity, the nearer the
+// start of the storm.
+double InicioTempoIntensidade(double i) {
+    if (i < 100) return 20;
+    if (i < 200) return 5;
+    if (i < 300) return 1;
+    if (i < 400) return 0.1;
+    if (i < 500) return 0.05;
+    return 0.001;
+}
+
+}  // namespace
+
+void TPrecipitacao::DefinirIdentificador(const std::string& identificador) {
+    Identificador = identificador;
+    Limpar();
+}
+
+void TPrecipitacao::Limpar() {
+    Duracao = 0.0;
+    PrecipitacaoTotal = 0.0;
+}
+
+void TPrecipitacaoExponencialNegativa::Limpar() {
+    TPrecipitacao::Limpar();
+    Tr_ = K_ = A_ = B_ = C_ = 0.0;
+    Numerador_ = -1.0;
+}
+
+void TPrecipitacaoExponencialNegativa::SetTr(double valor) {
+    Armazenar(Tr_, valor, kTrNegativo);
+    AtualizarNumerador();
+}
+
+void TPrecipitacaoExponencialNegativa::SetK(double valor) {
+    Armazenar(K_, valor, kKNegativo);
+    AtualizarNumerador();
+}
+
+void TPrecipitacaoExponencialNegativa::SetA(double valor) {
+    Armazenar(A_, valor, kANegativo);
+    AtualizarNumerador();
+}
+
+void TPrecipitacaoExponencialNegativa::SetB(double valor) { Armazenar(B_, valor, kBNegativo); }
+
+void TPrecipitacaoExponencialNegativa::SetC(double valor) { Armazenar(C_, valor, kCNegativo); }
+
+void TPrecipitacaoExponencialNegativa::AtualizarNumerador() {
+    Numerador_ = K_ > 0 && Tr_ > 0 && A_ > 0 ? K_ * Potencia(Tr_, A_) : -1.0;
+}
+
+double TPrecipitacaoExponencialNegativa::IntensidadeMedia(double t) {
+    return Dividir(Numerador_, Exp(C_ * Ln(B_ + t)));
+}
+
+double TPrecipitacaoExponencialNegativa::IntensidadeInstantanea(double t) {
+    // 60 · dP/dt with P(t) = i(t) · t / 60
+    return IntensidadeMedia(t) * (1 - Dividir(C_ * t, t + B_));
+}
+
+double TPrecipitacaoExponencialNegativa::Lamina(double t) { return IntensidadeMedia(t) * t / 60; }
+
+double TPrecipitacaoExponencialNegativa::LaminaIntervalo(double t1, double t2) {
+    return (t2 * IntensidadeMedia(t2) - t1 * IntensidadeMedia(t1)) / 60;
+}
+
+double TPrecipitacaoExponencialNegativa::TempoIntensidade(double i) {
+    double t = InicioTempoIntensidade(i);
+    Iteracoes = 0;
+    try {
+        do {
+            if (t < 0) {
+                t = 0;
+                Iteracoes = kNewtonFalhou;
+                break;
+            }
+            Residuo = IntensidadeInstantanea(t) - i;
+            // Exact derivative of the instantaneous intensity with respect to t.
+            Derivada = Dividir(-IntensidadeMedia(t) * C_, t + B_) * (2 - Dividir((C_ + 1) * t, t + B_));
+            Correcao = Dividir(Residuo, Derivada);
+            t -= Correcao;
+            ++Iteracoes;
+        } while (!(std::fabs(Correcao) < 1e-7 || Iteracoes > kMaximoPassosNewton));
+    } catch (const EAritmetica&) {
+        Iteracoes = kNewtonFalhou;
+    }
+
+    if (Iteracoes > kMaximoPassosNewton) {
+        // The intensity falls with time: above the target the root lies later.
+        LimiteInferior = 0;
+        LimiteSuperior = 100000;
+        do {
+            t = (LimiteInferior + LimiteSuperior) / 2;
+            try {
+                Residuo = IntensidadeInstantanea(t) - i;
+            } catch (const EAritmetica&) {
+                Residuo = 0;
+            }
+            if (Residuo > 0)
+                LimiteInferior = t;
+            else
+                LimiteSuperior = t;
+        } while (!(std::fabs(LimiteInferior - LimiteSuperior) <= 1e-7));
+    }
+    return t < 0 ? 0 : t;
+}
+
+double TPrecipitacaoExponencialNegativa::DuracaoLamina(double P) {
+    double t = 1;
+    Iteracoes = 0;
+    try {
+        do {
+            Residuo = IntensidadeMedia(t) * t - 60 * P;
+            Derivada = IntensidadeInstantanea(t);
+            Correcao = Dividir(Residuo, Derivada);
+            t -= Correcao;
+            ++Iteracoes;
+        } while (!(std::fabs(Correcao) < 1e-10 || Iteracoes > kMaximoPassosNewton));
+    } catch (const EAritmetica&) {
+        Iteracoes = kNewtonFalhou;
+    }
+
+    if (Iteracoes > kMaximoPassosNewton) {
+        // The accumulated depth grows with time: beyond the target the root lies earlier.
+        LimiteInferior = 0;
+        LimiteSuperior = 1000;
+        do {
+            t = (LimiteInferior + LimiteSuperior) / 2;
+            try {
+                Residuo = IntensidadeMedia(t) * t - 60 * P;
+            } catch (const EAritmetica&) {
+                Residuo = 0;
+            }
+            if (Residuo > 0)
+                LimiteSuperior = t;
+            else
+                LimiteInferior = t;
+        } while (!(std::fabs(LimiteInferior - LimiteSuperior) <= 1e-7));
+    }
+    return t < 0 ? 0 : t;
+}
+
+void TPrecipitacaoExponencialNegativa::TracarIntensidade(ISerieGrafico& serie) {
+    serie.Limpar();
+    const long ultimo = Duracao > 0 ? std::lround(std::nearbyint(Duracao)) : 50;  // halves to the even
+    for (long t = 1; t <= ultimo; ++t) serie.Adicionar(t, IntensidadeInstantanea(t));
+}
+
+}  // namespace talvek

@@ -1,0 +1,84 @@
+// Design storm from the local intensity–duration–frequency equation i = K · Tr^A / (t + B)^C.
+// Units: time and durations in minutes from the start of the storm, intensities in mm/h, depths in mm,
+// the return period Tr in years.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Progresso.h"
+
+namespace talvek {
+
+// Abstract design storm: the rainfall quantities that the field surface and the hillslope need.
+class TPrecipitacao {
+public:
+    TPrecipitacao() = default;
+    explicit TPrecipitacao(const std::string& identificador) : Identificador(identificador) {}
+    virtual ~TPrecipitacao() = default;
+
+    virtual void DefinirIdentificador(const std::string& identificador);
+    virtual void Limpar();  // Duracao and PrecipitacaoTotal to 0
+
+    virtual void TracarIntensidade(ISerieGrafico& serie) = 0;   // instantaneous intensity, mm/h vs. min
+    virtual double IntensidadeInstantanea(double t) = 0;        // mm/h at minute t
+    virtual double IntensidadeMedia(double t) = 0;              // mm/h of a storm lasting t min
+    virtual double TempoIntensidade(double i) = 0;              // minute at which the intensity falls to i
+    virtual double DuracaoLamina(double P) = 0;                 // minutes until P mm have fallen
+    virtual double Lamina(double t) = 0;                        // mm fallen from minute 0 to t
+    virtual double LaminaIntervalo(double t1, double t2) = 0;   // mm fallen between t1 and t2
+
+    // Working state of the last inverse computation (TempoIntensidade, DuracaoLamina).
+    double Residuo = 0.0;
+    double Derivada = 0.0;
+    double Correcao = 0.0;
+    double LimiteInferior = 0.0;
+    double LimiteSuperior = 0.0;
+    std::int32_t Iteracoes = 0;  // Newton steps; 200 marks a failed Newton phase
+
+    std::string Identificador;       // suffix of the storm's sections in a project file
+    double Duracao = 0.0;            // storm duration, min; 0 when not given
+    double PrecipitacaoTotal = 0.0;  // total storm depth, mm; 0 when not given
+};
+
+// The IDF equation with a negative exponent on the duration.
+class TPrecipitacaoExponencialNegativa : public TPrecipitacao {
+public:
+    using TPrecipitacao::TPrecipitacao;
+
+    void Limpar() override;  // also Tr, K, A, B, C to 0 and Numerador to −1
+
+    void TracarIntensidade(ISerieGrafico& serie) override;
+    double IntensidadeInstantanea(double t) override;
+    double IntensidadeMedia(double t) override;
+    double TempoIntensidade(double i) override;
+    double DuracaoLamina(double P) override;
+    double Lamina(double t) override;
+    double LaminaIntervalo(double t1, double t2) override;
+
+    // Setters refuse negative values with a message and leave the field unchanged; zero is accepted.
+    void SetTr(double valor);
+    void SetK(double valor);
+    void SetA(double valor);
+    void SetB(double valor);
+    void SetC(double valor);
+
+    double Numerador() const { return Numerador_; }  // K · Tr^A, or −1 while one of them is not positive
+    double Tr() const { return Tr_; }                // return period, years
+    double K() const { return K_; }
+    double A() const { return A_; }                  // exponent of the return period
+    double B() const { return B_; }                  // time offset, min
+    double C() const { return C_; }                  // exponent of the duration
+
+private:
+    void AtualizarNumerador();
+
+    double Numerador_ = -1.0;
+    double Tr_ = 0.0;
+    double K_ = 0.0;
+    double A_ = 0.0;
+    double B_ = 0.0;
+    double C_ = 0.0;
+};
+
+}  // namespace talvek
