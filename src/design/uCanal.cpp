@@ -1,0 +1,127 @@
+#include "design/uCanal.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "model/uPrecipitacao.h"
+#include "platform/Aritmetica.h"
+
+namespace talvek {
+
+namespace {
+
+constexpr std::array<const char*, 4> kSistemas = {
+    "Terraços em Nível (sem drenagem)",
+    "Terraços com Gradiente (com drenagem)",
+    "Drenagem de Superfície com Inundação Parcial",
+    "Drenagem de Superfície sem Inundação Parcial",
+};
+constexpr std::array<const char*, 2> kTiposCanal = {"Trapezoidal", "Triangular"};
+
+// Newton steps allowed for the trapezoid's depth; the iteration converges in a few dozen steps
+// whenever a depth exists (B = 0 with Z = 0 has none).
+constexpr int kMaximoPassosProfundidade = 1000;
+
+double NaoNegativo(double valor) { return valor < 0 ? 0 : valor; }
+
+}  // namespace
+
+int ProfundidadeTrapezoidal(double& H, double Q, double n, double Sc, double B, double Z, double inicio) {
+    const double raizSc = Raiz(Sc);
+    const double lado = Raiz(1 + Z * Z);  // wetted length of a face per metre of depth
+    double y = inicio;
+    double delta;
+    int passos = 0;
+    do {
+        if (++passos > kMaximoPassosProfundidade) throw EDimensionamento();
+        const double area = y * (B + Z * y);
+        const double perimetro = B + 2 * y * lado;
+        const double F = Q * n * Potencia(perimetro, 2.0 / 3.0) - raizSc * Potencia(area, 5.0 / 3.0);
+        const double dF = (2.0 / 3.0) * Q * n * Potencia(perimetro, -1.0 / 3.0) * 2 * lado -
+                          raizSc * (5.0 / 3.0) * Potencia(area, 2.0 / 3.0) * (B + 2 * Z * y);
+        delta = Dividir(F, dF);
+        y -= delta;
+        H = y;
+    } while (!(std::fabs(delta) < 1e-7));
+    return passos;
+}
+
+double ProfundidadeTriangular(double Q, double n, double Sc, double St, double Sm) {
+    const double kA = (Dividir(1, St) + Dividir(1, Sm)) / 2;
+    const double kP = Raiz(1 + Dividir(1, St * St)) + Raiz(1 + Dividir(1, Sm * Sm));
+    return Potencia(Dividir(Q * n, Raiz(Sc)) * Potencia(kP, 2.0 / 3.0) / Potencia(kA, 5.0 / 3.0), 3.0 / 8.0);
+}
+
+EDimensionamento::EDimensionamento() : Exception("Erro no dimensinamento dos canais") {}
+
+std::string TTipoSistema::Texto() const { return Tipo < kSistemas.size() ? kSistemas[Tipo] : ""; }
+
+std::string TTipoCanal::Texto() const { return Tipo < kTiposCanal.size() ? kTiposCanal[Tipo] : ""; }
+
+double AlturaRecomendada(double H, double CDu) { return std::sqrt(CDu) * (100 * H) + 10; }
+
+TCanal::TCanal() { Limpar(); }
+
+void TCanal::Limpar() {
+    TipoCanal.Limpar();
+    Sm = {0.0, -1};
+    Z = {0.0, -1};
+    B_ = H_ = Hr_ = 0.0;
+    CDu_ = 1.0;
+}
+
+void TCanal::SetB(double valor) { B_ = NaoNegativo(valor); }
+void TCanal::SetH(double valor) { H_ = NaoNegativo(valor); }
+void TCanal::SetHr(double valor) { Hr_ = valor > 0 ? valor : 0; }
+void TCanal::SetCDu(double valor) { CDu_ = valor > 1 ? valor : 1; }
+
+TCanalGradienteCustom::TCanalGradienteCustom() { TipoCanal.Tipo = TTipoCanal::Trapezoidal; }
+
+void TCanalGradienteCustom::Limpar() {
+    nc = TReal{};
+    Comprimento_ = 0;
+    Sc_ = Q_ = 0.0;
+    TCanal::Limpar();
+    TipoCanal.Tipo = TTipoCanal::Trapezoidal;
+}
+
+void TCanalGradienteCustom::SetComprimento(std::int32_t valor) { Comprimento_ = std::max(valor, 0); }
+void TCanalGradienteCustom::SetSc(double valor) { Sc_ = valor; }
+void TCanalGradienteCustom::SetQ(double valor) { Q_ = NaoNegativo(valor); }
+
+void TCanalDrenagem::Limpar() {
+    EH_ = EV_ = TD_ = 0.0;
+    TCanalGradienteCustom::Limpar();
+}
+
+void TCanalDrenagem::SetEH(double valor) { EH_ = NaoNegativo(valor); }
+void TCanalDrenagem::SetEV(double valor) { EV_ = NaoNegativo(valor); }
+void TCanalDrenagem::SetTD(double valor) { TD_ = NaoNegativo(valor); }
+
+void TCanalDrenagem::Dimensionar(const TTerreno& terreno, TPrecipitacao& precipitacao,
+                                 const TTipoSistema& sistema) {
+    SetH(0);
+    if (sistema.Tipo == 2) DimensionarComInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
+}
+
+void TCanalDrenagem::DimensionarComInundacao(double& H, double& Q, const TTerreno& terreno,
+                                             TPrecipitacao& precipitacao, double EH, double Sc, double n,
+                                             std::int32_t Comprimento) {
+    double vazao;  // m³/s
+    try {
+        // A field without runoff can leave a rounding residue just below zero: it is no flow.
+        const double excesso = std::max(0.0, terreno.PrecipitacaoEfetiva(precipitacao));  // mm
+        // The excess on the strip Comprimento × EH, removed within TD hours (mm → m, h → s).
+        vazao = Dividir(excesso * Comprimento * EH, TD_ * 1000 * 3600);
+        if (TipoCanal.Tipo == TTipoCanal::Trapezoidal)
+            ProfundidadeTrapezoidal(H, vazao, n, Sc, B_, Z.Valor, 10.0);
+        else
+            H = ProfundidadeTriangular(vazao, n, Sc, terreno.St(), Sm.Valor);
+    } catch (const Exception&) {
+        throw EDimensionamento();
+    }
+    Q = vazao * 1000;  // L/s
+}
+
+}  // namespace talvek
