@@ -1,0 +1,40 @@
+// The one door through which the desktop program asks the user something: message boxes and the
+// open/save file dialogs. The default implementation uses QMessageBox and QFileDialog; tests install
+// their own to answer prompts without a person.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace talvek::gui {
+
+enum class Icone { Erro, Aviso, Informacao, Pergunta };
+enum class Botoes { Ok, SimNao, SimNaoCancelar };
+enum class Resposta { Ok, Sim, Nao, Cancelar };
+
+struct DialogoArquivo {
+    QString titulo;
+    QString filtro;          // e.g. "Projetos Talvek (*.tvk)"
+    QString extensaoPadrao;  // without the dot, e.g. "tvk"
+    QString pastaInicial;
+    QString nomeInicial;
+};
+
+class InterfaceUsuario {
+public:
+    virtual ~InterfaceUsuario() = default;
+    virtual Resposta Mensagem(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                              Botoes botoes) = 0;
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString AbrirArquivo(QWidget* pai, const DialogoArquivo& dialogo) = 0;
+    virtual QString SalvarArquivo(QWidget* pai, const DialogoArquivo& dialogo) = 0;
+};
+
+// The interface in use: the Qt dialogs unless a test installed another one.
+InterfaceUsuario& Interface();
+// Installs `interface` (not owned) until the returned previous one is installed again; nullptr restores
+// the Qt dialogs.
+InterfaceUsuario* InstalarInterface(InterfaceUsuario* interface);
+
+}  // namespace talvek::gui
