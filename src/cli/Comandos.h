@@ -16,4 +16,8 @@ struct Comando {
     int (*executar)(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros);
 };
 
+// The subcommands, each defined in its own file (ComandoX.cpp).
+extern const Comando kComandoBanco;
+extern const Comando kComandoIdf;
+
 }  // namespace talvek::cli

@@ -12,10 +12,11 @@ namespace {
 
 // Registered subcommands, in the order --help lists them.
 const Comando kComandos[] = {
-    {nullptr, nullptr, nullptr},
+    kComandoBanco,
+    kComandoIdf,
 };
 
-std::span<const Comando> Comandos() { return {kComandos, std::size(kComandos) - 1}; }
+std::span<const Comando> Comandos() { return kComandos; }
 
 void MostrarAjuda(std::ostream& saida) {
     saida << "talvek-calc — calculadora em lote do Talvek 2.0\n\n"

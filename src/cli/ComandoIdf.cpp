@@ -1,0 +1,133 @@
+// talvek-calc idf: the IDF parameters K, a, b, c at a point of Brazil, from the rainfall database: the
+// record of the station standing there, or the inverse-distance interpolation.
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "cli/Comandos.h"
+#include "platform/Numeros.h"
+#include "rainfall/UnBD.h"
+
+namespace talvek::cli {
+
+namespace {
+
+constexpr const char* kUso =
+    "idf --lat TEXTO --lon TEXTO [--json] [--dados PASTA]   (22°54'00\" ou graus decimais, -22.9)";
+
+struct OpcoesIdf {
+    std::string latitude, longitude, dados;
+    bool json = false;
+};
+
+std::variant<OpcoesIdf, std::string> LerOpcoes(const Argumentos& argumentos) {
+    OpcoesIdf opcoes;
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& nome = argumentos[i];
+        if (nome == "--json") {
+            opcoes.json = true;
+            continue;
+        }
+        if (i + 1 >= argumentos.size()) return "falta o valor de " + nome;
+        const std::string& valor = argumentos[++i];
+        if (nome == "--lat") opcoes.latitude = valor;
+        else if (nome == "--lon") opcoes.longitude = valor;
+        else if (nome == "--dados") opcoes.dados = valor;
+        else return "opção desconhecida: " + nome;
+    }
+    if (opcoes.latitude.empty() || opcoes.longitude.empty()) return "faltam --lat e --lon";
+    return opcoes;
+}
+
+// A coordinate as given on the command line → its 9-character text. A text with the degree sign is
+// taken as it stands (the closing double quote may be left out); otherwise decimal degrees, south and
+// west negative.
+std::string TextoDaCoordenada(const std::string& valor, const char* nome) {
+    if (valor.find("°") != std::string::npos) {
+        std::string texto = valor;
+        if (!texto.empty() && texto.back() != '"') texto += '"';
+        CoordenadaParaGraus(texto);  // refuses a text whose parts are not numbers
+        return texto;
+    }
+    const std::optional<double> graus = LerNumeroQualquerSeparador(valor);
+    if (!graus) throw Exception(std::string(nome) + " \"" + valor + "\" não é uma coordenada.");
+    if (*graus > 0 || *graus <= -100)
+        throw Exception(std::string(nome) + " " + valor +
+                        " fora do alcance: só latitudes ao sul e longitudes a oeste (negativas).");
+    return TextoCoordenada(-*graus);
+}
+
+// Default data folder: "Arquivos Comuns" beside talvek-calc in the build tree, else the program's
+// shared data folder (talvek-calc installed in the program's folder).
+std::string PastaDadosPadrao() {
+    const std::filesystem::path executavel = std::filesystem::read_symlink("/proc/self/exe");
+    const std::filesystem::path aoLado = executavel.parent_path() / "Arquivos Comuns";
+    std::error_code erro;
+    if (std::filesystem::is_directory(aoLado, erro)) return aoLado.generic_string() + "/";
+    return PastaDadosCompartilhada(executavel.string());
+}
+
+std::string NumeroJson(double valor) {
+    char texto[32];
+    const auto fim = std::to_chars(texto, texto + sizeof texto, valor).ptr;
+    return std::string(texto, fim);
+}
+
+std::string TextoJson(const std::string& texto) {
+    std::string json = "\"";
+    for (const char c : texto) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            json += escape;
+        } else {
+            json += c;
+        }
+    }
+    return json + '"';
+}
+
+void MostrarJson(const TEstacao& r, std::ostream& saida) {
+    saida << "{\"Nome\":" << TextoJson(r.Nome) << ",\"K\":" << NumeroJson(r.K) << ",\"a\":" << NumeroJson(r.A)
+          << ",\"b\":" << NumeroJson(r.B) << ",\"c\":" << NumeroJson(r.C) << ",\"Autor\":" << TextoJson(r.Autor)
+          << ",\"Latitude\":" << TextoJson(r.Latitude) << ",\"Longitude\":" << TextoJson(r.Longitude) << "}\n";
+}
+
+void MostrarTexto(const TEstacao& r, std::ostream& saida) {
+    saida << "Nome: " << r.Nome << "\nK: " << FormatarGeral(r.K) << "\na: " << FormatarGeral(r.A)
+          << "\nb: " << FormatarGeral(r.B) << "\nc: " << FormatarGeral(r.C) << "\nAutor: " << r.Autor
+          << "\nLatitude: " << r.Latitude << "\nLongitude: " << r.Longitude << '\n';
+}
+
+int ExecutarIdf(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
+    const auto opcoes = LerOpcoes(argumentos);
+    if (const std::string* erro = std::get_if<std::string>(&opcoes)) {
+        erros << "talvek-calc idf: " << *erro << "\nUso: talvek-calc " << kUso << '\n';
+        return 2;
+    }
+    const OpcoesIdf& o = std::get<OpcoesIdf>(opcoes);
+    const std::string latitude = TextoDaCoordenada(o.latitude, "Latitude");
+    const std::string longitude = TextoDaCoordenada(o.longitude, "Longitude");
+    std::string pasta = o.dados.empty() ? PastaDadosPadrao() : o.dados;
+    if (pasta.back() != '/') pasta += '/';
+
+    TBDPrecipitacao banco(pasta);
+    banco.LerEstacoes();
+    const TEstacao registro = banco.Interpolar(latitude, longitude);
+    if (o.json)
+        MostrarJson(registro, saida);
+    else
+        MostrarTexto(registro, saida);
+    return 0;
+}
+
+}  // namespace
+
+const Comando kComandoIdf{"idf", kUso, ExecutarIdf};
+
+}  // namespace talvek::cli
