@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "cli/Comandos.h"
+#include "platform/Codificacao.h"
 #include "platform/Numeros.h"
 #include "rainfall/UnBD.h"
 
@@ -47,8 +48,14 @@ std::variant<OpcoesIdf, std::string> LerOpcoes(const Argumentos& argumentos) {
 std::string TextoDaCoordenada(const std::string& valor, const char* nome) {
     if (valor.find("°") != std::string::npos) {
         std::string texto = valor;
-        if (!texto.empty() && texto.back() != '"') texto += '"';
-        CoordenadaParaGraus(texto);  // refuses a text whose parts are not numbers
+        if (texto.back() != '"') texto += '"';
+        bool valida = Utf8ParaWindows1252(texto).value_or("").size() == 9;
+        try {
+            if (valida) CoordenadaParaGraus(texto);
+        } catch (const Exception&) {
+            valida = false;
+        }
+        if (!valida) throw Exception(std::string(nome) + " \"" + valor + "\" não está na forma 00°00'00\".");
         return texto;
     }
     const std::optional<double> graus = LerNumeroQualquerSeparador(valor);

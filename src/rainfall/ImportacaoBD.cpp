@@ -116,12 +116,16 @@ void GravarGrupos(const std::string& caminho, const std::array<std::vector<Regis
     throw Exception(arquivo + ", linha " + std::to_string(linha) + ": " + falha + ".");
 }
 
-// Splits one line at ";" outside double quotes; no value when a quote is left open.
+// Splits one line at ";" outside double quotes; no value when a quote is left open. A quote opens
+// quoting only at the start of a field, so a coordinate text's closing quote stays part of it.
 std::optional<std::vector<std::string>> Campos(const std::string& linha) {
     std::vector<std::string> campos(1);
     bool entreAspas = false;
+    bool inicioDoCampo = true;
     for (std::size_t i = 0; i < linha.size(); ++i) {
         const char c = linha[i];
+        const bool eraInicio = inicioDoCampo;
+        inicioDoCampo = false;
         if (entreAspas) {
             if (c != '"') {
                 campos.back() += c;
@@ -131,10 +135,11 @@ std::optional<std::vector<std::string>> Campos(const std::string& linha) {
             } else {
                 entreAspas = false;
             }
-        } else if (c == '"') {
+        } else if (c == '"' && eraInicio) {
             entreAspas = true;
         } else if (c == ';') {
             campos.emplace_back();
+            inicioDoCampo = true;
         } else {
             campos.back() += c;
         }

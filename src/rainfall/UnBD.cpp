@@ -5,7 +5,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "platform/Codificacao.h"
 #include "platform/Numeros.h"
@@ -120,9 +119,12 @@ Bytes LerArquivoInteiro(const std::string& caminho) {
     std::error_code erro;
     if (!std::filesystem::is_regular_file(caminho, erro))
         throw EArquivoNaoExiste("O arquivo " + caminho + " não existe.");
-    std::ifstream arquivo(caminho, std::ios::binary);
-    Bytes bytes((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
-    if (arquivo.bad() || !arquivo.eof()) throw Exception("Não foi possível ler o arquivo " + caminho + ".");
+    std::ifstream arquivo(caminho, std::ios::binary | std::ios::ate);
+    const std::streamoff tamanho = arquivo ? static_cast<std::streamoff>(arquivo.tellg()) : -1;
+    Bytes bytes(tamanho > 0 ? static_cast<std::size_t>(tamanho) : 0);
+    arquivo.seekg(0);
+    if (tamanho < 0 || !arquivo.read(reinterpret_cast<char*>(bytes.data()), tamanho))
+        throw Exception("Não foi possível ler o arquivo " + caminho + ".");
     return bytes;
 }
 
