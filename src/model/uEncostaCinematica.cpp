@@ -1,0 +1,223 @@
+#include "model/uEncostaCinematica.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "model/uPrecipitacao.h"
+#include "platform/Aritmetica.h"
+#include "platform/Excecoes.h"
+
+namespace talvek {
+
+namespace {
+
+const char* const kComprimentoNegativo = "O Item do comprimento da encosta não pode ser menor ou igual a zero.";
+const char* const kSemEscoamento = "Para as condições especificadas, não há ocorrência de escoamento.";
+const char* const kSemConvergencia =
+    "Não houve convergência quando calculando o tempo final do escoamento.\n"
+    "Por favor, informe as condições desta simulação (chuva, solo, declividade, rugosidade e comprimento da "
+    "encosta) à equipe de desenvolvimento do Talvek 2.0:\n"
+    "suporte@talvek.example";
+
+constexpr int kMaximoPassosTempoFinal = 200;
+
+// x^y, 0 for a zero base whatever the exponent.
+double PotenciaNula(double x, double y) { return x == 0 ? 0 : Potencia(x, y); }
+
+// Instantaneous intensity at the start of the storm, mm/h.
+double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva) {
+    return Dividir(chuva.K() * PotenciaNula(chuva.Tr(), chuva.A()), PotenciaNula(chuva.B(), chuva.C()));
+}
+
+// Time step (min) by the infiltration rate (mm/h).
+double PassoTempo(double VIB) {
+    if (VIB <= 10) return 0.35;
+    if (VIB <= 30) return 0.3;
+    if (VIB <= 60) return 0.25;
+    if (VIB <= 90) return 0.2;
+    if (VIB <= 120) return 0.15;
+    return 0.1;
+}
+
+// Shows the busy cursor for the lifetime of the object.
+class CursorOcupado {
+public:
+    explicit CursorOcupado(IProgresso* progresso) : progresso_(progresso) {
+        if (progresso_) progresso_->CursorOcupado(true);
+    }
+    ~CursorOcupado() {
+        if (progresso_) progresso_->CursorOcupado(false);
+    }
+    CursorOcupado(const CursorOcupado&) = delete;
+    CursorOcupado& operator=(const CursorOcupado&) = delete;
+
+private:
+    IProgresso* progresso_;
+};
+
+// Kinematic-wave routing of the rainfall excess down the slope, appending the outflow of the lowest node
+// (L/s per metre) to the hydrograph at every time step until the outlet dries. Depths y in m at the old and
+// new time level, with Z = y^(5/3); α in m^(1/3)/s; times in min.
+class OndaEncosta {
+public:
+    OndaEncosta(TPrecipitacaoExponencialNegativa& chuva, double VIB, const TMalhaEncosta& malha, double alfa)
+        : chuva_(chuva),
+          vib_(VIB),
+          dx_(malha.dx),
+          dt_(malha.dt),
+          alfa_(alfa),
+          yo_(malha.Nos),
+          yn_(malha.Nos),
+          Zo_(malha.Nos),
+          Zn_(malha.Nos) {}
+
+    void Propagar(double t, THidrograma& hidrograma) {
+        const double q0 = NoSuperior(t);
+        const double ds = 60 * dt_;  // s
+        const double Cd = Dividir(dx_, alfa_ * ds);
+        const double Ce = alfa_ * ds / dx_;
+        const double yCritico = Potencia((5.0 / 3.0) * Ce, -1.5);
+        const std::size_t ultimo = yn_.size() - 1;
+        bool parar = q0 < 0;
+        while (!parar) {
+            const double r = (chuva_.IntensidadeInstantanea(t) - vib_) / 3600000;  // excess, m/s
+            double y = 0;
+            for (std::size_t i = 1; i <= ultimo; ++i) {
+                if (yn_[i - 1] + yo_[i] > yCritico) {
+                    // Space marching: continuity over the cell i − 1 … i solved for the new flow at i.
+                    const double W = (yo_[i - 1] - yn_[i - 1]) * Cd + r * dx_ / alfa_ + Zn_[i - 1];
+                    y = W > 0 ? Potencia(W, 0.6) : 0;
+                } else {
+                    // Explicit upwind step at node i.
+                    y = r * ds + yo_[i] + Ce * (Zo_[i - 1] - Zo_[i]);
+                }
+                if (y <= 0 && i == ultimo) parar = true;
+                if (y > 0) {
+                    yn_[i] = y;
+                    Zn_[i] = Potencia(y, 5.0 / 3.0);
+                } else {
+                    yn_[i] = Zn_[i] = 0;
+                }
+            }
+            t += dt_;
+            if (y > 0) hidrograma.Adicionar(t - dt_, 1000 * alfa_ * Zn_[ultimo]);
+            std::swap(yo_, yn_);
+            std::swap(Zo_, Zn_);
+            NoSuperior(t);
+            std::fill(yn_.begin() + 1, yn_.end(), 0.0);
+            std::fill(Zn_.begin() + 1, Zn_.end(), 0.0);
+        }
+    }
+
+private:
+    // Depth of the top node at time t from the excess of one cell of length dx; returns that inflow
+    // (L/s per metre of width).
+    double NoSuperior(double t) {
+        const double q0 = (chuva_.IntensidadeInstantanea(t) - vib_) * dx_ / 3600;
+        if (q0 > 0) {
+            Zn_[0] = Dividir(q0, 1000 * alfa_);
+            yn_[0] = Potencia(Zn_[0], 0.6);
+        } else {
+            yn_[0] = Zn_[0] = 0;
+        }
+        return q0;
+    }
+
+    TPrecipitacaoExponencialNegativa& chuva_;
+    const double vib_;   // mm/h
+    const double dx_;    // m
+    const double dt_;    // min
+    const double alfa_;  // q = α·y^(5/3)
+    std::vector<double> yo_, yn_, Zo_, Zn_;
+};
+
+}  // namespace
+
+TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB) {
+    const double dx = std::min(Comprimento / 100.0, 0.5);
+    return {dx, static_cast<int>(std::nearbyint(Dividir(Comprimento, dx))), PassoTempo(VIB)};
+}
+
+double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha) {
+    const double Ce = alfa * (60 * malha.dt) / malha.dx;
+    return Potencia((5.0 / 3.0) * Ce, -1.5);
+}
+
+double TempoFinalEscoamento(TPrecipitacaoExponencialNegativa& chuva, double VIB) {
+    if (IntensidadeInicial(chuva) <= VIB) throw Exception(kSemEscoamento);
+    const double B = chuva.B();
+    const double C = chuva.C();
+    double t = 1;
+    double delta;
+    int passos = 0;
+    do {
+        if (t <= 0) t = 0;
+        const double residuo = chuva.IntensidadeInstantanea(t) - VIB;
+        const double derivada =
+            (chuva.IntensidadeInstantanea(t) + Dividir(chuva.IntensidadeMedia(t) * B, t + B)) * Dividir(-C, t + B);
+        delta = Dividir(residuo, derivada);
+        t -= delta;
+        ++passos;
+    } while (!(std::fabs(delta) <= 1e-10 || passos > kMaximoPassosTempoFinal));
+    if (passos > kMaximoPassosTempoFinal) throw Exception(kSemConvergencia);
+    return t;
+}
+
+void TEncostaCinematicaCustom::Limpar() {
+    TTerreno::Limpar();
+    Comprimento_ = 0;
+}
+
+void TEncostaCinematicaCustom::SetComprimento(std::int32_t valor) {
+    if (valor < 0) throw Exception(kComprimentoNegativo);
+    Comprimento_ = valor;
+}
+
+int TEncostaCinematicaCustom::NumeroTrechos() const {
+    if (Comprimento_ <= 50) return 100;
+    return static_cast<int>(std::nearbyint(Comprimento_ / 0.5));
+}
+
+THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, TPrecipitacao& precipitacao) {
+    SemEscoamento_ = false;
+    const CursorOcupado cursor(Progresso);
+    auto& chuva = dynamic_cast<TPrecipitacaoExponencialNegativa&>(precipitacao);
+    const double alfa = Dividir(Raiz(St()), nt.Valor);
+    return Escoamento(N, chuva, alfa);
+}
+
+THidrograma TEncostaCinematicaCustom::Escoamento(int N, TPrecipitacaoExponencialNegativa& chuva, double alfa) {
+    THidrograma hidrograma;
+    if (IntensidadeInicial(chuva) < VIB()) {
+        SemEscoamento_ = true;
+        return hidrograma;
+    }
+    const double tf = TempoFinalEscoamento(chuva, VIB());
+    const double ta = TempoAbstracao(chuva);
+    if (ta > tf) {
+        SemEscoamento_ = true;
+        return hidrograma;
+    }
+    const TMalhaEncosta malha = MalhaEncosta(Comprimento_, VIB());
+    if (N != malha.Nos) throw std::invalid_argument("GerarHidrograma: N is not NumeroTrechos");
+    if (Progresso) Progresso->ProcessarEventos();
+
+    hidrograma.Adicionar(ta, 0);
+    try {
+        OndaEncosta(chuva, VIB(), malha, alfa).Propagar(ta + malha.dt, hidrograma);
+        const TPontoHidrograma fim = hidrograma.Pontos().back();
+        if (fim.Vazao != 0) hidrograma.Adicionar(fim.Tempo + malha.dt, 0);
+    } catch (const EAritmetica&) {
+        // A fault inside the routing ends the hydrograph where it stands, without its closing point.
+    }
+    if (hidrograma.NumeroPontos() <= 2)
+        hidrograma.Limpar();
+    else
+        hidrograma.AjustarRecessao();
+    return hidrograma;
+}
+
+}  // namespace talvek

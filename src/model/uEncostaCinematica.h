@@ -1,0 +1,71 @@
+// Kinematic-wave hillslope: the overland flow that the field strip between two drains delivers to a drain
+// during the design storm. The strip is a plane of length Comprimento (the drain spacing), slope St and
+// Manning roughness nt, with the field's infiltration rate VIB and cover; the rainfall in excess of VIB,
+// once the initial abstraction is filled, runs down it as a sheet q = α·y^(5/3) (α = √St / nt, q in m²/s,
+// y in m), routed on a grid of nodes. The result is the outflow hydrograph of the lowest node in L/s per
+// metre of drain against minutes from the start of the storm.
+#pragma once
+
+#include <cstdint>
+
+#include "model/uHidrograma.h"
+#include "model/uTerreno.h"
+#include "platform/Progresso.h"
+
+namespace talvek {
+
+class TPrecipitacao;
+class TPrecipitacaoExponencialNegativa;
+
+// Node grid and time step of one hillslope computation.
+struct TMalhaEncosta {
+    double dx;  // node spacing, m: a hundredth of the length, at most 0.5 m
+    int Nos;    // number of nodes; node 0 at the top, Nos − 1 at the drain
+    double dt;  // time step, min, by the infiltration rate
+};
+
+// The grid of a hillslope of Comprimento m (> 0; 0 raises EAritmetica) on a soil of VIB mm/h.
+TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB);
+
+// Depth y* (m) at which the wave's Courant number (5/3)·α·y^(2/3)·Δs/dx reaches 1: above it the routing
+// marches in space, below it it steps explicitly in time.
+double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha);
+
+// End of runoff tf (min): the moment the storm's instantaneous intensity falls to VIB (mm/h), by Newton from
+// 1 min. Raises Exception when the initial intensity does not exceed VIB, or when Newton does not converge
+// within 201 steps.
+double TempoFinalEscoamento(TPrecipitacaoExponencialNegativa& chuva, double VIB);
+
+class TEncostaCinematicaCustom : public TTerreno {
+public:
+    void Limpar();  // the field surface, and Comprimento 0
+
+    // Length along the flow, whole m; a negative value raises Exception and leaves it unchanged.
+    void SetComprimento(std::int32_t valor);
+    std::int32_t Comprimento() const { return Comprimento_; }
+
+    // Number of nodes of the grid: 100 up to 50 m, otherwise one per half metre.
+    int NumeroTrechos() const;
+
+    // Outflow hydrograph (L/s per metre of drain vs. min) of the storm on this surface; empty when there is
+    // no runoff. N must be NumeroTrechos. Raises the errors of TempoFinalEscoamento, EAritmetica for a
+    // length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph would exceed its
+    // point counter; an arithmetic fault inside the routing only ends the hydrograph early.
+    THidrograma GerarHidrograma(int N, TPrecipitacao& precipitacao);
+
+    // Whether the last GerarHidrograma found no runoff (the storm never exceeds VIB, or the abstraction is
+    // not filled before the end of runoff).
+    bool SemEscoamento() const { return SemEscoamento_; }
+
+    IProgresso* Progresso = nullptr;  // busy cursor and event pump of the window that runs us; may be null
+
+private:
+    THidrograma Escoamento(int N, TPrecipitacaoExponencialNegativa& chuva, double alfa);
+
+    std::int32_t Comprimento_ = 0;
+    bool SemEscoamento_ = false;
+};
+
+class TEncostaCinematica : public TEncostaCinematicaCustom {};
+
+}  // namespace talvek
