@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/uEncostaCinematica.h"
+#include "model/uHidrograma.h"
 #include "model/uTerreno.h"
 #include "platform/Excecoes.h"
 
@@ -24,6 +26,10 @@ class TTipoSistema {
 public:
     std::uint8_t Tipo = 0;
     std::string Texto() const;
+
+    // [TipoSistema] of a project file (uCanalArquivo.cpp); a stored type outside 0–3 reads as false.
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
 };
 
 // Cross-section type: 0 trapezoidal, 1 triangular.
@@ -58,6 +64,12 @@ public:
     virtual ~TCanal() = default;
     void Limpar();
 
+    // Project file (uCanalArquivo.cpp): each level reads or writes its parent's section first and gives
+    // false when the parent does, or when its own version or a stored index does not fit. Values pass
+    // through the setters; indices, nc, Z and Sm are stored as read. File errors propagate.
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
+
     void SetB(double valor);    // negative → 0
     void SetH(double valor);    // negative → 0
     void SetHr(double valor);   // zero or negative → 0
@@ -83,6 +95,8 @@ class TCanalGradienteCustom : public TCanal {
 public:
     TCanalGradienteCustom();
     void Limpar();
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
 
     void SetComprimento(std::int32_t valor);  // negative → 0
     void SetSc(double valor);                 // stored as given
@@ -90,6 +104,13 @@ public:
     std::int32_t Comprimento() const { return Comprimento_; }  // channel length, whole m
     double Sc() const { return Sc_; }                          // channel slope, m/m
     double Q() const { return Q_; }  // design flow: m³/s during a run, L/s after it
+
+    // Uniform-flow depth (m) of this channel's section type for the flow Q (m³/s), with the section's
+    // Z and B (m), roughness n, channel slope Sc and, for the triangle, the field slope St and ridge slope
+    // Sm: the trapezoid by Newton from 1 m on the hydraulic radius, the triangle in closed form, 0 for
+    // any other type. Arithmetic faults propagate (Z = 0, Sc = 0); a trapezoid without a depth raises
+    // EDimensionamento.
+    double AlturaEscoamento(double Q, double Z, double B, double n, double Sc, double St, double Sm) const;
 
     TReal nc;  // Manning roughness of the channel, s/m^(1/3)
 
@@ -99,12 +120,26 @@ protected:
     std::int32_t Comprimento_ = 0;
 };
 
-class TCanalGradiente : public TCanalGradienteCustom {};
+class TCanalGradiente : public TCanalGradienteCustom {
+public:
+    // Kinematic-wave routing of the lateral inflow hidrograma (L/s per metre of channel vs. min) along
+    // Comprimento m of this channel, on a field of infiltration rate VIB (mm/h, sets the time step) and
+    // slope St, with channel slope Sc and roughness n; returns the outflow peak at the lower end, L/s.
+    // Writes the lateral inflow of every step to Q through SetQ. Faults of the section's coefficients
+    // propagate; any later failure raises Exception "Ocorreu um erro em CalculaHidrogramaCanal.".
+    double CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB, double St,
+                                  double Sc, double n);
+
+    TEncostaCinematica Encosta;  // the field strip that drains into the channel
+    THidrograma Hidrograma;      // the strip's outflow, held only while a sizing runs
+};
 
 class TCanalDrenagem : public TCanalGradiente {
 public:
     TCanalDrenagem() = default;
     void Limpar();
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
 
     void SetEH(double valor);  // negative → 0
     void SetEV(double valor);  // negative → 0
@@ -119,6 +154,16 @@ public:
     // Partial flooding: the rainfall excess on the strip, removed within TD, and its uniform-flow depth.
     void DimensionarComInundacao(double& H, double& Q, const TTerreno& terreno, TPrecipitacao& precipitacao,
                                  double EH, double Sc, double n, std::int32_t Comprimento);
+
+    // No partial flooding: the outflow hydrograph of the hillslope of length EH (m) built from the field,
+    // routed along the channel; Q is its peak (L/s) and H the depth for it (m). Any failure raises
+    // EDimensionamento.
+    void DimensionarSemInundacao(double& H, double& Q, const TTerreno& terreno, TPrecipitacao& precipitacao,
+                                 double EH, double Sc, double n, std::int32_t Comprimento);
+    // The same routing and depth for a hillslope hydrograph the caller already has (and keeps); EH and
+    // the storm are not used.
+    void DimensionarHidrograma(double& H, double& Q, std::int32_t Comprimento, double n, double Sc, double EH,
+                               const TTerreno& terreno, TPrecipitacao& precipitacao, const THidrograma& hidrograma);
 
 private:
     double EH_ = 0.0;

@@ -20,6 +20,12 @@ public:
     virtual void DefinirIdentificador(const std::string& identificador);
     virtual void Limpar();  // Duracao and PrecipitacaoTotal to 0
 
+    // The storm's sections of a project file (uPrecipitacaoArquivo.cpp). LerArquivo clears the storm first,
+    // converts a file of the earlier layout on disk, and returns false when its section's version is not
+    // known or reading fails; EscreverArquivo returns false when writing fails.
+    virtual bool LerArquivo(const std::string& nomeArquivo);
+    virtual bool EscreverArquivo(const std::string& nomeArquivo);
+
     virtual void TracarIntensidade(ISerieGrafico& serie) = 0;   // instantaneous intensity, mm/h vs. min
     virtual double IntensidadeInstantanea(double t) = 0;        // mm/h at minute t
     virtual double IntensidadeMedia(double t) = 0;              // mm/h of a storm lasting t min
@@ -47,6 +53,8 @@ public:
     using TPrecipitacao::TPrecipitacao;
 
     void Limpar() override;  // also Tr, K, A, B, C to 0 and Numerador to −1
+    bool LerArquivo(const std::string& nomeArquivo) override;       // also Tr, K, A, B, C, without checks
+    bool EscreverArquivo(const std::string& nomeArquivo) override;
 
     void TracarIntensidade(ISerieGrafico& serie) override;
     double IntensidadeInstantanea(double t) override;

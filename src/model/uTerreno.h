@@ -48,6 +48,12 @@ public:
     void Atribuir(const TCobertura& origem);
     void Limpar();
 
+    // Its section of a project file (uTerrenoArquivo.cpp). LerArquivo returns false for another version or
+    // an index out of range (land use 0–5, condition and treatment 0–3, read in that order; those read before
+    // a bad one keep their new values). File errors propagate.
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
+
     std::string Identificador;  // suffix of its section in a project file
     TUsoTerra UsoTerra;
     TTratamento Tratamento;
@@ -60,6 +66,11 @@ public:
 
     virtual void Atribuir(const TTerreno& origem);  // all but the identifier
     void Limpar();
+
+    // Its section and its cover's in a project file (uTerrenoArquivo.cpp). LerArquivo returns false for
+    // another version, a cover that fails or a negative roughness row. File errors propagate.
+    bool LerArquivo(const std::string& nomeArquivo);
+    bool EscreverArquivo(const std::string& nomeArquivo) const;
 
     void SetVIB(double valor);  // mm/h; a negative value stores 0
     void SetSt(double valor);   // m/m, stored as given

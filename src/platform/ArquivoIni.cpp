@@ -198,16 +198,28 @@ void Gravar(const Documento& documento, const std::string& caminho) {
     GravarArquivoAtomicamente(caminho, conteudo);
 }
 
-std::string SemQuebrasDeLinha(std::string valor) {
+bool EntreAspas(std::string_view valor) {
+    return valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') && valor.back() == valor.front();
+}
+
+// As the profile service, a value read between matching quotes loses them.
+std::string SemAspas(std::string valor) { return EntreAspas(valor) ? valor.substr(1, valor.size() - 2) : valor; }
+
+// The text of a value as it goes into its line. Reading trims blanks and drops enclosing quotes, so a value
+// that would lose either is put between double quotes; a line break would split the line and becomes a blank.
+std::string TextoGravado(std::string valor) {
     for (char& c : valor)
         if (c == '\r' || c == '\n') c = ' ';
-    return valor;
+    const bool perderiaBrancos = !valor.empty() && (kBrancos.find(valor.front()) != std::string_view::npos ||
+                                                    kBrancos.find(valor.back()) != std::string_view::npos);
+    return perderiaBrancos || EntreAspas(valor) ? "\"" + valor + "\"" : valor;
 }
 
 }  // namespace
 
 std::string TArquivoIni::LerTexto(std::string_view secao, std::string_view chave, const std::string& padrao) const {
-    return LerValor(caminho_, secao, chave).value_or(padrao);
+    const std::optional<std::string> valor = LerValor(caminho_, secao, chave);
+    return valor ? SemAspas(*valor) : padrao;
 }
 
 int TArquivoIni::LerInteiro(std::string_view secao, std::string_view chave, int padrao) const {
@@ -229,7 +241,7 @@ double TArquivoIni::LerReal(std::string_view secao, std::string_view chave, doub
 
 void TArquivoIni::EscreverTexto(std::string_view secao, std::string_view chave, const std::string& valor) const {
     Documento documento = Carregar(caminho_);
-    const std::string limpo = SemQuebrasDeLinha(valor);
+    const std::string limpo = TextoGravado(valor);
     const std::string linhaChave = std::string(chave) + "=" + limpo;
     if (const std::optional<Faixa> faixa = LocalizarSecao(documento, secao)) {
         if (const std::optional<std::size_t> indice = LocalizarChave(documento, *faixa, chave)) {

@@ -23,7 +23,8 @@ public:
 
     const std::string& Caminho() const { return caminho_; }
 
-    // The value of the key (blanks around it removed), or `padrao` when the file, section or key is missing.
+    // The value of the key (blanks around it and enclosing quotes removed), or `padrao` when the file,
+    // section or key is missing.
     std::string LerTexto(std::string_view secao, std::string_view chave, const std::string& padrao) const;
     // A whole decimal number with an optional sign; `padrao` when missing, not a whole number or out of range.
     int LerInteiro(std::string_view secao, std::string_view chave, int padrao) const;
@@ -31,7 +32,8 @@ public:
     double LerReal(std::string_view secao, std::string_view chave, double padrao) const;
 
     // Writers raise EGravacaoArquivo (ArquivosTexto.h) when the file cannot be replaced; the file is then
-    // left as it was. A line break inside a value would split the line, so each becomes a blank.
+    // left as it was. A text that reading would alter (blanks at its ends, enclosing quotes) is written
+    // between double quotes; a line break inside it would split the line, so each becomes a blank.
     void EscreverTexto(std::string_view secao, std::string_view chave, const std::string& valor) const;
     void EscreverInteiro(std::string_view secao, std::string_view chave, long long valor) const;
     // The shortest general text of the value, up to 15 significant digits ("0,5" under a comma locale).

@@ -151,6 +151,18 @@ TEST(ArquivoIni, ReaisGravadosSobUmSeparadorVoltamExatosSobOOutro) {
     }
 }
 
+// Guards against texts that a plain "key=value" line would alter: blanks at the ends (the blank
+// coordinate mask "  °  '  \"") and enclosing quotes.
+TEST(ArquivoIni, TextosVoltamComoForamGravados) {
+    const std::string textos[] = {"  \xC2\xB0  '  \"", "21\xC2\xB0" "14'00\"", "\"Fazenda\"", "'x'", " a ", "", "\"", "a=b"};
+    PastaTemporaria pasta;
+    const TArquivoIni ini(pasta / "p.tvk");
+    for (std::size_t i = 0; i < std::size(textos); ++i) ini.EscreverTexto("T", "t" + std::to_string(i), textos[i]);
+    for (std::size_t i = 0; i < std::size(textos); ++i)
+        EXPECT_EQ(ini.LerTexto("T", "t" + std::to_string(i), "-"), textos[i]) << i;
+    EXPECT_NE(LerBytes(ini.Caminho()).find("t1=21\xB0" "14'00\"\r\n"), std::string::npos) << "written as it stands";
+}
+
 TEST(ArquivoIni, ApagarChaveAusenteNaoCriaArquivo) {
     PastaTemporaria pasta;
     TArquivoIni(pasta / "p.ini").ApagarChave("A", "x");
