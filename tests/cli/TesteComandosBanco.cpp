@@ -1,0 +1,131 @@
+// End-to-end runs of talvek-calc banco and idf.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "../rainfall/PastaTemporaria.h"
+#include "rainfall/UnBD.h"
+
+using talvek::teste::PastaTemporaria;
+
+namespace {
+
+struct Execucao {
+    int codigo = -1;
+    std::string saida;  // standard output and error together
+};
+
+std::string EntreAspas(const std::string& texto) {
+    std::string resultado = "'";
+    for (const char c : texto) resultado += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return resultado + "'";
+}
+
+Execucao Executar(const std::vector<std::string>& argumentos) {
+    std::string comando = EntreAspas(TALVEK_CALC);
+    for (const std::string& a : argumentos) comando += " " + EntreAspas(a);
+    comando += " 2>&1";
+    Execucao e;
+    FILE* processo = popen(comando.c_str(), "r");
+    if (!processo) return e;
+    char bloco[4096];
+    for (std::size_t n; (n = std::fread(bloco, 1, sizeof bloco, processo)) > 0;) e.saida.append(bloco, n);
+    const int estado = pclose(processo);
+    e.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    return e;
+}
+
+double CampoNumerico(const std::string& json, const std::string& campo) {
+    const std::size_t p = json.find("\"" + campo + "\":");
+    return p == std::string::npos ? -1 : std::strtod(json.c_str() + p + campo.size() + 3, nullptr);
+}
+
+class ComandosBanco : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::ofstream(pasta.Arquivo("estacoes.csv")) << "Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\n"
+                                                         "MG;Perto;-21;-45;1000;0.1;10;0.7;ANA\n"
+                                                         "GO;Longe;-20;-47;2000;0.4;40;1;GRIDF-BR\n";
+        std::ofstream(pasta.Arquivo("localidades.csv")) << "Estado;Nome;Latitude;Longitude\nMG;Lavras;-21.24;-45\n";
+    }
+    Execucao Banco() {
+        return Executar({"banco", "--estacoes", pasta.Arquivo("estacoes.csv"), "--localidades",
+                         pasta.Arquivo("localidades.csv"), "--saida", pasta.Arquivo("dados")});
+    }
+    PastaTemporaria pasta;
+};
+
+TEST_F(ComandosBanco, BancoConstruidoRespondeAoIdf) {
+    const Execucao banco = Banco();
+    ASSERT_EQ(banco.codigo, 0) << banco.saida;
+    EXPECT_NE(banco.saida.find("MG             1            1"), std::string::npos) << banco.saida;
+
+    const Execucao exata = Executar({"idf", "--lat", "21°00'00\"", "--lon", "45°00'00\"", "--json", "--dados",
+                                     pasta.Arquivo("dados")});
+    EXPECT_EQ(exata.codigo, 0);
+    EXPECT_EQ(exata.saida, "{\"Nome\":\"Perto\",\"K\":1000,\"a\":0.1,\"b\":10,\"c\":0.7,\"Autor\":\"ANA\","
+                           "\"Latitude\":\"21°00'00\\\"\",\"Longitude\":\"45°00'00\\\"\"}\n");
+
+    // Distances 1° and 2°: weights 1 and 1/32.
+    const Execucao interpolada =
+        Executar({"idf", "--lat", "-20", "--lon", "-45", "--json", "--dados", pasta.Arquivo("dados")});
+    EXPECT_EQ(interpolada.codigo, 0);
+    EXPECT_NEAR(CampoNumerico(interpolada.saida, "K"), (32 * 1000.0 + 2000) / 33, 1e-9) << interpolada.saida;
+    EXPECT_NEAR(CampoNumerico(interpolada.saida, "b"), (32 * 10.0 + 40) / 33, 1e-12);
+    EXPECT_NE(interpolada.saida.find("\"Autor\":\"Interpolação\",\"Latitude\":\"20°00'00\\\"\""), std::string::npos);
+}
+
+TEST_F(ComandosBanco, TabelaComDefeitoNaoGravaNada) {
+    std::ofstream(pasta.Arquivo("localidades.csv")) << "Estado;Nome;Latitude;Longitude\nMG;Lavras;21.24;-45\n";
+    const Execucao banco = Banco();
+    EXPECT_EQ(banco.codigo, 1);
+    EXPECT_NE(banco.saida.find("localidades.csv, linha 2: latitude 21.24 fora do alcance"), std::string::npos)
+        << banco.saida;
+    EXPECT_FALSE(std::filesystem::exists(pasta.Arquivo("dados")));
+}
+
+TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
+    struct Caso {
+        std::vector<std::string> argumentos;
+        int codigo;
+        const char* mensagem;
+    };
+    const Caso casos[] = {
+        {{"idf", "--lat", "-20"}, 2, "faltam --lat e --lon"},
+        {{"idf", "--lat", "-20", "--lon", "-45", "--cor", "azul"}, 2, "opção desconhecida: --cor"},
+        {{"idf", "--lat", "2.8", "--lon", "-60.7"}, 1, "Latitude 2.8 fora do alcance"},
+        {{"idf", "--lat", "22°54'", "--lon", "43°12'00\""}, 1, "não está na forma"},
+        {{"idf", "--lat", "-20", "--lon", "-45", "--dados", "/pasta/que/nao/existe"}, 1,
+         "O arquivo /pasta/que/nao/existe/Estados_Nim21.bin não existe."},
+        {{"banco", "--estacoes", "x.csv"}, 2, "falta --saida"},
+    };
+    for (const Caso& caso : casos) {
+        const Execucao e = Executar(caso.argumentos);
+        EXPECT_EQ(e.codigo, caso.codigo) << e.saida;
+        EXPECT_NE(e.saida.find(caso.mensagem), std::string::npos) << e.saida;
+    }
+}
+
+// The shipped database, from the data folder beside talvek-calc in the build tree.
+TEST(ComandosIdf, CidadesReaisNoBancoDistribuido) {
+    talvek::TBDPrecipitacao banco(TALVEK_ARQUIVOS_COMUNS);
+    banco.LerEstacoes();
+    const talvek::TEstacao& estacao = banco.Estacoes(12).at(0);
+    const Execucao exata = Executar({"idf", "--lat", estacao.Latitude, "--lon", estacao.Longitude, "--json"});
+    EXPECT_EQ(exata.codigo, 0) << exata.saida;
+    EXPECT_NE(exata.saida.find("{\"Nome\":\"" + estacao.Nome + "\""), std::string::npos) << exata.saida;
+
+    for (const auto& [latitude, longitude] : {std::pair{"-27.5954", "-48.548"}, {"-10.18", "-48.33"}}) {
+        const Execucao e = Executar({"idf", "--lat", latitude, "--lon", longitude, "--json"});
+        EXPECT_EQ(e.codigo, 0) << e.saida;
+        EXPECT_NE(e.saida.find("\"Autor\":\"Interpolação\""), std::string::npos) << e.saida;
+        EXPECT_GT(CampoNumerico(e.saida, "K"), 0) << e.saida;
+    }
+}
+
+}  // namespace
