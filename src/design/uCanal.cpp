@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <exception>
+#include <limits>
 
 #include "model/uPrecipitacao.h"
 #include "platform/Aritmetica.h"
@@ -24,6 +26,55 @@ constexpr std::array<const char*, 2> kTiposCanal = {"Trapezoidal", "Triangular"}
 constexpr int kMaximoPassosProfundidade = 1000;
 
 double NaoNegativo(double valor) { return valor < 0 ? 0 : valor; }
+
+// Uniform-flow depth (m) of a trapezoid by Newton from 1 m on the hydraulic radius, written with k = 1/Z:
+// A' = A/Z = (k·B + y)·y and P' = P/Z = y·s + k·B, s = 2·√(k² + 1), so F(y) = (A'/P')^(2/3)·A'/k − Q·n/√Sc.
+double ProfundidadePeloRaio(double Q, double Z, double B, double n, double Sc) {
+    const double k = Dividir(1, Z);
+    const double s = 2 * Raiz(k * k + 1);
+    const double alvo = Dividir(Q * n, Raiz(Sc));
+    double y = 1.0;
+    double delta;
+    int passos = 0;
+    do {
+        if (++passos > kMaximoPassosProfundidade) throw EDimensionamento();
+        const double T = 2 * y + k * B;  // top width over Z, the derivative of A'
+        const double A = (k * B + y) * y;
+        const double P = y * s + k * B;
+        const double raio = Potencia(Dividir(A, P), 2.0 / 3.0);
+        const double F = raio * A / k - alvo;
+        const double dF = (raio / k) * (T + Dividir((2.0 / 3.0) * (P * T - A * s), P));
+        delta = Dividir(F, dF);
+        y -= delta;
+    } while (!(std::fabs(delta) < 1e-7));
+    return y;
+}
+
+// Whole metres nearest to a length in m, halves to the even one.
+std::int32_t MetrosInteiros(double metros) {
+    const double inteiro = std::nearbyint(metros);
+    if (!(inteiro >= std::numeric_limits<std::int32_t>::min() && inteiro <= std::numeric_limits<std::int32_t>::max()))
+        throw EDimensionamento();
+    return static_cast<std::int32_t>(inteiro);
+}
+
+// The routing takes lengths up to 65535 m; a longer channel is refused instead of wrapped around.
+std::uint16_t ComprimentoRoteamento(std::int32_t Comprimento) {
+    if (Comprimento < 0 || Comprimento > std::numeric_limits<std::uint16_t>::max()) throw EDimensionamento();
+    return static_cast<std::uint16_t>(Comprimento);
+}
+
+// Releases the hillslope hydrograph of a sizing on every path.
+class LiberarAoSair {
+public:
+    explicit LiberarAoSair(THidrograma& hidrograma) : hidrograma_(hidrograma) {}
+    ~LiberarAoSair() { hidrograma_.Limpar(); }
+    LiberarAoSair(const LiberarAoSair&) = delete;
+    LiberarAoSair& operator=(const LiberarAoSair&) = delete;
+
+private:
+    THidrograma& hidrograma_;
+};
 
 }  // namespace
 
@@ -90,6 +141,18 @@ void TCanalGradienteCustom::SetComprimento(std::int32_t valor) { Comprimento_ = 
 void TCanalGradienteCustom::SetSc(double valor) { Sc_ = valor; }
 void TCanalGradienteCustom::SetQ(double valor) { Q_ = NaoNegativo(valor); }
 
+double TCanalGradienteCustom::AlturaEscoamento(double Q, double Z, double B, double n, double Sc, double St,
+                                               double Sm) const {
+    switch (TipoCanal.Tipo) {
+        case TTipoCanal::Trapezoidal:
+            return ProfundidadePeloRaio(Q, Z, B, n, Sc);
+        case TTipoCanal::Triangular:
+            return ProfundidadeTriangular(Q, n, Sc, St, Sm);
+        default:
+            return 0;
+    }
+}
+
 void TCanalDrenagem::Limpar() {
     EH_ = EV_ = TD_ = 0.0;
     TCanalGradienteCustom::Limpar();
@@ -102,7 +165,10 @@ void TCanalDrenagem::SetTD(double valor) { TD_ = NaoNegativo(valor); }
 void TCanalDrenagem::Dimensionar(const TTerreno& terreno, TPrecipitacao& precipitacao,
                                  const TTipoSistema& sistema) {
     SetH(0);
-    if (sistema.Tipo == 2) DimensionarComInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
+    if (sistema.Tipo == 2)
+        DimensionarComInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
+    else if (sistema.Tipo == 3)
+        DimensionarSemInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
 }
 
 void TCanalDrenagem::DimensionarComInundacao(double& H, double& Q, const TTerreno& terreno,
@@ -122,6 +188,46 @@ void TCanalDrenagem::DimensionarComInundacao(double& H, double& Q, const TTerren
         throw EDimensionamento();
     }
     Q = vazao * 1000;  // L/s
+}
+
+void TCanalDrenagem::DimensionarSemInundacao(double& H, double& Q, const TTerreno& terreno,
+                                             TPrecipitacao& precipitacao, double EH, double Sc, double n,
+                                             std::int32_t Comprimento) {
+    try {
+        // The strip between two drains, EH wide, as a hillslope draining into this channel.
+        Encosta.Cobertura.Atribuir(terreno.Cobertura);
+        Encosta.SetComprimento(MetrosInteiros(EH));
+        Encosta.nt.Valor = terreno.nt.Valor;
+        Encosta.SetVIB(terreno.VIB());
+        Encosta.SetSt(terreno.St());
+        const int N = Encosta.NumeroTrechos();
+        const LiberarAoSair liberar(Hidrograma);
+        Hidrograma = Encosta.GerarHidrograma(N, precipitacao);
+        // Fewer than 3 points: no runoff reaches the drain.
+        Q = Hidrograma.NumeroPontos() < 3 ? 0
+                                          : CalculaHidrogramaCanal(ComprimentoRoteamento(Comprimento), Hidrograma,
+                                                                   Encosta.VIB(), terreno.St(), Sc, n) /
+                                                1000;  // m³/s
+        H = AlturaEscoamento(Q, Z.Valor, B_, n, Sc, Encosta.St(), Sm.Valor);
+        Q = Q * 1000;  // L/s
+    } catch (const std::exception&) {
+        throw EDimensionamento();
+    }
+}
+
+void TCanalDrenagem::DimensionarHidrograma(double& H, double& Q, std::int32_t Comprimento, double n, double Sc,
+                                           double /*EH*/, const TTerreno& terreno, TPrecipitacao& /*precipitacao*/,
+                                           const THidrograma& hidrograma) {
+    try {
+        Q = hidrograma.NumeroPontos() < 3 ? 0
+                                          : CalculaHidrogramaCanal(ComprimentoRoteamento(Comprimento), hidrograma,
+                                                                   terreno.VIB(), terreno.St(), Sc, n) /
+                                                1000;  // m³/s
+        H = AlturaEscoamento(Q, Z.Valor, B_, n, Sc, terreno.St(), Sm.Valor);
+        Q = Q * 1000;  // L/s
+    } catch (const std::exception&) {
+        throw EDimensionamento();
+    }
 }
 
 }  // namespace talvek

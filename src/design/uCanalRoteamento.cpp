@@ -1,0 +1,157 @@
+// Kinematic-wave routing of the hillslope outflow along a graded drain. Every metre of the channel receives
+// the hillslope hydrograph as lateral inflow q (m³/s per m); the section carries Q = α·A^m. The routing
+// marches node by node from the upper end, with an explicit upwind step where the Courant number is below
+// 1 and an implicit space-marching step where it is above, and stops as soon as the outflow at the lower
+// end starts to fall: its last value is the design peak.
+#include "design/uCanalRoteamento.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "design/uCanal.h"
+#include "model/uRegressao.h"
+#include "platform/Aritmetica.h"
+
+namespace talvek {
+
+namespace {
+
+const char* const kErroRoteamento = "Ocorreu um erro em CalculaHidrogramaCanal.";
+
+constexpr int kProfundidadesAjuste = 25;  // depths 0.2 m … 5 m of the trapezoid's power fit
+// The outflow falls within a few steps of the end of the lateral inflow; a routing still rising a week of
+// simulated time later (10080 min) is a failure.
+constexpr double kTempoDrenagemMaximo = 10080;
+
+// The routing of one call: wetted areas A (m²) and W = A^m = Q/α at the old and new time level, node 0
+// at the upper end; times in min.
+class OndaCanal {
+public:
+    OndaCanal(const TLeiCinematica& lei, const TMalhaCanal& malha)
+        : alfa_(lei.alfa),
+          m_(lei.m),
+          inversoM_(1 / lei.m),
+          dx_(malha.dx),
+          dt_(malha.dt),
+          dts_(60 * malha.dt),
+          Cr_(alfa_ * dts_ / dx_),
+          Ac2_(Dividir(2, Potencia(m_ * Cr_, Dividir(1, m_ - 1)))),
+          Ao_(malha.Nos),
+          An_(malha.Nos),
+          Wo_(malha.Nos),
+          Wn_(malha.Nos) {}
+
+    // Routes the lateral inflow until the outflow starts to fall and returns its last value, L/s. The
+    // inflow of the upper end goes through the channel's SetQ at every step.
+    double Propagar(const THidrograma& hidrograma, TCanalGradiente& canal) {
+        const double tFim = hidrograma.Pontos().back().Tempo;
+        double t = hidrograma.Pontos().front().Tempo;
+        const std::size_t ultimo = Ao_.size() - 1;
+        const double passosMaximos = (tFim - t + kTempoDrenagemMaximo) / dt_;
+        for (long passos = 0;; ++passos) {
+            if (passos > passosMaximos) throw EDimensionamento();
+            const double q = t < tFim ? hidrograma.VazaoNoTempo(t) / 1000 : 0;  // m³/s per m
+            for (std::size_t i = 1; i <= ultimo; ++i) {
+                double a;
+                if (An_[i] + Ao_[i - 1] > Ac2_) {
+                    // Implicit: Q_i = Q_(i−1) + q·Δx − (A_(i−1)new − A_(i−1)old)·Δx/Δt, over α.
+                    const double X = q * dx_ / alfa_ + (Ao_[i - 1] - An_[i - 1]) / Cr_ + Wn_[i - 1];
+                    a = X > 0 ? Potencia(X, inversoM_) : 0;
+                } else {
+                    a = q * dts_ + Ao_[i] + Cr_ * (Wo_[i - 1] - Wo_[i]);
+                }
+                if (i == ultimo && a < Ao_[ultimo]) return alfa_ * Potencia(Ao_[ultimo], m_) * 1000;
+                if (a > 0) {
+                    An_[i] = a;
+                    Wn_[i] = Potencia(a, m_);
+                } else {
+                    An_[i] = Wn_[i] = 0;
+                }
+            }
+            t += dt_;
+            std::swap(Ao_, An_);
+            std::swap(Wo_, Wn_);
+            canal.SetQ(hidrograma.VazaoNoTempo(t) / 1000);
+            if (canal.Q() > 0) {
+                Wn_[0] = canal.Q() * dx_ / alfa_;
+                An_[0] = Potencia(Wn_[0], inversoM_);
+            } else {
+                An_[0] = Wn_[0] = 0;
+            }
+            std::fill(An_.begin() + 1, An_.end(), 0.0);
+            std::fill(Wn_.begin() + 1, Wn_.end(), 0.0);
+        }
+    }
+
+private:
+    const double alfa_, m_, inversoM_;
+    const double dx_;   // m
+    const double dt_;   // min
+    const double dts_;  // s
+    const double Cr_;   // α·Δt/Δx
+    const double Ac2_;  // twice the area at which the explicit scheme's Courant number m·Cr·A^(m − 1) is 1
+    std::vector<double> Ao_, An_, Wo_, Wn_;
+};
+
+}  // namespace
+
+TLeiCinematica LeiTriangular(double St, double Sm, double Sc, double n) {
+    const double kA = (Dividir(1, St) + Dividir(1, Sm)) / 2;
+    const double kP = Raiz(1 + Dividir(1, St * St)) + Raiz(1 + Dividir(1, Sm * Sm));
+    return {Dividir(Raiz(Sc), n) * Potencia(Dividir(kA, kP * kP), 1.0 / 3.0), 4.0 / 3.0};
+}
+
+TLeiCinematica LeiTrapezoidal(double B, double Z, double Sc, double n) {
+    TRegressao ajuste(kProfundidadesAjuste);
+    for (int i = 1; i <= kProfundidadesAjuste; ++i) {
+        const double y = 0.2 * i;
+        ajuste.X[i - 1] = y * (B + Z * y);
+        ajuste.Y[i - 1] = B + 2 * y * Raiz(1 + Z * Z);
+    }
+    double a, b;  // P = a·A^b
+    ajuste.RegressaoPotencia(a, b);
+    return {Dividir(Raiz(Sc), Potencia(a, 2.0 / 3.0) * n), 5.0 / 3.0 - (2.0 / 3.0) * b};
+}
+
+TMalhaCanal MalhaCanal(std::uint16_t Comprimento, double VIB) {
+    const double L = Comprimento;
+    double dx = std::min(L / 100, 5.0);
+    const double trechos = std::nearbyint(Dividir(L, dx) + 0.4);  // halves to even
+    dx = Dividir(L, trechos);
+    double passo;  // min; the finer time steps of the wetter fields come with finer space steps
+    if (VIB <= 10) {
+        passo = 0.1;
+    } else if (VIB <= 20) {
+        passo = 0.08;
+    } else if (VIB <= 30) {
+        passo = 0.06;
+    } else if (VIB <= 40) {
+        passo = 0.04;
+    } else if (VIB <= 50) {
+        passo = 0.02;
+    } else if (VIB <= 100) {
+        passo = 0.01;
+        dx = dx / 2;
+    } else {
+        passo = 0.005;
+        dx = dx / 5;
+    }
+    return {static_cast<int>(trechos), dx, 4 * passo, static_cast<int>(std::nearbyint(Dividir(L, dx)))};
+}
+
+double TCanalGradiente::CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB,
+                                               double St, double Sc, double n) {
+    const TLeiCinematica lei = TipoCanal.Tipo == TTipoCanal::Triangular ? LeiTriangular(St, Sm.Valor, Sc, n)
+                                                                         : LeiTrapezoidal(B_, Z.Valor, Sc, n);
+    try {
+        if (hidrograma.NumeroPontos() == 0) throw Exception(kErroRoteamento);
+        return OndaCanal(lei, MalhaCanal(Comprimento, VIB)).Propagar(hidrograma, *this);
+    } catch (const std::exception&) {
+        throw Exception(kErroRoteamento);
+    }
+}
+
+}  // namespace talvek

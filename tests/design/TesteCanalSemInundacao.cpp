@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "design/uCanal.h"
+#include "design/uCanalRoteamento.h"
+#include "model/uEncostaCinematica.h"
+#include "model/uPrecipitacao.h"
+#include "platform/Excecoes.h"
+
+using namespace talvek;
+
+namespace {
+
+TPrecipitacaoExponencialNegativa ChuvaExemplo() {
+    TPrecipitacaoExponencialNegativa chuva;
+    chuva.SetTr(10);
+    chuva.SetK(1000);
+    chuva.SetA(0.2);
+    chuva.SetB(10);
+    chuva.SetC(0.8);
+    return chuva;
+}
+
+// The drain of the routing examples: 100 m, n 0.03, slope 0.002; trapezoid B 0.5 m, Z 1, or the triangle
+// between the field (St 0.02) and a ridge wall of slope 0.5.
+TCanalDrenagem CanalExemplo(std::uint8_t tipoCanal) {
+    TCanalDrenagem canal;
+    canal.TipoCanal.Tipo = tipoCanal;
+    canal.SetComprimento(100);
+    canal.nc.Valor = 0.03;
+    canal.SetSc(0.002);
+    canal.SetB(0.5);
+    canal.Z.Valor = 1;
+    canal.Sm.Valor = 0.5;
+    canal.SetEH(100);
+    return canal;
+}
+
+// Field of the routing examples (VIB 20 mm/h, St 0.02); its cover and roughness are those of the second
+// hillslope example.
+TTerreno TerrenoExemplo() {
+    TTerreno terreno;
+    terreno.Cobertura.UsoTerra.Indice = 1;
+    terreno.Cobertura.Tratamento.Indice = 1;
+    terreno.Cobertura.CondicaoHidrologica.Indice = 3;
+    terreno.SetVIB(20);
+    terreno.SetSt(0.02);
+    terreno.nt = {0.05, 4};
+    return terreno;
+}
+
+// Lateral inflow rising to 0.5 L/s per metre at 10 min and back to 0 at 30 min (50 L/s over 100 m).
+THidrograma HidrogramaTriangular() {
+    THidrograma h;
+    h.Adicionar(0, 0);
+    h.Adicionar(10, 0.5);
+    h.Adicionar(30, 0);
+    return h;
+}
+
+TTipoSistema Sistema(std::uint8_t tipo) {
+    TTipoSistema s;
+    s.Tipo = tipo;
+    return s;
+}
+
+double Manning(double A, double P, double n, double Sc) {
+    return std::pow(A, 5.0 / 3.0) / std::pow(P, 2.0 / 3.0) * std::sqrt(Sc) / n;
+}
+
+}  // namespace
+
+TEST(RoteamentoCanal, PassosDeEspacoETempo) {
+    const struct {
+        int L;
+        double vib;
+        int trechos;
+        double dx, dt;
+        int nos;
+    } casos[] = {
+        {100, 20, 100, 1, 0.32, 100},     {600, 75, 120, 2.5, 0.04, 240},  {500, 20, 100, 5, 0.32, 100},
+        {10, 10, 100, 0.1, 0.4, 100},     {100, 30, 100, 1, 0.24, 100},    {100, 40, 100, 1, 0.16, 100},
+        {100, 50, 100, 1, 0.08, 100},     {100, 100, 100, 0.5, 0.04, 200}, {100, 100.5, 100, 0.2, 0.02, 500},
+        {1500, 110, 300, 1, 0.02, 1500}, {1500, 50, 300, 5, 0.08, 300},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(testing::Message() << "L " << caso.L << ", VIB " << caso.vib);
+        const TMalhaCanal malha = MalhaCanal(caso.L, caso.vib);
+        EXPECT_EQ(malha.Trechos, caso.trechos);
+        EXPECT_NEAR(malha.dx, caso.dx, 1e-12);
+        EXPECT_NEAR(malha.dt, caso.dt, 1e-12);
+        EXPECT_EQ(malha.Nos, caso.nos);
+    }
+    EXPECT_THROW(MalhaCanal(0, 20), EAritmetica);
+}
+
+TEST(RoteamentoCanal, LeisCinematicasDasSecoes) {
+    const TLeiCinematica trapezio = LeiTrapezoidal(0.5, 1, 0.002, 0.03);
+    EXPECT_NEAR(trapezio.m, 1.33107, 1e-5);
+    EXPECT_NEAR(trapezio.alfa, 0.75999, 1e-5);
+    const TLeiCinematica triangulo = LeiTriangular(0.02, 0.5, 0.002, 0.03);
+    EXPECT_NEAR(triangulo.alfa, 0.316, 1e-3);
+    EXPECT_DOUBLE_EQ(triangulo.m, 4.0 / 3.0);
+}
+
+TEST(RoteamentoCanal, PicosDosExemplos) {
+    const struct {
+        const char* nome;
+        std::uint8_t tipo;
+        double pico;  // L/s
+        int passos;   // completed time steps of 0.32 min before the outflow falls
+    } casos[] = {{"trapezoid", TTipoCanal::Trapezoidal, 45.84, 40}, {"triangle", TTipoCanal::Triangular, 42.36, 48}};
+    const THidrograma h = HidrogramaTriangular();
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        TCanalDrenagem canal = CanalExemplo(caso.tipo);
+        EXPECT_NEAR(canal.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0.03), caso.pico, 5e-3);
+        // Q holds the lateral inflow (m³/s per m) of the last step taken.
+        EXPECT_NEAR(canal.Q(), h.VazaoNoTempo(caso.passos * 0.32) / 1000, 1e-12);
+    }
+}
+
+TEST(RoteamentoCanal, FalhasDosPassosGuardadosTemMensagemPropria) {
+    const THidrograma h = HidrogramaTriangular();
+    const struct {
+        const char* nome;
+        std::uint16_t L;
+        THidrograma hidrograma;
+    } casos[] = {
+        {"length 0", 0, h},
+        {"empty hydrograph", 100, THidrograma()},
+        // Regression: an inflow that never makes the outflow fall must end as a failure, not loop forever.
+        {"inflow all zero", 100, [] {
+             THidrograma zero;
+             zero.Adicionar(0, 0);
+             zero.Adicionar(10, 0);
+             zero.Adicionar(30, 0);
+             return zero;
+         }()},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+        try {
+            canal.CalculaHidrogramaCanal(caso.L, caso.hidrograma, 20, 0.02, 0.002, 0.03);
+            ADD_FAILURE() << "the routing did not fail";
+        } catch (const EAritmetica&) {
+            ADD_FAILURE() << "the arithmetic fault was not replaced";
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.what(), "Ocorreu um erro em CalculaHidrogramaCanal.");
+        }
+    }
+}
+
+TEST(RoteamentoCanal, FalhasDosCoeficientesPassamComoSao) {
+    const THidrograma h = HidrogramaTriangular();
+    TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
+    EXPECT_THROW(trapezio.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0), EAritmetica);  // n = 0
+    trapezio.SetB(0);
+    trapezio.Z.Valor = 0;  // no area: log of 0 in the fit
+    EXPECT_THROW(trapezio.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0.03), EAritmetica);
+    TCanalDrenagem triangulo = CanalExemplo(TTipoCanal::Triangular);
+    EXPECT_THROW(triangulo.CalculaHidrogramaCanal(100, h, 20, 0, 0.002, 0.03), EAritmetica);  // St = 0
+}
+
+TEST(AlturaEscoamento, ProfundidadesDosExemplos) {
+    const TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
+    const double yTrapezio = trapezio.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5);
+    EXPECT_NEAR(yTrapezio, 0.015784, 1e-6);
+    EXPECT_NEAR(Manning(yTrapezio * (0.5 + yTrapezio), 0.5 + 2 * yTrapezio * std::sqrt(2.0), 0.03, 0.002), 7.3643e-4,
+                1e-10);
+    double yPartida10 = 0;  // the partial-flooding Newton from 10 m lands on the same depth
+    ProfundidadeTrapezoidal(yPartida10, 7.3643e-4, 0.03, 0.002, 0.5, 1, 10.0);
+    EXPECT_NEAR(yTrapezio, yPartida10, 1e-7);
+
+    const TCanalDrenagem triangulo = CanalExemplo(TTipoCanal::Triangular);
+    EXPECT_NEAR(triangulo.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0.020198, 1e-6);
+
+    TCanalDrenagem outro = CanalExemplo(TTipoCanal::Trapezoidal);
+    outro.TipoCanal.Tipo = 2;
+    EXPECT_EQ(outro.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0);
+}
+
+TEST(AlturaEscoamento, VazaoNulaEEntradasImpossiveis) {
+    const TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
+    const double y = trapezio.AlturaEscoamento(0, 1, 0.5, 0.03, 0.002, 0.02, 0.5);
+    EXPECT_GT(y, 0);
+    EXPECT_LT(y, 1e-7);
+    EXPECT_EQ(CanalExemplo(TTipoCanal::Triangular).AlturaEscoamento(0, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0);
+
+    EXPECT_THROW(trapezio.AlturaEscoamento(7e-4, 0, 0.5, 0.03, 0.002, 0.02, 0.5), EAritmetica);  // rectangle
+    EXPECT_THROW(trapezio.AlturaEscoamento(7e-4, 1, 0.5, 0.03, 0, 0.02, 0.5), EAritmetica);      // Sc = 0
+}
+
+TEST(DimensionamentoSemInundacao, HidrogramaDadoDoExemplo) {
+    TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+    canal.SetH(0.7);
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    double H = 0, Q = 0;
+    canal.DimensionarHidrograma(H, Q, 100, 0.03, 0.002, 20, TerrenoExemplo(), chuva, HidrogramaTriangular());
+    EXPECT_NEAR(Q, 45.84, 5e-3);   // L/s
+    EXPECT_NEAR(H, 0.18256, 1e-5);  // m
+    EXPECT_EQ(canal.H(), 0.7);      // only the two outputs are written
+}
+
+TEST(DimensionamentoSemInundacao, HidrogramaDeMenosDeTresPontosEVazaoNula) {
+    THidrograma dois;
+    dois.Adicionar(0, 0);
+    dois.Adicionar(10, 0.5);
+    for (const THidrograma& h : {THidrograma(), dois}) {
+        SCOPED_TRACE(h.NumeroPontos());
+        TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+        canal.SetQ(3);
+        TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+        double H = 1, Q = 1;
+        canal.DimensionarHidrograma(H, Q, 100, 0.03, 0.002, 20, TerrenoExemplo(), chuva, h);
+        EXPECT_EQ(Q, 0);
+        EXPECT_LT(H, 1e-7);
+        EXPECT_EQ(canal.Q(), 3);  // no routing ran
+    }
+}
+
+TEST(DimensionamentoSemInundacao, LarguraDaFaixaArredondadaAoMetroPar) {
+    const struct {
+        double EH;
+        int comprimento;
+    } casos[] = {{20.4, 20}, {20.5, 20}, {21.5, 22}, {99.6, 100}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.EH);
+        TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+        TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+        double H, Q;
+        canal.DimensionarSemInundacao(H, Q, TerrenoExemplo(), chuva, caso.EH, 0.002, 0.03, 100);
+        EXPECT_EQ(canal.Encosta.Comprimento(), caso.comprimento);
+    }
+}
+
+TEST(DimensionamentoSemInundacao, EncostaDoTerrenoRoteadaNoCanal) {
+    // The sizing equals the routing of the hillslope that the field builds, done by hand; it copies the
+    // field into its own hillslope and releases the hydrograph afterwards.
+    for (std::uint8_t tipo : {TTipoCanal::Trapezoidal, TTipoCanal::Triangular}) {
+        SCOPED_TRACE(static_cast<int>(tipo));
+        TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+        const TTerreno terreno = TerrenoExemplo();
+        TEncostaCinematica encosta;
+        encosta.Atribuir(terreno);
+        encosta.nt.Indice = 0;
+        encosta.SetComprimento(100);
+        const THidrograma h = encosta.GerarHidrograma(encosta.NumeroTrechos(), chuva);
+        ASSERT_GT(h.NumeroPontos(), 3);
+
+        TCanalDrenagem canal = CanalExemplo(tipo);
+        double Hesperado, Qesperado;
+        canal.DimensionarHidrograma(Hesperado, Qesperado, 100, 0.03, 0.002, 100, terreno, chuva, h);
+        canal.Dimensionar(terreno, chuva, Sistema(3));
+        EXPECT_GT(canal.Q(), 0);
+        EXPECT_EQ(canal.Q(), Qesperado);
+        EXPECT_EQ(canal.H(), Hesperado);
+        EXPECT_NEAR(canal.H(), canal.AlturaEscoamento(canal.Q() / 1000, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 1e-15);
+        EXPECT_EQ(canal.Encosta.VIB(), 20);
+        EXPECT_EQ(canal.Encosta.St(), 0.02);
+        EXPECT_EQ(canal.Encosta.nt.Valor, 0.05);
+        EXPECT_EQ(canal.Encosta.nt.Indice, 0);  // the value is copied, not the table row
+        EXPECT_EQ(canal.Encosta.Cobertura.CondicaoHidrologica.Indice, 3);
+        EXPECT_EQ(canal.Hidrograma.NumeroPontos(), 0);
+    }
+}
+
+TEST(DimensionamentoSemInundacao, SemEscoamentoDaVazaoNulaSemAviso) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TTerreno seco = TerrenoExemplo();
+    seco.SetVIB(300);  // above the storm's initial intensity
+    for (std::uint8_t tipo : {TTipoCanal::Trapezoidal, TTipoCanal::Triangular}) {
+        TCanalDrenagem canal = CanalExemplo(tipo);
+        ASSERT_NO_THROW(canal.Dimensionar(seco, chuva, Sistema(3)));
+        EXPECT_EQ(canal.Q(), 0);
+        EXPECT_LT(canal.H(), 1e-7);
+    }
+}
+
+TEST(DimensionamentoSemInundacao, FalhasViramEDimensionamento) {
+    const struct {
+        const char* nome;
+        void (*estragar)(TCanalDrenagem&, TTerreno&, TPrecipitacaoExponencialNegativa&);
+    } casos[] = {
+        {"rectangle (Z = 0)", [](TCanalDrenagem& c, TTerreno&, TPrecipitacaoExponencialNegativa&) { c.Z.Valor = 0; }},
+        {"channel slope 0", [](TCanalDrenagem& c, TTerreno&, TPrecipitacaoExponencialNegativa&) { c.SetSc(0); }},
+        {"channel roughness 0", [](TCanalDrenagem& c, TTerreno&, TPrecipitacaoExponencialNegativa&) { c.nc.Valor = 0; }},
+        {"channel length 0", [](TCanalDrenagem& c, TTerreno&, TPrecipitacaoExponencialNegativa&) { c.SetComprimento(0); }},
+        {"strip width 0", [](TCanalDrenagem& c, TTerreno&, TPrecipitacaoExponencialNegativa&) { c.SetEH(0); }},
+        {"field roughness 0", [](TCanalDrenagem&, TTerreno& t, TPrecipitacaoExponencialNegativa&) { t.nt.Valor = 0; }},
+        {"VIB 0 (end of runoff diverges)",
+         [](TCanalDrenagem&, TTerreno& t, TPrecipitacaoExponencialNegativa&) { t.SetVIB(0); }},
+        {"storm with B = 0", [](TCanalDrenagem&, TTerreno&, TPrecipitacaoExponencialNegativa& p) { p.SetB(0); }},
+        // The 65536th point of the hillslope hydrograph (runoff over ~30000 min) fails the sizing.
+        {"hydrograph beyond 65535 points",
+         [](TCanalDrenagem& c, TTerreno& t, TPrecipitacaoExponencialNegativa& p) {
+             p.SetTr(1);
+             p.SetK(346);
+             p.SetC(0.5);
+             t = TTerreno();
+             t.SetVIB(1);
+             t.SetSt(0.01);
+             t.nt.Valor = 0.1;
+             c.SetEH(1);
+         }},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+        TTerreno terreno = TerrenoExemplo();
+        TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+        caso.estragar(canal, terreno, chuva);
+        try {
+            canal.Dimensionar(terreno, chuva, Sistema(3));
+            ADD_FAILURE() << "sizing did not fail";
+        } catch (const EDimensionamento& e) {
+            EXPECT_STREQ(e.what(), "Erro no dimensinamento dos canais");
+        }
+        EXPECT_EQ(canal.Hidrograma.NumeroPontos(), 0);
+    }
+}
