@@ -86,14 +86,15 @@ void GravarAtomicamente(const std::string& caminho, const Bytes& bytes) {
         arquivo.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         arquivo.close();
         if (!arquivo) {
-            std::filesystem::remove(temporario);
+            std::error_code erro;
+            std::filesystem::remove(temporario, erro);
             throw Exception("Não foi possível gravar o arquivo " + caminho + ".");
         }
     }
     std::error_code erro;
     std::filesystem::rename(temporario, caminho, erro);
     if (erro) {
-        std::filesystem::remove(temporario);
+        std::filesystem::remove(temporario, erro);
         throw Exception("Não foi possível gravar o arquivo " + caminho + ".");
     }
 }
