@@ -1,0 +1,145 @@
+#include "dialogs/Ajuda.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include "app/InterfaceUsuario.h"
+#include "dialogs/uAjuda.h"
+
+namespace talvek::gui {
+
+namespace {
+
+constexpr const char* kPropriedadeContexto = "contextoAjuda";
+
+// The help viewer over the program's help file. The file is read when help is first asked for, and
+// again after a failure, so a file put in place later is found.
+class AjudaPrograma final : public ServicoAjuda {
+public:
+    void DefinirArquivo(const QString& caminho) {
+        caminho_ = caminho;
+        delete janela_.data();
+    }
+    QString Arquivo() const { return caminho_; }
+
+    void AbrirTopico(int contexto) override {
+        TFAjuda* janela = Janela();
+        if (!janela) return;
+        if (!janela->MostrarTopico(contexto)) {
+            Interface().Mensagem(QApplication::activeWindow(), QString::fromUtf8(kTituloAjuda),
+                                 QStringLiteral("Não há tópico de ajuda para este item (contexto %1).")
+                                     .arg(contexto),
+                                 Icone::Informacao, Botoes::Ok);
+            janela->MostrarConteudo();
+        }
+        Exibir(janela);
+    }
+
+    void AbrirConteudo() override {
+        if (TFAjuda* janela = Janela()) {
+            janela->MostrarConteudo();
+            Exibir(janela);
+        }
+    }
+
+    void AbrirIndice(const QString& chave) override {
+        if (TFAjuda* janela = Janela()) {
+            janela->MostrarIndice(chave);
+            Exibir(janela);
+        }
+    }
+
+private:
+    TFAjuda* Janela() {
+        if (janela_) return janela_;
+        TArquivoAjuda arquivo;
+        QString erro;
+        if (!arquivo.Ler(caminho_, &erro)) {
+            Interface().Mensagem(QApplication::activeWindow(), QString::fromUtf8(kTituloAjuda), erro,
+                                 Icone::Erro, Botoes::Ok);
+            return nullptr;
+        }
+        // Closing the viewer frees it; so does the end of the program's event loop.
+        janela_ = new TFAjuda(std::move(arquivo));
+        janela_->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, janela_, [this] { delete janela_.data(); });
+        return janela_;
+    }
+
+    // A modal dialog blocks every other window; the viewer asked for from one is made modal too, so that
+    // it can be read and closed, and modeless again when asked for from the main window.
+    static void Exibir(TFAjuda* janela) {
+        const Qt::WindowModality modalidade =
+            QApplication::activeModalWidget() && QApplication::activeModalWidget() != janela
+                ? Qt::ApplicationModal
+                : Qt::NonModal;
+        if (janela->windowModality() != modalidade) {
+            janela->hide();
+            janela->setWindowModality(modalidade);
+        }
+        janela->show();
+        janela->raise();
+        janela->activateWindow();
+    }
+
+    QString caminho_;
+    QPointer<TFAjuda> janela_;
+};
+
+AjudaPrograma& Padrao() {
+    static AjudaPrograma padrao;
+    return padrao;
+}
+
+ServicoAjuda* instalada = nullptr;
+
+class FiltroF1 final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) return false;
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() != Qt::Key_F1 || tecla->modifiers() != Qt::NoModifier) return false;
+        QWidget* alvo = QApplication::focusWidget();
+        if (!alvo) alvo = qobject_cast<QWidget*>(objeto);
+        const int contexto = ContextoAjuda(alvo);
+        if (contexto > 0) Ajuda().AbrirTopico(contexto);
+        else Ajuda().AbrirConteudo();
+        return true;
+    }
+};
+
+}  // namespace
+
+ServicoAjuda& Ajuda() { return instalada ? *instalada : Padrao(); }
+
+ServicoAjuda* InstalarAjuda(ServicoAjuda* servico) {
+    ServicoAjuda* anterior = instalada;
+    instalada = servico;
+    return anterior;
+}
+
+void DefinirArquivoAjuda(const QString& caminho) { Padrao().DefinirArquivo(caminho); }
+
+QString ArquivoAjuda() { return Padrao().Arquivo(); }
+
+void DefinirContextoAjuda(QWidget* widget, int contexto) {
+    widget->setProperty(kPropriedadeContexto, contexto);
+}
+
+int ContextoAjuda(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        const int contexto = widget->property(kPropriedadeContexto).toInt();
+        if (contexto > 0) return contexto;
+    }
+    return 0;
+}
+
+void InstalarTeclaF1(QApplication& aplicacao) { aplicacao.installEventFilter(new FiltroF1(&aplicacao)); }
+
+}  // namespace talvek::gui

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the report header pictures from their SVG sources (the other pictures are compiled into the
+# program as SVG). Needs only the Qt packages the program itself is built with.
+#   tools/figuras/gerar.sh [build folder]
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$raiz/build-figuras}
+cmake -S "$raiz/tools/figuras" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" >/dev/null
+export QT_QPA_PLATFORM=offscreen
+renderizar="$build/renderizar-svg"
+"$renderizar" "$raiz/data/figuras/cabecalho.svg" "$raiz/data/Talvek2/Cabecalho.jpg" 550 62
+"$renderizar" "$raiz/data/figuras/cabecalho_nimbal21.svg" "$raiz/data/Arquivos Comuns/Cabecalho_Nimbal21.jpg" 550 73
