@@ -12,6 +12,7 @@ import { parseArgs } from 'node:util';
 import { ESTADOS, QUADROS, QUADRO_BRASIL, LADO, pixel } from './quadros.mjs';
 import { aneis, rasterizar, perto } from './desenho.mjs';
 import { gravarBmp } from './bmp.mjs';
+import { escreverRotulos } from './rotulos.mjs';
 
 const { values: opcoes } = parseArgs({
   options: { idf: { type: 'string' }, modulos: { type: 'string' }, csv: { type: 'string' }, dados: { type: 'string' } },
@@ -99,7 +100,7 @@ function desenharMapaEstado(s) {
   return azul;
 }
 
-// Map of Brazil: each state in its flat colour, black divisions and coast, white background.
+// Map of Brazil: each state in its flat colour, black divisions, coast and labels, white background.
 function desenharMapaBrasil() {
   const regiao = regioes(QUADRO_BRASIL, ESTADOS.map((_, i) => i));
   const paleta = [BRANCO, [0, 0, 0], ...ESTADOS.map((e) => e.cor)];
@@ -108,6 +109,7 @@ function desenharMapaBrasil() {
     if (naDivisa(regiao, i) && (regiao[i] >= 0 || regiao[i + 1] >= 0 || regiao[i + LADO] >= 0)) indices[i] = 1;
     else indices[i] = regiao[i] >= 0 ? regiao[i] + 2 : 0;
   }
+  escreverRotulos(regiao, indices, ESTADOS.map((e) => e.sigla), 1);
   gravarBmp(join(opcoes.dados, 'Brasil.bmp'), LADO, LADO, indices, paleta);
 }
 
