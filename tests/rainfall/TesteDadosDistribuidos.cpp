@@ -55,18 +55,13 @@ Figura LerBmp(const std::string& caminho) {
     return f;
 }
 
-// Whether the pixel of a point, or one within `raio` pixels of it, is the state's blue.
-bool NoAzul(const Figura& mapa, const TQuadroMapa& quadro, const std::string& latitude, const std::string& longitude,
-            int raio) {
+// Whether the pixel of a point, as the query dialog rounds it, is the state's blue: the dialog shows the
+// marker of a station or locality only there.
+bool NoAzul(const Figura& mapa, const TQuadroMapa& quadro, const std::string& latitude, const std::string& longitude) {
     const TPontoMapa p = CoordenadasParaPixel(quadro, CoordenadaParaGraus(latitude), CoordenadaParaGraus(longitude));
-    const long x0 = std::lround(p.X), y0 = std::lround(p.Y);
-    for (long dy = -raio; dy <= raio; ++dy)
-        for (long dx = -raio; dx <= raio; ++dx) {
-            const long x = x0 + dx, y = y0 + dy;
-            if (dx * dx + dy * dy > raio * raio || x < 0 || y < 0 || x >= mapa.largura || y >= mapa.altura) continue;
-            if (mapa.Pixel(static_cast<int>(x), static_cast<int>(y)) == kAzulEstado) return true;
-        }
-    return false;
+    const long x = std::lround(p.X), y = std::lround(p.Y);
+    return x >= 0 && y >= 0 && x < mapa.largura && y < mapa.altura &&
+           mapa.Pixel(static_cast<int>(x), static_cast<int>(y)) == kAzulEstado;
 }
 
 TEST(DadosDistribuidos, EstacoesELocalidadesDosEstadosComMapaCaemNoAzul) {
@@ -83,9 +78,9 @@ TEST(DadosDistribuidos, EstacoesELocalidadesDosEstadosComMapaCaemNoAzul) {
         ASSERT_FALSE(banco.Estacoes(estado).empty()) << kEstados[estado].Sigla;
         ASSERT_FALSE(banco.Localidades().empty()) << kEstados[estado].Sigla;
         for (const TEstacao& e : banco.Estacoes(estado))
-            EXPECT_TRUE(NoAzul(mapa, *quadro, e.Latitude, e.Longitude, 2)) << kEstados[estado].Sigla << ' ' << e.Nome;
+            EXPECT_TRUE(NoAzul(mapa, *quadro, e.Latitude, e.Longitude)) << kEstados[estado].Sigla << ' ' << e.Nome;
         for (const TLocalidade& l : banco.Localidades())
-            EXPECT_TRUE(NoAzul(mapa, *quadro, l.Latitude, l.Longitude, 2)) << kEstados[estado].Sigla << ' ' << l.Nome;
+            EXPECT_TRUE(NoAzul(mapa, *quadro, l.Latitude, l.Longitude)) << kEstados[estado].Sigla << ' ' << l.Nome;
     }
 }
 

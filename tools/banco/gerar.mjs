@@ -61,6 +61,7 @@ const BRANCO = [255, 255, 255];
 const AZUL = [0, 0, 255];
 const VIZINHO = [222, 222, 222];
 const DIVISA = [128, 128, 128];
+const AZUL_INDICE = 1;
 
 // Per pixel: index of the state drawn there, or -1. Later states never overwrite earlier ones.
 function regioes(q, ordem) {
@@ -80,24 +81,43 @@ function naDivisa(regiao, i) {
 }
 
 // State map: the state in pure blue, its neighbours light grey with grey divisions, sea and abroad white.
-// Divisions are drawn only on non-blue pixels, so the blue area is the whole state.
+// Divisions are drawn only on non-blue pixels, so the blue area is the whole state. Returns the palette
+// indices, written later (see tocarLugar).
 function desenharMapaEstado(s) {
   const q = QUADROS[ESTADOS[s].sigla];
   const outros = ESTADOS.map((_, i) => i).filter((i) => i !== s);
   const regiao = regioes(q, [s, ...outros]);
   const indices = new Uint8Array(LADO * LADO);
   for (let i = 0; i < indices.length; ++i) {
-    if (regiao[i] === s) indices[i] = 1;
+    if (regiao[i] === s) indices[i] = AZUL_INDICE;
     else {
       const vizinhos = [i - 1, i + 1, i - LADO, i + LADO].filter((j) => j >= 0 && j < indices.length);
       const divisa = vizinhos.some((j) => regiao[j] !== regiao[i] && Math.abs((j % LADO) - (i % LADO)) <= 1);
       indices[i] = divisa ? 3 : regiao[i] >= 0 ? 2 : 0;
     }
   }
-  gravarBmp(join(opcoes.dados, `${ESTADOS[s].sigla}.bmp`), LADO, LADO, indices, [BRANCO, AZUL, VIZINHO, DIVISA]);
-  const azul = new Uint8Array(LADO * LADO);
-  for (let i = 0; i < azul.length; ++i) azul[i] = indices[i] === 1 ? 1 : 0;
-  return azul;
+  return indices;
+}
+
+const mascaraAzul = (indices) => indices.map((v) => (v === AZUL_INDICE ? 1 : 0));
+
+// A place just off the simplified outline (at most TOLERANCIA_PIXELS away) gets its own pixel, and the
+// pixels between it and the nearest blue one, painted blue, so that the query dialog shows its marker.
+function tocarLugar(indices, px, py) {
+  const x0 = Math.round(px);
+  const y0 = Math.round(py);
+  if (indices[y0 * LADO + x0] === AZUL_INDICE) return 0;
+  let alvo = null;
+  for (let dy = -TOLERANCIA_PIXELS; dy <= TOLERANCIA_PIXELS; ++dy)
+    for (let dx = -TOLERANCIA_PIXELS; dx <= TOLERANCIA_PIXELS; ++dx) {
+      const d2 = dx * dx + dy * dy;
+      if (d2 > TOLERANCIA_PIXELS ** 2 || indices[(y0 + dy) * LADO + x0 + dx] !== AZUL_INDICE) continue;
+      if (!alvo || d2 < alvo.d2) alvo = { dx, dy, d2 };
+    }
+  const passos = Math.max(Math.abs(alvo.dx), Math.abs(alvo.dy));
+  for (let k = 0; k < passos; ++k)
+    indices[(y0 + Math.round((alvo.dy * k) / passos)) * LADO + x0 + Math.round((alvo.dx * k) / passos)] = AZUL_INDICE;
+  return 1;
 }
 
 // Map of Brazil: each state in its flat colour, black divisions, coast and labels, white background.
@@ -191,24 +211,41 @@ function lerLocalidades() {
 mkdirSync(opcoes.csv, { recursive: true });
 mkdirSync(opcoes.dados, { recursive: true });
 
-const azulDoEstado = {};
-for (const [s, e] of ESTADOS.entries()) if (QUADROS[e.sigla]) azulDoEstado[s] = desenharMapaEstado(s);
+const mapaDoEstado = {};
+for (const [s, e] of ESTADOS.entries()) if (QUADROS[e.sigla]) mapaDoEstado[s] = desenharMapaEstado(s);
+const azulDoEstado = Object.fromEntries(Object.entries(mapaDoEstado).map(([s, indices]) => [s, mascaraAzul(indices)]));
 desenharMapaBrasil();
 
-const noAzul = (p) => {
-  const q = QUADROS[ESTADOS[p.estado].sigla];
-  const { x, y } = pixel(q, grausDoTexto(p.textoLat), grausDoTexto(p.textoLon));
-  return perto(azulDoEstado[p.estado], x, y, TOLERANCIA_PIXELS);
+const pixelDoLugar = (p) => pixel(QUADROS[ESTADOS[p.estado].sigla], grausDoTexto(p.textoLat), grausDoTexto(p.textoLon));
+const pertoDoAzul = (raio) => (p) => {
+  const { x, y } = pixelDoLugar(p);
+  return perto(azulDoEstado[p.estado], x, y, raio);
 };
+const noAzul = pertoDoAzul(0);
 
 const { estacoes, deixadas: estacoesDeixadas } = lerEstacoes();
 const { localidades: todas, deixadas: localidadesDeixadas } = lerLocalidades();
 // A map state's locality must fall on its map, or the query dialog could not show it.
 const localidades = todas.filter((l) => {
-  if (!(l.estado in azulDoEstado) || noAzul(l)) return true;
+  if (!(l.estado in azulDoEstado) || pertoDoAzul(TOLERANCIA_PIXELS)(l)) return true;
   localidadesDeixadas.push(`${l.sigla} ${l.nome} (${l.textoLat} ${l.textoLon}): fora do contorno do estado no mapa`);
   return false;
 });
+const estacoesForaDoMapa = estacoes.filter((e) => e.estado in azulDoEstado && !pertoDoAzul(TOLERANCIA_PIXELS)(e));
+if (estacoesForaDoMapa.length) throw new Error(`estações fora do mapa: ${estacoesForaDoMapa.map((e) => e.nome)}`);
+
+const noAzulAntes = {};
+let tocados = 0;
+for (const [s, indices] of Object.entries(mapaDoEstado)) {
+  const lugares = [...estacoes, ...localidades].filter((p) => p.estado === Number(s));
+  noAzulAntes[s] = `${lugares.filter(noAzul).length}/${lugares.length}`;
+  for (const p of lugares) {
+    const { x, y } = pixelDoLugar(p);
+    tocados += tocarLugar(indices, x, y);
+  }
+  azulDoEstado[s] = mascaraAzul(indices);
+  gravarBmp(join(opcoes.dados, `${ESTADOS[s].sigla}.bmp`), LADO, LADO, indices, [BRANCO, AZUL, VIZINHO, DIVISA]);
+}
 
 writeFileSync(
   join(opcoes.csv, 'estacoes.csv'),
@@ -220,12 +257,13 @@ writeFileSync(
   ['Estado;Nome;Latitude;Longitude', ...localidades.map((l) => [l.sigla, campoCsv(l.nome), l.textoLat, l.textoLon].join(';'))].join('\n') + '\n',
 );
 
-console.log('Estado  Estações  Localidades  no azul (estações, localidades)');
+console.log(`Lugares a até ${TOLERANCIA_PIXELS} pixels do contorno, com o pixel pintado de azul: ${tocados}`);
+console.log('Estado  Estações  Localidades  no azul (estações, localidades; antes dos retoques)');
 for (const [s, e] of ESTADOS.entries()) {
   const est = estacoes.filter((x) => x.estado === s);
   const loc = localidades.filter((x) => x.estado === s);
   const parte = (lista) => `${lista.filter(noAzul).length}/${lista.length}`;
-  const azul = s in azulDoEstado ? `${parte(est)}, ${parte(loc)}` : '';
+  const azul = s in azulDoEstado ? `${parte(est)}, ${parte(loc)}; ${noAzulAntes[s]}` : '';
   console.log(`${e.sigla}      ${String(est.length).padStart(8)}  ${String(loc.length).padStart(11)}  ${azul}`);
 }
 console.log(`Total   ${String(estacoes.length).padStart(8)}  ${String(localidades.length).padStart(11)}`);
