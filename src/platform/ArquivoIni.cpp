@@ -90,8 +90,11 @@ Documento Carregar(const std::string& caminho) {
     return documento;
 }
 
+// A line of a UTF-8 file that is not UTF-8 (edited by another program) is read as Windows-1252, so that
+// every text read is UTF-8 and can be written back.
 std::string ParaUtf8(const Documento& documento, std::string_view bytes) {
-    return documento.codificacao == Codificacao::Utf8 ? std::string(bytes) : Windows1252ParaUtf8(std::string(bytes));
+    std::string texto(bytes);
+    return documento.codificacao == Codificacao::Utf8 && EUtf8Valido(texto) ? texto : Windows1252ParaUtf8(texto);
 }
 
 // Text in the file's encoding. A Windows-1252 file that must take a character it cannot represent
@@ -177,7 +180,9 @@ void SubstituirValor(Documento& documento, std::size_t indice, const std::string
     std::string& linha = documento.linhas[indice];
     const std::string_view semQuebra = SemQuebra(linha);
     const std::string quebra = linha.substr(semQuebra.size());
-    linha = linha.substr(0, linha.find('=') + 1) + bytesValor + quebra;
+    std::string chave = linha.substr(0, linha.find('=') + 1);
+    if (documento.codificacao == Codificacao::Utf8 && !EUtf8Valido(chave)) chave = ParaUtf8(documento, chave);
+    linha = chave + bytesValor + quebra;
 }
 
 // A new section goes at the end of the file, after a blank line that separates it from the one before.
@@ -192,9 +197,20 @@ void AcrescentarSecao(Documento& documento, std::string_view secao, const std::s
     documento.linhas.push_back(chave);
 }
 
-void Gravar(const Documento& documento, const std::string& caminho) {
+std::string Conteudo(const Documento& documento) {
     std::string conteudo;
     for (const std::string& linha : documento.linhas) conteudo += linha;
+    return conteudo;
+}
+
+// Windows-1252 bytes that happen to form UTF-8 as a whole would be read back as other characters: such a
+// file is written as UTF-8 instead.
+void Gravar(Documento& documento, const std::string& caminho) {
+    std::string conteudo = Conteudo(documento);
+    if (documento.codificacao == Codificacao::Windows1252 && Detectar(conteudo) == Codificacao::Utf8) {
+        for (std::string& linha : documento.linhas) linha = Windows1252ParaUtf8(linha);
+        conteudo = Conteudo(documento);
+    }
     GravarArquivoAtomicamente(caminho, conteudo);
 }
 
