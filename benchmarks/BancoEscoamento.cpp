@@ -1,0 +1,193 @@
+// Timings of the runoff computations of the design without partial flooding: the hillslope of both worked
+// examples, the slowest channel routing the main window allows, and one sensitivity series over the drain
+// spacing. "nos/s" counts node updates per second; "exp+log" times the pair that every node update needs at
+// least once (y^(5/3)), alone and in a dependent chain, so the distance from the arithmetic limit shows.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "design/uCanal.h"
+#include "design/uCanalRoteamento.h"
+#include "model/uEncostaCinematica.h"
+#include "model/uPrecipitacao.h"
+#include "platform/Aritmetica.h"
+
+using namespace talvek;
+
+namespace {
+
+TPrecipitacaoExponencialNegativa ChuvaExemplo() {
+    TPrecipitacaoExponencialNegativa chuva;
+    chuva.SetTr(10);
+    chuva.SetK(1000);
+    chuva.SetA(0.2);
+    chuva.SetB(10);
+    chuva.SetC(0.8);
+    return chuva;
+}
+
+// First worked example: bare soil, VIB 20 mm/h, St 0.01, nt 0.1, 20 m.
+TTerreno TerrenoSemCultivo() {
+    TTerreno terreno;
+    terreno.SetVIB(20);
+    terreno.SetSt(0.01);
+    terreno.nt.Valor = 0.1;
+    return terreno;
+}
+
+// Second worked example: row crops, straight rows, good condition, VIB 60 mm/h, St 0.02, nt 0.05.
+TTerreno TerrenoFileiras() {
+    TTerreno terreno;
+    terreno.Cobertura.UsoTerra.Indice = 1;
+    terreno.Cobertura.Tratamento.Indice = 1;
+    terreno.Cobertura.CondicaoHidrologica.Indice = 3;
+    terreno.SetVIB(60);
+    terreno.SetSt(0.02);
+    terreno.nt.Valor = 0.05;
+    return terreno;
+}
+
+TEncostaCinematica Encosta(const TTerreno& terreno, int comprimento) {
+    TEncostaCinematica encosta;
+    encosta.Atribuir(terreno);
+    encosta.SetComprimento(comprimento);
+    return encosta;
+}
+
+// Trapezoidal drain of the routing example: B 0.5 m, Z 1, n 0.03, slope 0.002.
+TCanalDrenagem Canal(int comprimento, double EH) {
+    TCanalDrenagem canal;
+    canal.TipoCanal.Tipo = TTipoCanal::Trapezoidal;
+    canal.SetComprimento(comprimento);
+    canal.nc.Valor = 0.03;
+    canal.SetSc(0.002);
+    canal.SetB(0.5);
+    canal.Z.Valor = 1;
+    canal.SetEH(EH);
+    return canal;
+}
+
+// Node updates of one hillslope computation: one time step per point after the first.
+double AtualizacoesEncosta(const TEncostaCinematica& encosta, const THidrograma& h) {
+    return (h.NumeroPontos() - 1.0) * (encosta.NumeroTrechos() - 1);
+}
+
+// Node updates of one routing: the routing leaves in Q the lateral inflow of its last step, which tells
+// how many steps it took.
+double AtualizacoesRoteamento(const TCanalDrenagem& canal, const THidrograma& h, double VIB) {
+    const TMalhaCanal malha = MalhaCanal(static_cast<std::uint16_t>(canal.Comprimento()), VIB);
+    double t = h.Pontos().front().Tempo;
+    for (long passos = 1;; ++passos) {
+        t += malha.dt;
+        if (h.VazaoNoTempo(t) / 1000 == canal.Q()) return static_cast<double>(passos) * (malha.Nos - 1);
+    }
+}
+
+void Encosta(benchmark::State& state, const TTerreno& terreno, int comprimento) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TEncostaCinematica encosta = Encosta(terreno, comprimento);
+    const int N = encosta.NumeroTrechos();
+    double atualizacoes = 0;
+    for (auto _ : state) {
+        THidrograma h = encosta.GerarHidrograma(N, chuva);
+        atualizacoes = AtualizacoesEncosta(encosta, h);
+        benchmark::DoNotOptimize(h);
+    }
+    state.counters["nos/s"] = benchmark::Counter(atualizacoes, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["nos"] = atualizacoes;
+}
+
+void EncostaPrimeiroExemplo(benchmark::State& state) { Encosta(state, TerrenoSemCultivo(), 20); }
+void EncostaSegundoExemplo(benchmark::State& state) { Encosta(state, TerrenoFileiras(), 100); }
+
+// The slowest routing the window allows: 1500 m of drain on a field above 100 mm/h (1500 nodes,
+// Δt = 0.02 min), fed by the second example's 100 m hillslope on a soil of 110 mm/h.
+void RoteamentoMaisLento(benchmark::State& state) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TTerreno terreno = TerrenoFileiras();
+    terreno.SetVIB(110);
+    TEncostaCinematica encosta = Encosta(terreno, 100);
+    const THidrograma h = encosta.GerarHidrograma(encosta.NumeroTrechos(), chuva);
+    TCanalDrenagem canal = Canal(1500, 100);
+    for (auto _ : state) benchmark::DoNotOptimize(canal.CalculaHidrogramaCanal(1500, h, 110, 0.02, 0.002, 0.03));
+    const double atualizacoes = AtualizacoesRoteamento(canal, h, 110);
+    state.counters["nos/s"] = benchmark::Counter(atualizacoes, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["nos"] = atualizacoes;
+}
+
+// One sensitivity series over the drain spacing: 21 sizings with EH = 10 … 210 m, each recomputing the
+// hillslope, on the second example's field and the 100 m trapezoidal drain.
+void SerieEspacamento(benchmark::State& state) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    const TTerreno terreno = TerrenoFileiras();
+    TCanalDrenagem canal = Canal(100, 0);
+    double atualizacoes = 0;
+    for (int i = 0; i <= 20; ++i) {
+        TEncostaCinematica encosta = Encosta(terreno, 10 * (i + 1));
+        const THidrograma h = encosta.GerarHidrograma(encosta.NumeroTrechos(), chuva);
+        canal.CalculaHidrogramaCanal(100, h, terreno.VIB(), terreno.St(), 0.002, 0.03);
+        atualizacoes += AtualizacoesEncosta(encosta, h) + AtualizacoesRoteamento(canal, h, terreno.VIB());
+    }
+    for (auto _ : state) {
+        for (int i = 0; i <= 20; ++i) {
+            double H, Q;
+            canal.DimensionarSemInundacao(H, Q, terreno, chuva, 10.0 * (i + 1), 0.002, 0.03, 100);
+            benchmark::DoNotOptimize(Q);
+        }
+    }
+    state.counters["nos/s"] = benchmark::Counter(atualizacoes, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["nos"] = atualizacoes;
+}
+
+// Bases and exponents of the routing's powers (y^(5/3), W^0.6, A^m), varied so that nothing folds.
+struct Potencias {
+    std::vector<double> bases, expoentes;
+    Potencias() {
+        for (int i = 0; i < 1024; ++i) {
+            bases.push_back(1e-4 * (1 + i % 97));
+            expoentes.push_back(i % 3 == 0 ? 5.0 / 3.0 : i % 3 == 1 ? 0.6 : 1.33);
+        }
+    }
+};
+
+// One exp and one log from the C library: the arithmetic floor of a node update.
+void ExpLog(benchmark::State& state) {
+    const Potencias p;
+    for (auto _ : state)
+        for (std::size_t i = 0; i < p.bases.size(); ++i)
+            benchmark::DoNotOptimize(std::exp(p.expoentes[i] * std::log(p.bases[i])));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(p.bases.size()));
+}
+
+// The same pair when each base depends on the previous result, as node i depends on node i − 1 in the
+// routing: the latency, not the throughput, of exp + log.
+void ExpLogEncadeado(benchmark::State& state) {
+    const Potencias p;
+    double anterior = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < p.bases.size(); ++i) {
+            anterior = std::exp(p.expoentes[i] * std::log(p.bases[i] + anterior * 1e-300));
+            benchmark::DoNotOptimize(anterior);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(p.bases.size()));
+}
+
+// The checked power the model uses: the same exp and log with the fault tests around them.
+void PotenciaVerificada(benchmark::State& state) {
+    const Potencias p;
+    for (auto _ : state)
+        for (std::size_t i = 0; i < p.bases.size(); ++i) benchmark::DoNotOptimize(Potencia(p.bases[i], p.expoentes[i]));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(p.bases.size()));
+}
+
+}  // namespace
+
+BENCHMARK(EncostaPrimeiroExemplo)->Unit(benchmark::kMillisecond);
+BENCHMARK(EncostaSegundoExemplo)->Unit(benchmark::kMillisecond);
+BENCHMARK(RoteamentoMaisLento)->Unit(benchmark::kMillisecond);
+BENCHMARK(SerieEspacamento)->Unit(benchmark::kMillisecond);
+BENCHMARK(ExpLog);
+BENCHMARK(ExpLogEncadeado);
+BENCHMARK(PotenciaVerificada);
