@@ -1,0 +1,125 @@
+// Project files: random ".tvk" content opened as the desktop program and talvek-calc open a project
+// (decimal separator "." for inputs of even length, "," for odd).
+// Invariants:
+// - only the program's own exceptions leave the read; a refused file gives exactly
+//   "Não foi possível abrir o arquivo " + path + ".";
+// - opening the same file again gives the same outcome and the same values: the conversion of the earlier
+//   layout, done on disk by the first read, keeps every value;
+// - a project that opened can be saved, and the saved file opens with the same values (reals to their
+//   15 significant digits; a carriage return inside a text is saved as a blank).
+#include <string>
+
+#include "ComumFuzz.h"
+#include "app/ArquivoProjeto.h"
+#include "app/IDProjeto.h"
+#include "design/uCanal.h"
+#include "model/uTerreno.h"
+#include "platform/Numeros.h"
+#include "platform/Regional.h"
+#include "rainfall/Nimbal21Comp.h"
+
+using namespace talvek;
+using namespace talvek::fuzz;
+
+namespace {
+
+struct Projeto {
+    TIDProjeto Identificacao;
+    TTipoSistema Sistema;
+    TNimbal21 Nimbal1;
+    TTerreno Terreno;
+    TCanalDrenagem CanalDrenagem;
+    TUnidades Unidades;
+
+    TObjetosProjeto Objetos() { return {Identificacao, Sistema, Nimbal1, Terreno, CanalDrenagem, Unidades}; }
+};
+
+// Every value a project file carries, as text: reals by their 15 significant digits, and texts with a
+// carriage return or line feed as a blank (a line of the file cannot hold them).
+class Retrato {
+public:
+    Retrato& operator()(const char* nome, const std::string& texto) {
+        std::string limpo = texto;
+        for (char& c : limpo)
+            if (c == '\r' || c == '\n') c = ' ';
+        texto_ += std::string(nome) + "=" + Visivel(limpo) + "\n";
+        return *this;
+    }
+    Retrato& operator()(const char* nome, double valor) { return (*this)(nome, FormatarGeral(valor)); }
+    Retrato& operator()(const char* nome, int valor) { return (*this)(nome, std::to_string(valor)); }
+    const std::string& Texto() const { return texto_; }
+
+private:
+    std::string texto_;
+};
+
+std::string Valores(const Projeto& p) {
+    const TPrecipitacaoExponencialNegativa& chuva = p.Nimbal1.Precipitacao;
+    const TCanalDrenagem& canal = p.CanalDrenagem;
+    return Retrato()("Nome", p.Identificacao.Nome)("Empresa", p.Identificacao.Empresa)("Local", p.Identificacao.Local)(
+               "Estado", p.Identificacao.Estado)("Tecnico", p.Identificacao.Tecnico)("Data", p.Identificacao.Data)(
+               "Tipo", p.Sistema.Tipo)("Latitude", p.Nimbal1.Latitude)("Longitude", p.Nimbal1.Longitude)(
+               "IndEstacao", p.Nimbal1.IndEstacao)("IndLocalidade", p.Nimbal1.IndLocalidade)(
+               "StrCidade", p.Nimbal1.StrCidade)("IndEstado", p.Nimbal1.IndEstado)("StrEstado", p.Nimbal1.StrEstado)(
+               "Duracao", chuva.Duracao)("PrecipitacaoTotal", chuva.PrecipitacaoTotal)("Tr", chuva.Tr())("K", chuva.K())(
+               "A", chuva.A())("B", chuva.B())("C", chuva.C())("Numerador", chuva.Numerador())(
+               "IndUso", p.Terreno.Cobertura.UsoTerra.Indice)("IndCond", p.Terreno.Cobertura.CondicaoHidrologica.Indice)(
+               "IndTrat", p.Terreno.Cobertura.Tratamento.Indice)("VIB", p.Terreno.VIB())("St", p.Terreno.St())(
+               "nt", p.Terreno.nt.Valor)("Indnt", p.Terreno.nt.Indice)("H", canal.H())("Hr", canal.Hr())("Bc", canal.B())(
+               "CDu", canal.CDu())("IndZ", canal.Z.Indice)("ValorZ", canal.Z.Valor)("IndSm", canal.Sm.Indice)(
+               "ValorSm", canal.Sm.Valor)("TipoCanal", canal.TipoCanal.Tipo)("Comprimento", canal.Comprimento())(
+               "Sc", canal.Sc())("Q", canal.Q())("Indnc", canal.nc.Indice)("nc", canal.nc.Valor)("EH", canal.EH())(
+               "EV", canal.EV())("TD", canal.TD())("UDecli", p.Unidades.UDecli)("KDecli", p.Unidades.KDecli)(
+               "UVIB", p.Unidades.UVIB)("KVIB", p.Unidades.KVIB)
+        .Texto();
+}
+
+// Opens the project into fresh objects; false when it is refused.
+bool Abrir(const std::string& caminho, Projeto& projeto) {
+    bool abriu = true;
+    try {
+        LerProjeto(caminho, projeto.Objetos());
+    } catch (const EArquivoProjeto& e) {
+        Exigir(e.what() == "Não foi possível abrir o arquivo " + caminho + ".", "a mensagem de um projeto recusado",
+               e.what());
+        abriu = false;
+    } catch (const talvek::Exception& e) {
+        Falha("abrir um projeto só falha com a mensagem do projeto", typeid(e).name() + std::string(": ") + e.what());
+    }
+    return abriu;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ConfiguracaoRegional regional;
+    regional.SeparadorDecimal = size % 2 == 0 ? '.' : ',';
+    regional.SeparadorMilhar = size % 2 == 0 ? ',' : '.';
+    const RegionalTemporario emVigor(regional);
+
+    const std::string caminho = PastaRascunho::Instancia() / "projeto.tvk";
+    const std::string copia = PastaRascunho::Instancia() / "copia.tvk";
+    std::filesystem::remove(copia);
+    const std::string original(reinterpret_cast<const char*>(data), size);
+    GravarBytes(caminho, original);
+
+    Projeto primeiro;
+    bool abriu = false;
+    Executar([&] { abriu = Abrir(caminho, primeiro); });
+
+    Projeto segundo;
+    bool abriuDeNovo = false;
+    Executar([&] { abriuDeNovo = Abrir(caminho, segundo); });
+    Exigir(abriu == abriuDeNovo, "abrir de novo dá o mesmo resultado", Visivel(original));
+    Exigir(Valores(primeiro) == Valores(segundo), "abrir de novo dá os mesmos valores",
+           Valores(primeiro) + "----\n" + Valores(segundo) + "arquivo: " + Visivel(original));
+    if (!abriu) return 0;
+
+    Exigir(Executar([&] { EscreverProjeto(copia, primeiro.Objetos()); }), "um projeto aberto pode ser gravado",
+           Valores(primeiro));
+    Projeto gravado;
+    Exigir(Abrir(copia, gravado), "um projeto gravado abre", Visivel(LerBytes(copia)));
+    Exigir(Valores(primeiro) == Valores(gravado), "um projeto gravado abre com os mesmos valores",
+           Valores(primeiro) + "----\n" + Valores(gravado));
+    return 0;
+}
