@@ -13,7 +13,8 @@ namespace talvek::gui {
 
 namespace {
 
-constexpr const char* kPropriedadeContexto = "contextoAjuda";
+// Dynamic property that holds a widget's help context.
+constexpr const char* kPropriedadeContexto = "ContextoAjuda";
 
 // The help viewer over the program's help file. The file is read when help is first asked for, and
 // again after a failure, so a file put in place later is found.

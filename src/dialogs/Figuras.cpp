@@ -73,7 +73,7 @@ QString CaminhoGlifo(Glifo glifo) {
     return QStringLiteral(":/figuras/glifos/") + QLatin1String(ArquivoGlifo(glifo));
 }
 
-QIcon Icone(Glifo glifo) {
+QIcon IconeGlifo(Glifo glifo) {
     QIcon icone;
     for (int lado : {16, 24, 32, 48}) icone.addPixmap(Desenhar(CaminhoGlifo(glifo), QSize(lado, lado)));
     return icone;

@@ -1,4 +1,4 @@
-// API: DesenharFigura(Figura, tamanho) → QPixmap; TamanhoNatural(Figura); TQuadroFigura (scaled picture widget); Icone(Glifo) → QIcon.
+// API: DesenharFigura(Figura, tamanho) → QPixmap; TamanhoNatural(Figura); TQuadroFigura (scaled picture widget); IconeGlifo(Glifo) → QIcon.
 // The program's pictures and glyphs, drawn from SVG sources compiled into the program.
 #pragma once
 
@@ -38,7 +38,7 @@ QSize TamanhoNatural(Figura figura);   // pixels
 QPixmap DesenharFigura(Figura figura, QSize tamanho);
 
 QString CaminhoGlifo(Glifo glifo);
-QIcon Icone(Glifo glifo);  // sizes 16, 24, 32 and 48
+QIcon IconeGlifo(Glifo glifo);  // sizes 16, 24, 32 and 48
 
 // A picture that fills the widget keeping its proportions, centred; the start page and the section
 // pictures. SetFigura swaps the picture (triangular / trapezoidal).

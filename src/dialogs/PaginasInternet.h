@@ -19,7 +19,7 @@ inline constexpr const char* kArquivoPaginaPrograma = "Talvek2.htm";
 struct TPaginaInternet {
     QString Nome;      // institution or page name
     QUrl Endereco;     // web address, or the local file of the program's own page
-    Glifo Icone;
+    Glifo Simbolo;  // glyph of its button
 };
 
 // Buttons 1 to 4, left to right. `pastaPrograma` is the program's folder (the own page lies there).

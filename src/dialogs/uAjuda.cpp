@@ -76,7 +76,7 @@ private:
 
 TFAjuda::TFAjuda(TArquivoAjuda arquivo, QWidget* pai) : QWidget(pai, Qt::Window), arquivo_(std::move(arquivo)) {
     setWindowTitle(arquivo_.Titulo().isEmpty() ? QString::fromUtf8(kTituloAjuda) : arquivo_.Titulo());
-    setWindowIcon(Icone(Glifo::Ajuda));
+    setWindowIcon(IconeGlifo(Glifo::Ajuda));
     resize(900, 620);
 
     texto_ = new TNavegadorAjuda(arquivo_, this);
@@ -121,12 +121,12 @@ TFAjuda::TFAjuda(TArquivoAjuda arquivo, QWidget* pai) : QWidget(pai, Qt::Window)
     layoutIndice->addWidget(exibir, 0, Qt::AlignRight);
 
     abas_ = new QTabWidget;
-    abas_->addTab(conteudo_, Icone(Glifo::AjudaConteudo), QStringLiteral("&Conteúdo"));
-    abas_->addTab(paginaIndice, Icone(Glifo::AjudaIndice), QStringLiteral("Í&ndice"));
+    abas_->addTab(conteudo_, IconeGlifo(Glifo::AjudaConteudo), QStringLiteral("&Conteúdo"));
+    abas_->addTab(paginaIndice, IconeGlifo(Glifo::AjudaIndice), QStringLiteral("Í&ndice"));
 
     auto* voltar = new QPushButton(QStringLiteral("&Voltar"));
     auto* avancar = new QPushButton(QStringLiteral("A&vançar"));
-    auto* inicio = new QPushButton(Icone(Glifo::AjudaConteudo), QStringLiteral("&Sumário"));
+    auto* inicio = new QPushButton(IconeGlifo(Glifo::AjudaConteudo), QStringLiteral("&Sumário"));
     voltar->setEnabled(false);
     avancar->setEnabled(false);
     connect(voltar, &QPushButton::clicked, texto_, &QTextBrowser::backward);
@@ -160,7 +160,7 @@ TFAjuda::TFAjuda(TArquivoAjuda arquivo, QWidget* pai) : QWidget(pai, Qt::Window)
 void TFAjuda::MontarConteudo() {
     for (const QString& capitulo : arquivo_.Capitulos()) {
         auto* itemCapitulo = new QTreeWidgetItem(conteudo_, {capitulo});
-        itemCapitulo->setIcon(0, Icone(Glifo::AjudaConteudo));
+        itemCapitulo->setIcon(0, IconeGlifo(Glifo::AjudaConteudo));
         for (const TTopicoAjuda& topico : arquivo_.Topicos()) {
             if (topico.Capitulo != capitulo) continue;
             auto* item = new QTreeWidgetItem(itemCapitulo, {topico.Titulo});
