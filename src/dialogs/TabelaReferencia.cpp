@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialogs/Ajuda.h"
+
 namespace talvek::gui {
 
 namespace {
@@ -75,7 +77,8 @@ BotoesDialogo CriarBotoes(QDialog& dialogo) {
     botoes.cancela->setObjectName(QStringLiteral("Cancela"));
     botoes.ajuda->setObjectName(QStringLiteral("BtnAjuda"));
     botoes.ok->setDefault(true);
-    botoes.ajuda->setEnabled(false);
+    QObject::connect(botoes.ajuda, &QPushButton::clicked, &dialogo,
+                     [&dialogo] { Ajuda().AbrirTopico(ContextoAjuda(&dialogo)); });
     return botoes;
 }
 

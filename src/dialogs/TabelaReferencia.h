@@ -27,10 +27,11 @@ void AdicionarRegua(QGridLayout& grade, int linha, int colunas);
 struct BotoesDialogo {
     QPushButton* ok;       // "&Ok", the default button
     QPushButton* cancela;  // "&Cancelar"
-    QPushButton* ajuda;    // "Aj&uda", disabled: the program has no help viewer yet
+    QPushButton* ajuda;    // "Aj&uda"
 };
 
-// Creates the three buttons as children of `dialogo`; the caller connects them and lays them out.
+// Creates the three buttons as children of `dialogo`; "Aj&uda" opens the help topic of the dialog's help
+// context, the caller connects the other two and lays them out.
 BotoesDialogo CriarBotoes(QDialog& dialogo);
 
 }  // namespace talvek::gui

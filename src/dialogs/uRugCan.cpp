@@ -12,6 +12,7 @@
 #include <array>
 
 #include "app/InterfaceUsuario.h"
+#include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
 #include "dialogs/GrupoOpcoes.h"
 #include "dialogs/TabelaReferencia.h"
@@ -128,7 +129,7 @@ TFRugCan::TFRugCan(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this))
 }
 
 void TFRugCan::Preparar(int helpContext, std::int16_t indice, double valor) {
-    helpContext_ = helpContext;
+    DefinirContextoAjuda(this, helpContext);
     indice_ = indice;
     valor_ = valor;
 }

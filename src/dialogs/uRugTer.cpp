@@ -12,6 +12,7 @@
 #include <array>
 
 #include "app/InterfaceUsuario.h"
+#include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
 #include "dialogs/GrupoOpcoes.h"
 #include "dialogs/TabelaReferencia.h"
@@ -151,7 +152,7 @@ TFRugTer::TFRugTer(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this))
 }
 
 void TFRugTer::Preparar(int helpContext, std::int16_t indice, double valor) {
-    helpContext_ = helpContext;
+    DefinirContextoAjuda(this, helpContext);
     indice_ = indice;
     valor_ = valor;
 }

@@ -29,7 +29,6 @@ public:
     // After OK: the row of the chosen value (0 when it was typed) and the value, s/m^(1/3).
     std::int16_t Indice() const { return indice_; }
     double Valor() const { return valor_; }
-    int HelpContext() const { return helpContext_; }
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -44,7 +43,6 @@ private:
     QButtonGroup* opcoes_;
     TCampoNumerico* eRugTer_;
     QPushButton* ok_;
-    int helpContext_ = 0;
     std::int16_t indice_ = 0;
     double valor_ = 0.0;
 };

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/InterfaceUsuario.h"
+#include "dialogs/Ajuda.h"
 #include "platform/Regional.h"
 
 namespace talvek::gui::teste {
@@ -36,6 +37,22 @@ public:
 
 private:
     InterfaceUsuario* anterior_;
+};
+
+// Records the help topics asked for instead of opening the help viewer.
+class AjudaGravadora final : public ServicoAjuda {
+public:
+    AjudaGravadora() : anterior_(InstalarAjuda(this)) {}
+    ~AjudaGravadora() override { InstalarAjuda(anterior_); }
+
+    void AbrirTopico(int contexto) override { topicos.append(contexto); }
+    void AbrirConteudo() override { topicos.append(0); }
+    void AbrirIndice(const QString&) override {}
+
+    QList<int> topicos;
+
+private:
+    ServicoAjuda* anterior_;
 };
 
 // "." decimal with "," thousands, or the reverse.

@@ -110,14 +110,14 @@ private slots:
         QCOMPARE(componente.Indice, std::int16_t(1));
         QCOMPARE(componente.Valor, 0.018);
 
-        int helpContext = 0;
+        AjudaGravadora ajuda;
         AoAbrir<TFRugCan>([&](TFRugCan& dialogo) {
-            helpContext = dialogo.HelpContext();
+            dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Linha(dialogo, 7)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(helpContext, 109);
+        QCOMPARE(ajuda.topicos, QList<int>{109});
         QCOMPARE(componente.Indice, std::int16_t(7));
         QCOMPARE(componente.Valor, 0.035);
     }

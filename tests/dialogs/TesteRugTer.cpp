@@ -149,14 +149,14 @@ private slots:
         componente.HelpContext = 111;
         componente.Indice = 2;
         componente.Valor = 0.11;
-        int helpContext = 0;
+        AjudaGravadora ajuda;
         AoAbrir<TFRugTer>([&](TFRugTer& dialogo) {
-            helpContext = dialogo.HelpContext();
+            dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Opcao(dialogo, 12)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(helpContext, 111);
+        QCOMPARE(ajuda.topicos, QList<int>{111});
         QCOMPARE(componente.Indice, std::int16_t(12));
         QCOMPARE(componente.Valor, 0.15);
     }
