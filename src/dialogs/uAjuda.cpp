@@ -77,7 +77,7 @@ private:
 TFAjuda::TFAjuda(TArquivoAjuda arquivo, QWidget* pai) : QWidget(pai, Qt::Window), arquivo_(std::move(arquivo)) {
     setWindowTitle(arquivo_.Titulo().isEmpty() ? QString::fromUtf8(kTituloAjuda) : arquivo_.Titulo());
     setWindowIcon(IconeGlifo(Glifo::Ajuda));
-    resize(900, 620);
+    resize(960, 640);
 
     texto_ = new TNavegadorAjuda(arquivo_, this);
     texto_->setOpenLinks(false);
@@ -150,7 +150,7 @@ TFAjuda::TFAjuda(TArquivoAjuda arquivo, QWidget* pai) : QWidget(pai, Qt::Window)
     divisor->addWidget(abas_);
     divisor->addWidget(lado);
     divisor->setStretchFactor(1, 1);
-    divisor->setSizes({280, 620});
+    divisor->setSizes({330, 630});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(divisor);
 
@@ -165,6 +165,7 @@ void TFAjuda::MontarConteudo() {
             if (topico.Capitulo != capitulo) continue;
             auto* item = new QTreeWidgetItem(itemCapitulo, {topico.Titulo});
             item->setData(0, Qt::UserRole, topico.Contexto);
+            item->setToolTip(0, topico.Titulo);
         }
     }
     conteudo_->expandAll();

@@ -2,13 +2,18 @@
 // requests written down, and the optional PNG of a window for a person to look at.
 #pragma once
 
+#include <QApplication>
 #include <QDir>
 #include <QList>
+#include <QTimer>
 #include <QString>
 #include <QWidget>
 
 #include "app/InterfaceUsuario.h"
 #include "dialogs/Ajuda.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace talvek::gui::teste {
 
@@ -54,6 +59,21 @@ inline void GuardarTela(QWidget& janela, const QString& nome) {
     if (pasta.isEmpty()) return;
     QDir().mkpath(pasta);
     janela.grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+
+// Runs `acao` on the modal dialog of type D that opens next; a dialog the action left open is then
+// cancelled, so that exec() always returns.
+template <class D, class Acao>
+void AoAbrirModal(Acao acao) {
+    QTimer::singleShot(0, [acao] {
+        auto* dialogo = dynamic_cast<D*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            std::fputs("the expected modal dialog did not open\n", stderr);
+            std::abort();
+        }
+        acao(*dialogo);
+        if (dialogo->isVisible()) dialogo->reject();
+    });
 }
 
 }  // namespace talvek::gui::teste
