@@ -186,9 +186,12 @@ void SubstituirValor(Documento& documento, std::size_t indice, const std::string
 }
 
 // A new section goes at the end of the file, after a blank line that separates it from the one before.
+// Header and key are encoded together: a file that must become UTF-8 for one of them gets both in UTF-8.
 void AcrescentarSecao(Documento& documento, std::string_view secao, const std::string& linhaChave) {
-    const std::string cabecalho = ParaArquivo(documento, "[" + std::string(secao) + "]") + documento.quebra;
-    const std::string chave = ParaArquivo(documento, linhaChave) + documento.quebra;
+    const std::string linhas = ParaArquivo(documento, "[" + std::string(secao) + "]\n" + linhaChave);
+    const std::size_t fimCabecalho = linhas.find('\n');
+    const std::string cabecalho = linhas.substr(0, fimCabecalho) + documento.quebra;
+    const std::string chave = linhas.substr(fimCabecalho + 1) + documento.quebra;
     if (!documento.linhas.empty()) {
         GarantirQuebraFinal(documento, documento.linhas.size() - 1);
         if (!LinhaEmBranco(documento.linhas.back())) documento.linhas.push_back(documento.quebra);

@@ -49,3 +49,16 @@ TEST(EntradasInvalidasIni, ArquivoWindows1252QueFormariaUtf8ContinuaLegivel) {
     EXPECT_EQ(ini.LerTexto("A", "y", "?"), "\xC3\x83\xC2\xA9");
     EXPECT_TRUE(EUtf8Valido(LerBytes(caminho)));
 }
+
+// Guards against a new section whose key needed UTF-8: the header went in as Windows-1252 bytes and the
+// key as UTF-8, so the file was neither and the value came back as other characters.
+TEST(EntradasInvalidasIni, SecaoNovaComValorForaDoWindows1252FicaNumaSoCodificacao) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "secao.tvk";
+    GravarBytes(caminho, "[A]\r\nx=S\xE3o\r\n");
+    const TArquivoIni ini(caminho);
+    ini.EscreverTexto("Se\xC3\xA7\xC3\xA3o", "b", "\xC6\xBD");  // "Seção", b = U+01BD
+    EXPECT_EQ(ini.LerTexto("SE\xC3\x87\xC3\x83O", "b", "?"), "\xC6\xBD");
+    EXPECT_EQ(ini.LerTexto("A", "x", "?"), "S\xC3\xA3o");
+    EXPECT_TRUE(EUtf8Valido(LerBytes(caminho)));
+}
