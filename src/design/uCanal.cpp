@@ -194,6 +194,9 @@ void TCanalDrenagem::DimensionarSemInundacao(double& H, double& Q, const TTerren
                                              TPrecipitacao& precipitacao, double EH, double Sc, double n,
                                              std::int32_t Comprimento) {
     try {
+        // A strip without slope has no kinematic-wave flow (α = √St / nt = 0): the method cannot size
+        // its drain, and a zero flow would be a wrong answer, not a dry field.
+        if (!(terreno.St() > 0)) throw EDimensionamento();
         // The strip between two drains, EH wide, as a hillslope draining into this channel.
         Encosta.Cobertura.Atribuir(terreno.Cobertura);
         Encosta.SetComprimento(MetrosInteiros(EH));

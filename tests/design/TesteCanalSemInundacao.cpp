@@ -293,6 +293,8 @@ TEST(DimensionamentoSemInundacao, FalhasViramEDimensionamento) {
         {"field roughness 0", [](TCanalDrenagem&, TTerreno& t, TPrecipitacaoExponencialNegativa&) { t.nt.Valor = 0; }},
         {"VIB 0 (end of runoff diverges)",
          [](TCanalDrenagem&, TTerreno& t, TPrecipitacaoExponencialNegativa&) { t.SetVIB(0); }},
+        // A flat strip has no overland flow (α = √St / nt = 0): sizing its drain at Q = 0 would be wrong.
+        {"flat field (St = 0)", [](TCanalDrenagem&, TTerreno& t, TPrecipitacaoExponencialNegativa&) { t.SetSt(0); }},
         {"storm with B = 0", [](TCanalDrenagem&, TTerreno&, TPrecipitacaoExponencialNegativa& p) { p.SetB(0); }},
         // The 65536th point of the hillslope hydrograph (runoff over ~30000 min) fails the sizing.
         {"hydrograph beyond 65535 points",
