@@ -1,6 +1,7 @@
 #include "dialogs/Ajuda.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QVariant>
@@ -71,19 +72,27 @@ private:
     }
 
     // A modal dialog blocks every other window; the viewer asked for from one is made modal too, so that
-    // it can be read and closed, and modeless again when asked for from the main window.
+    // it can be read and closed, and modeless again when that dialog closes or help is asked for from the
+    // main window.
     static void Exibir(TFAjuda* janela) {
-        const Qt::WindowModality modalidade =
-            QApplication::activeModalWidget() && QApplication::activeModalWidget() != janela
-                ? Qt::ApplicationModal
-                : Qt::NonModal;
-        if (janela->windowModality() != modalidade) {
-            janela->hide();
-            janela->setWindowModality(modalidade);
-        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == janela) modal = nullptr;
+        DefinirModalidade(janela, modal ? Qt::ApplicationModal : Qt::NonModal);
+        if (auto* dialogo = qobject_cast<QDialog*>(modal))
+            QObject::connect(dialogo, &QDialog::finished, janela,
+                             [janela] { DefinirModalidade(janela, Qt::NonModal); }, Qt::SingleShotConnection);
         janela->show();
         janela->raise();
         janela->activateWindow();
+    }
+
+    // The modality of a window can change only while it is hidden.
+    static void DefinirModalidade(TFAjuda* janela, Qt::WindowModality modalidade) {
+        if (janela->windowModality() == modalidade) return;
+        const bool visivel = janela->isVisible();
+        janela->hide();
+        janela->setWindowModality(modalidade);
+        if (visivel) janela->show();
     }
 
     QString caminho_;

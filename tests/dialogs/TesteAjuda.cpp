@@ -1,5 +1,6 @@
 // The help file shipped with the program, its index search, the viewer, the help service and F1.
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -181,6 +182,28 @@ private slots:
         QCOMPARE(janela->TopicoAtual(), 0);
         janela->close();
         DefinirArquivoAjuda(QString());
+    }
+
+    // Help asked for from a modal dialog must be usable while the dialog is open, and must not keep the
+    // main window blocked after the dialog closed.
+    void VisorDeDialogoModalEhModalEnquantoODialogoDura() {
+        teste::MensagensGravadas mensagens;
+        DefinirArquivoAjuda(ArquivoDoPrograma());
+        QDialog dialogo;
+        teste::AoAbrirModal<QDialog>([](QDialog& d) {
+            Ajuda().AbrirTopico(112);
+            TFAjuda* visor = VisorAberto();
+            QVERIFY(visor);
+            QCOMPARE(visor->windowModality(), Qt::ApplicationModal);
+            d.accept();
+        });
+        dialogo.exec();
+        TFAjuda* visor = VisorAberto();
+        QVERIFY(visor);
+        QCOMPARE(visor->windowModality(), Qt::NonModal);
+        QCOMPARE(visor->TopicoAtual(), 112);
+        DefinirArquivoAjuda(QString());
+        QVERIFY(mensagens.registros.isEmpty());
     }
 
     void VisorMostraTopicoEIndice() {
