@@ -1,0 +1,71 @@
+// The results page of the main window: the design flow, the spacings and the theoretical height of the
+// last calculation, and the recommended height of the real section from the non-uniformity coefficient
+// the user gives.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace talvek {
+class TCanalDrenagem;
+}
+
+namespace talvek::gui {
+
+class TFiltroNumerico;
+class TQuadroFigura;
+
+class TPaginaResultados : public QWidget {
+public:
+    // `marcarAlterado` is called for every key typed in a value field.
+    TPaginaResultados(TCanalDrenagem& canal, std::function<void()> marcarAlterado, QWidget* pai = nullptr);
+
+    // The values of the run just finished (Q, EV, EH, H and CDu) and the section picture of the channel
+    // type; `comInundacao` (system type 2) hides "&Simulação".
+    void MostrarResultados(bool comInundacao);
+    // "OK" or Enter in CoefUni: CDu from the field, then the recommended height.
+    void AtualizarAlturaRecomendada();
+    // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
+    void VerificarCoefUni();
+    // The help context of the page's "&Ajuda": 132 for system type 2, 122 otherwise.
+    int ContextoAjudaPagina() const { return contextoPagina_; }
+
+    QLineEdit* LQ;
+    QLineEdit* LEV;
+    QLineEdit* EdEH;
+    QLineEdit* HUni;
+    QLineEdit* CoefUni;
+    QLineEdit* HR;
+    TQuadroFigura* FiguraCampo;
+    TQuadroFigura* FiguraSecao;
+    TQuadroFigura* FiguraSecaoReal;
+
+    QPushButton* BOk;
+    QPushButton* BAjudaReal;
+    QPushButton* BVoltar;
+    QPushButton* BRelatorio;
+    QPushButton* BSimulacao;
+    QPushButton* BAjuda;
+    QPushButton* BFechar;
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    QWidget* CriarValores();
+    QGroupBox* CriarSecaoUniforme();
+    QGroupBox* CriarSecaoReal();
+
+    TCanalDrenagem& canal_;
+    TFiltroNumerico* filtro_;
+    QWidget* valores_;
+    int contextoPagina_ = 132;
+};
+
+}  // namespace talvek::gui
