@@ -19,5 +19,8 @@ struct Comando {
 // The subcommands, each defined in its own file (ComandoX.cpp).
 extern const Comando kComandoBanco;
 extern const Comando kComandoIdf;
+extern const Comando kComandoDimensionar;
+extern const Comando kComandoHidrograma;
+extern const Comando kComandoSimular;
 
 }  // namespace talvek::cli

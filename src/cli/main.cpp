@@ -14,6 +14,9 @@ namespace {
 const Comando kComandos[] = {
     kComandoBanco,
     kComandoIdf,
+    kComandoDimensionar,
+    kComandoHidrograma,
+    kComandoSimular,
 };
 
 std::span<const Comando> Comandos() { return kComandos; }

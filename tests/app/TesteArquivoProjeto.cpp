@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../platform/PastaTemporaria.h"
-#include "ProjetoDeTeste.h"
+#include "app/Projeto.h"
 #include "platform/ArquivoIni.h"
 #include "platform/ArquivosTexto.h"
 #include "platform/Regional.h"
@@ -27,7 +27,7 @@ ConfiguracaoRegional ComSeparador(char decimal) {
 const std::string kExemplo = std::string(TALVEK_DADOS_TESTE) + "/Lavoura3.tvk";
 
 // Every field with a value that neither a new object nor a reset has.
-void PreencherExemplo(ProjetoDeTeste& p) {
+void PreencherExemplo(TProjeto& p) {
     p.Identificacao.Nome = "Lavoura 3";
     p.Identificacao.Empresa = "Cooperativa";
     p.Identificacao.Local = "Fazenda Boa Vista";
@@ -74,7 +74,7 @@ void PreencherExemplo(ProjetoDeTeste& p) {
     p.Unidades = {"%", 100, "m/dia", 0.024};
 }
 
-void EsperarIguais(ProjetoDeTeste& a, ProjetoDeTeste& b) {
+void EsperarIguais(TProjeto& a, TProjeto& b) {
     EXPECT_EQ(a.Identificacao.Nome, b.Identificacao.Nome);
     EXPECT_EQ(a.Identificacao.Empresa, b.Identificacao.Empresa);
     EXPECT_EQ(a.Identificacao.Local, b.Identificacao.Local);
@@ -139,7 +139,7 @@ std::vector<std::string> Secoes(const std::string& caminho) {
     return secoes;
 }
 
-std::string MensagemAoLer(const std::string& caminho, ProjetoDeTeste& projeto) {
+std::string MensagemAoLer(const std::string& caminho, TProjeto& projeto) {
     try {
         LerProjeto(caminho, projeto.Objetos());
     } catch (const EArquivoProjeto& e) {
@@ -177,14 +177,14 @@ TEST_P(ProjetoEntreSeparadores, VoltaExatamenteComoFoiGravado) {
     const auto [gravacao, leitura] = GetParam();
     PastaTemporaria pasta;
     const std::string caminho = pasta / "p.tvk";
-    ProjetoDeTeste original;
+    TProjeto original;
     PreencherExemplo(original);
     {
         RegionalTemporario regional(ComSeparador(gravacao));
         EscreverProjeto(caminho, original.Objetos());
     }
     RegionalTemporario regional(ComSeparador(leitura));
-    ProjetoDeTeste lido;
+    TProjeto lido;
     LerProjeto(caminho, lido.Objetos());
     EsperarIguais(original, lido);
 }
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(ArquivoProjeto, ProjetoEntreSeparadores,
 TEST(ArquivoProjeto, ArquivoNovoTemAsSecoesNaOrdemEmWindows1252) {
     PastaTemporaria pasta;
     const std::string caminho = pasta / "novo.tvk";
-    ProjetoDeTeste projeto;
+    TProjeto projeto;
     PreencherExemplo(projeto);
     EscreverProjeto(caminho, projeto.Objetos());
     const std::vector<std::string> esperadas = {
@@ -215,7 +215,7 @@ TEST(ArquivoProjeto, ExemploAbreComSeusValoresSobOsDoisSeparadores) {
     for (char separador : {'.', ','}) {
         RegionalTemporario regional(ComSeparador(separador));
         CopiaDoExemplo exemplo;
-        ProjetoDeTeste p;
+        TProjeto p;
         LerProjeto(exemplo.caminho, p.Objetos());
         EXPECT_EQ(p.Identificacao.Tecnico, "Responsável técnico");
         EXPECT_EQ(p.Identificacao.Data, "08/12/2026");
@@ -246,7 +246,7 @@ TEST(ArquivoProjeto, LeiauteAnteriorEConvertidoNoDiscoAoAbrir) {
         PastaTemporaria pasta;
         const std::string caminho = pasta / "antigo.tvk";
         GravarBytes(caminho, std::string(kLeiauteAnterior) + versaoGeral);
-        ProjetoDeTeste p;
+        TProjeto p;
         LerProjeto(caminho, p.Objetos());  // and the project is closed without saving
 
         const TPrecipitacaoExponencialNegativa& chuva = p.Nimbal1.Precipitacao;
@@ -266,7 +266,7 @@ TEST(ArquivoProjeto, LeiauteAnteriorEConvertidoNoDiscoAoAbrir) {
             EXPECT_EQ(ini.LerTexto("NIMBAL", chave, "ausente"), "ausente") << chave;
         EXPECT_EQ(ini.LerTexto("NIMBAL", "StrEstado", "-"), "Minas Gerais");
 
-        ProjetoDeTeste denovo;  // the converted file opens with the same values
+        TProjeto denovo;  // the converted file opens with the same values
         LerProjeto(caminho, denovo.Objetos());
         EsperarIguais(p, denovo);
     }
@@ -279,7 +279,7 @@ TEST(ArquivoProjeto, LeiauteAnteriorSomenteLeituraAbreSemConverter) {
     const std::string caminho = pasta / "antigo.tvk";
     GravarBytes(caminho, kLeiauteAnterior);
     std::filesystem::permissions(caminho, std::filesystem::perms::owner_read);
-    ProjetoDeTeste p;
+    TProjeto p;
     LerProjeto(caminho, p.Objetos());
     EXPECT_EQ(p.Nimbal1.Precipitacao.K(), 1234.5);
     EXPECT_GT(p.Nimbal1.Precipitacao.Numerador(), 0);
@@ -307,7 +307,7 @@ TEST(ArquivoProjeto, ValorForaDaSuaCondicaoRecusaOProjeto) {
         const TArquivoIni ini(exemplo.caminho);
         if (caso.valor) ini.EscreverTexto(caso.secao, caso.chave, *caso.valor);
         else ini.ApagarChave(caso.secao, caso.chave);
-        ProjetoDeTeste p;
+        TProjeto p;
         EXPECT_EQ(MensagemAoLer(exemplo.caminho, p), "Não foi possível abrir o arquivo " + exemplo.caminho + ".")
             << caso.secao << "." << caso.chave;
     }
@@ -318,27 +318,27 @@ TEST(ArquivoProjeto, ValoresFronteiraSaoLidosPelosSetters) {
         const char* secao;
         const char* chave;
         const char* valor;
-        double (*lido)(const ProjetoDeTeste&);
+        double (*lido)(const TProjeto&);
         double esperado;
     };
     const Caso casos[] = {
-        {"Canal", "IndZ", "-1", [](const ProjetoDeTeste& p) { return double(p.CanalDrenagem.Z.Indice); }, -1},
-        {"Canal", "CDu", "0.8", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.CDu(); }, 1},
-        {"Canal", "CDu", "1,5", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.CDu(); }, 1.5},
-        {"Canal", "Hr", "-3", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.Hr(); }, 0},
-        {"Canal", "B", "-0.5", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.B(); }, 0},
-        {"Terreno", "VIB", "-5", [](const ProjetoDeTeste& p) { return p.Terreno.VIB(); }, 0},
-        {"CanalGradiente", "Comprimento", "-30", [](const ProjetoDeTeste& p) { return double(p.CanalDrenagem.Comprimento()); }, 0},
-        {"CanalGradiente", "Q", "-1", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.Q(); }, 0},
-        {"CanalDrenagem", "TD", "-2", [](const ProjetoDeTeste& p) { return p.CanalDrenagem.TD(); }, 0},
-        {"TipoSistema", "Tipo", "0", [](const ProjetoDeTeste& p) { return double(p.Sistema.Tipo); }, 0},
-        {"TALVEK2", "KDecli", "100", [](const ProjetoDeTeste& p) { return double(p.Unidades.KDecli); }, 100},
-        {"TALVEK2", "KDecli", "abc", [](const ProjetoDeTeste& p) { return double(p.Unidades.KDecli); }, 1},
+        {"Canal", "IndZ", "-1", [](const TProjeto& p) { return double(p.CanalDrenagem.Z.Indice); }, -1},
+        {"Canal", "CDu", "0.8", [](const TProjeto& p) { return p.CanalDrenagem.CDu(); }, 1},
+        {"Canal", "CDu", "1,5", [](const TProjeto& p) { return p.CanalDrenagem.CDu(); }, 1.5},
+        {"Canal", "Hr", "-3", [](const TProjeto& p) { return p.CanalDrenagem.Hr(); }, 0},
+        {"Canal", "B", "-0.5", [](const TProjeto& p) { return p.CanalDrenagem.B(); }, 0},
+        {"Terreno", "VIB", "-5", [](const TProjeto& p) { return p.Terreno.VIB(); }, 0},
+        {"CanalGradiente", "Comprimento", "-30", [](const TProjeto& p) { return double(p.CanalDrenagem.Comprimento()); }, 0},
+        {"CanalGradiente", "Q", "-1", [](const TProjeto& p) { return p.CanalDrenagem.Q(); }, 0},
+        {"CanalDrenagem", "TD", "-2", [](const TProjeto& p) { return p.CanalDrenagem.TD(); }, 0},
+        {"TipoSistema", "Tipo", "0", [](const TProjeto& p) { return double(p.Sistema.Tipo); }, 0},
+        {"TALVEK2", "KDecli", "100", [](const TProjeto& p) { return double(p.Unidades.KDecli); }, 100},
+        {"TALVEK2", "KDecli", "abc", [](const TProjeto& p) { return double(p.Unidades.KDecli); }, 1},
     };
     for (const Caso& caso : casos) {
         CopiaDoExemplo exemplo;
         TArquivoIni(exemplo.caminho).EscreverTexto(caso.secao, caso.chave, caso.valor);
-        ProjetoDeTeste p;
+        TProjeto p;
         LerProjeto(exemplo.caminho, p.Objetos());
         EXPECT_EQ(caso.lido(p), caso.esperado) << caso.secao << "." << caso.chave << "=" << caso.valor;
     }
@@ -346,7 +346,7 @@ TEST(ArquivoProjeto, ValoresFronteiraSaoLidosPelosSetters) {
 
 TEST(ArquivoProjeto, ArquivoQueNaoExisteNaoAbre) {
     PastaTemporaria pasta;
-    ProjetoDeTeste p;
+    TProjeto p;
     EXPECT_EQ(MensagemAoLer(pasta / "falta.tvk", p), "Não foi possível abrir o arquivo " + (pasta / "falta.tvk") + ".");
     EXPECT_FALSE(std::filesystem::exists(pasta / "falta.tvk"));
 }
@@ -354,7 +354,7 @@ TEST(ArquivoProjeto, ArquivoQueNaoExisteNaoAbre) {
 TEST(ArquivoProjeto, LeituraInterrompidaGuardaOQueJaLeu) {
     CopiaDoExemplo exemplo;
     TArquivoIni(exemplo.caminho).EscreverTexto("Canal", "TipoCanal", "2");
-    ProjetoDeTeste p;
+    TProjeto p;
     p.Unidades.UDecli = "m/m";
     EXPECT_FALSE(MensagemAoLer(exemplo.caminho, p).empty());
     EXPECT_EQ(p.Identificacao.Nome, "Lavoura 3");
@@ -372,7 +372,7 @@ TEST(ArquivoProjeto, UnidadesDeOutraVersaoOuAusentesFicamComoEstao) {
         const TArquivoIni ini(exemplo.caminho);
         if (versao) ini.EscreverTexto("TALVEK2", "Versao", *versao);
         else ini.ApagarChave("TALVEK2", "Versao");
-        ProjetoDeTeste p;
+        TProjeto p;
         p.Unidades = {"m/m", 1, "m/h", 0.001};
         LerProjeto(exemplo.caminho, p.Objetos());
         EXPECT_EQ(p.Unidades.UDecli, "m/m");
@@ -384,7 +384,7 @@ TEST(ArquivoProjeto, UnidadesDeOutraVersaoOuAusentesFicamComoEstao) {
 TEST(ArquivoProjeto, ChuvaDeVersaoDesconhecidaFicaVaziaSemRecusarOProjeto) {
     CopiaDoExemplo exemplo;
     TArquivoIni(exemplo.caminho).EscreverTexto("PREC_EXPONENCIAL_NEGATIVA", "Versao", "3");
-    ProjetoDeTeste p;
+    TProjeto p;
     p.Nimbal1.Precipitacao.SetK(99);
     LerProjeto(exemplo.caminho, p.Objetos());
     EXPECT_EQ(p.Nimbal1.Precipitacao.K(), 0);
@@ -396,7 +396,7 @@ TEST(ArquivoProjeto, SecaoDesconhecidaSobreviveAUmaGravacao) {
     CopiaDoExemplo exemplo;
     const std::string extra = "\r\n[X]\r\n; nota de outro programa\r\nchave=valor\r\n";
     GravarBytes(exemplo.caminho, LerBytes(exemplo.caminho) + extra);
-    ProjetoDeTeste p;
+    TProjeto p;
     LerProjeto(exemplo.caminho, p.Objetos());
     p.CanalDrenagem.SetQ(12.5);
     EscreverProjeto(exemplo.caminho, p.Objetos());
@@ -409,7 +409,7 @@ TEST(ArquivoProjeto, ProjetoUtf8ContinuaUtf8AoGravar) {
     PastaTemporaria pasta;
     const std::string caminho = pasta / "utf8.tvk";
     GravarBytes(caminho, "[IDENTIFICACAO]\nVersao=1\nNome=Ch\xC3\xA1" "cara\n\n[X]\nnota=a\xC3\xA7\xC3\xA3o\n");
-    ProjetoDeTeste p;
+    TProjeto p;
     PreencherExemplo(p);
     EscreverProjeto(caminho, p.Objetos());
     const std::string bytes = LerBytes(caminho);
@@ -421,7 +421,7 @@ TEST(ArquivoProjeto, GravacaoRecusadaDeixaOArquivoComoEstava) {
     CopiaDoExemplo exemplo;
     const std::string antes = LerBytes(exemplo.caminho);
     std::filesystem::permissions(exemplo.caminho, std::filesystem::perms::owner_read);
-    ProjetoDeTeste p;
+    TProjeto p;
     PreencherExemplo(p);
     EXPECT_THROW(EscreverProjeto(exemplo.caminho, p.Objetos()), EGravacaoArquivo);
     EXPECT_EQ(LerBytes(exemplo.caminho), antes);

@@ -1,4 +1,5 @@
-// The design objects of one project, owned together, for the tests of the project and simulation layers.
+// A whole project held in one object, for callers without a main window (talvek-calc, tests): the
+// design objects that the window otherwise owns one by one.
 #pragma once
 
 #include "app/ArquivoProjeto.h"
@@ -7,12 +8,12 @@
 #include "model/uTerreno.h"
 #include "rainfall/Nimbal21Comp.h"
 
-namespace talvek::teste {
+namespace talvek {
 
-struct ProjetoDeTeste {
+struct TProjeto {
     TIDProjeto Identificacao;
     TTipoSistema Sistema;
-    TNimbal21 Nimbal1;
+    TNimbal21 Nimbal1;  // owns the design storm
     TTerreno Terreno;
     TCanalDrenagem CanalDrenagem;
     TUnidades Unidades;
@@ -20,4 +21,4 @@ struct ProjetoDeTeste {
     TObjetosProjeto Objetos() { return {Identificacao, Sistema, Nimbal1, Terreno, CanalDrenagem, Unidades}; }
 };
 
-}  // namespace talvek::teste
+}  // namespace talvek

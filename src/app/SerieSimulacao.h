@@ -1,0 +1,83 @@
+// Sensitivity series of a design without partial flooding: the sizing repeated for 21 values of one
+// input, every other input held at the current design, giving the flow and the two heights of each.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/uHidrograma.h"
+
+namespace talvek {
+
+class IProgresso;
+class TCanalDrenagem;
+class TPrecipitacao;
+class TTerreno;
+
+enum class TSaidaSimulacao { Q = 0, H = 1, Hr = 2 };
+enum class TEntradaSimulacao { Comp = 0, EH = 1, nc = 2, nt = 3, Sc = 4, St = 5, VIB = 6 };
+
+inline constexpr int kLinhasSimulacao = 21;
+
+// The texts of an input: its short name, the chart's bottom-axis title, the unit and label of its list,
+// the picture of its values and its phrase in the status message. VIB's list unit is the window's UVIB.
+struct TDescricaoEntrada {
+    const char* Nome;
+    const char* TituloEixo;
+    const char* Unidade;
+    const char* Rotulo;
+    const char* Formato;
+    const char* Frase;
+};
+
+struct TDescricaoSaida {
+    const char* Nome;
+    const char* TituloEixo;  // left-axis title
+    const char* Frase;
+};
+
+const TDescricaoEntrada& DescricaoEntrada(TEntradaSimulacao entrada);
+const TDescricaoSaida& DescricaoSaida(TSaidaSimulacao saida);
+
+// The status message of a series, without "Simulando " and " ...".
+std::string MensagemSimulacao(TSaidaSimulacao saida, TEntradaSimulacao entrada);
+
+struct TLinhaSimulacao {
+    double Valor;       // the input in model units (m, s/m^(1/3), m/m, mm/h)
+    double X;           // the input in the unit of the chart's axis
+    std::string Texto;  // X formatted by the input's picture, as the axis and the list show it
+    double Q;           // flow, L/s
+    double H;           // theoretical height, cm
+    double Hr;          // recommended height √CDu · H + 10, cm, with the channel's CDu
+};
+
+// Q, H or Hr of the row.
+double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida);
+
+struct TSerieSimulacao {
+    std::vector<TLinhaSimulacao> Linhas;  // up to 21
+    std::optional<std::string> Erro;      // message of the sizing failure that ended the series early
+};
+
+// The outflow hydrograph (L/s per metre of drain vs. min) of the design's hillslope: the field's cover,
+// roughness value, VIB and slope over the channel's spacing EH, rounded to whole metres (halves to even).
+// Empty when there is no runoff; the hillslope's errors propagate.
+THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, TPrecipitacao& precipitacao,
+                                IProgresso* progresso = nullptr);
+
+// Called after each row, with its index 0–20: the window draws it and lets pending events run.
+using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& linha)>;
+
+// Computes the series. A temporary hillslope of the channel's spacing gives the hydrograph that the length,
+// channel-roughness and channel-slope rows route; the other inputs rebuild the hillslope for each row, and
+// terrain roughness, terrain slope and VIB are written into `terreno` meanwhile and put back afterwards,
+// also when the series fails. A sizing failure ends the series with the rows computed so far and its
+// message; a failure of the temporary hillslope itself propagates. The channel's Q is overwritten by the
+// routing, as by any sizing.
+TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
+                        TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha = {},
+                        IProgresso* progresso = nullptr);
+
+}  // namespace talvek

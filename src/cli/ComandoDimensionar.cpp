@@ -1,0 +1,85 @@
+// talvek-calc dimensionar: the design run of a project file, as the desktop program's "Calcular" does it,
+// with the recommended height of the project's non-uniformity coefficient.
+#include <ostream>
+
+#include "cli/ComandoProjeto.h"
+#include "platform/Numeros.h"
+
+namespace talvek::cli {
+
+namespace {
+
+constexpr const char* kNome = "dimensionar";
+constexpr const char* kUso = "dimensionar PROJETO.tvk [--json] [--gravar]";
+constexpr const char* kDescricao =
+    "Dimensiona o canal do projeto (sistema com ou sem inundação parcial) e mostra a vazão de projeto (L/s),\n"
+    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m).\n"
+    "  --json     resultado em JSON, números com ponto decimal\n"
+    "  --gravar   grava os resultados no arquivo do projeto";
+
+bool SistemaDimensionado(const TTipoSistema& sistema) { return sistema.Tipo == 2 || sistema.Tipo == 3; }
+
+void MostrarTexto(const TProjeto& p, std::ostream& saida) {
+    const TCanalDrenagem& c = p.CanalDrenagem;
+    saida << "Sistema: " << p.Sistema.Texto() << '\n'
+          << "Vazão (Q): " << FormatarFloat("0.0#", c.Q()) << " L/s\n"
+          << "Altura teórica (H): " << FormatarFloat("0.0###", c.H()) << " m\n"
+          << "Altura recomendada (Hr): " << FormatarFloat("0.0", c.Hr()) << " cm\n"
+          << "Espaçamento horizontal (EH): " << FormatarFloat("0.0#", c.EH()) << " m\n"
+          << "Espaçamento vertical (EV): " << FormatarFloat("0.0#", c.EV()) << " m\n"
+          << "Coeficiente de desuniformidade (CDu): " << FormatarFloat("0.0#", c.CDu()) << '\n';
+}
+
+void MostrarJson(const TProjeto& p, std::ostream& saida) {
+    const TCanalDrenagem& c = p.CanalDrenagem;
+    saida << "{\"Tipo\":" << int{p.Sistema.Tipo} << ",\"Q\":" << NumeroJson(c.Q()) << ",\"H\":" << NumeroJson(c.H())
+          << ",\"Hr\":" << NumeroJson(c.Hr()) << ",\"EH\":" << NumeroJson(c.EH()) << ",\"EV\":" << NumeroJson(c.EV())
+          << ",\"CDu\":" << NumeroJson(c.CDu()) << "}\n";
+}
+
+int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
+    const auto lidas = LerOpcoesProjeto(argumentos, {"--json", "--gravar"}, {});
+    if (const std::string* problema = std::get_if<std::string>(&lidas))
+        return UsoIncorreto(kNome, kUso, *problema, erros);
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
+    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
+    const bool json = opcoes.marcas.contains("--json");
+    DefinirRegionalDoAmbiente();
+
+    TProjeto projeto;
+    try {
+        LerProjeto(opcoes.projeto, projeto.Objetos());
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+    }
+    if (!SistemaDimensionado(projeto.Sistema))
+        return Falhar("O sistema \"" + projeto.Sistema.Texto() + "\" não é dimensionado.", json, saida, erros,
+                      kFalhaNoCalculo);
+    TCanalDrenagem& canal = projeto.CanalDrenagem;
+    try {
+        canal.Dimensionar(projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema);
+    } catch (const EDimensionamento& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+    }
+    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+
+    if (opcoes.marcas.contains("--gravar")) {
+        try {
+            if (!canal.EscreverArquivo(opcoes.projeto))
+                throw EArquivoProjeto("Não foi possível gravar o arquivo " + opcoes.projeto + ".");
+        } catch (const Exception& e) {
+            return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+        }
+    }
+    if (json)
+        MostrarJson(projeto, saida);
+    else
+        MostrarTexto(projeto, saida);
+    return kSucesso;
+}
+
+}  // namespace
+
+const Comando kComandoDimensionar{kNome, kUso, ExecutarDimensionar};
+
+}  // namespace talvek::cli

@@ -1,0 +1,79 @@
+// talvek-calc hidrograma: the outflow hydrograph of the project's hillslope (the field strip between two
+// drains, as wide as the horizontal spacing EH) under its design storm.
+#include <ostream>
+
+#include "app/SerieSimulacao.h"
+#include "cli/ComandoProjeto.h"
+#include "platform/Numeros.h"
+
+namespace talvek::cli {
+
+namespace {
+
+constexpr const char* kNome = "hidrograma";
+constexpr const char* kUso = "hidrograma PROJETO.tvk [--json] [--csv]";
+constexpr const char* kDescricao =
+    "Mostra o hidrograma de saída da encosta do projeto (faixa de largura EH sob a chuva de projeto):\n"
+    "tempo t (min) e vazão q (L/s por metro de dreno). Sem escoamento, o hidrograma não tem pontos.\n"
+    "  --json   {\"pontos\":[[t,q],...]}, números com ponto decimal\n"
+    "  --csv    linhas t,q com ponto decimal";
+
+void MostrarTexto(const THidrograma& hidrograma, std::ostream& saida) {
+    saida << "t (min)\tq (L/s/m)\n";
+    for (const TPontoHidrograma& ponto : hidrograma.Pontos())
+        saida << FormatarFloat("0.0###", ponto.Tempo) << '\t' << FormatarFloat("0.0#####", ponto.Vazao) << '\n';
+}
+
+void MostrarCsv(const THidrograma& hidrograma, std::ostream& saida) {
+    saida << "t,q\n";
+    for (const TPontoHidrograma& ponto : hidrograma.Pontos())
+        saida << NumeroJson(ponto.Tempo) << ',' << NumeroJson(ponto.Vazao) << '\n';
+}
+
+void MostrarJson(const THidrograma& hidrograma, std::ostream& saida) {
+    saida << "{\"pontos\":[";
+    const char* separador = "";
+    for (const TPontoHidrograma& ponto : hidrograma.Pontos()) {
+        saida << separador << '[' << NumeroJson(ponto.Tempo) << ',' << NumeroJson(ponto.Vazao) << ']';
+        separador = ",";
+    }
+    saida << "]}\n";
+}
+
+int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
+    const auto lidas = LerOpcoesProjeto(argumentos, {"--json", "--csv"}, {});
+    if (const std::string* problema = std::get_if<std::string>(&lidas))
+        return UsoIncorreto(kNome, kUso, *problema, erros);
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
+    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
+    const bool json = opcoes.marcas.contains("--json");
+    const bool csv = opcoes.marcas.contains("--csv");
+    if (json && csv) return UsoIncorreto(kNome, kUso, "--json e --csv não podem ser usados juntos", erros);
+    DefinirRegionalDoAmbiente();
+
+    TProjeto projeto;
+    try {
+        LerProjeto(opcoes.projeto, projeto.Objetos());
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+    }
+    THidrograma hidrograma;
+    try {
+        hidrograma = HidrogramaDaEncosta(projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+    }
+    if (json)
+        MostrarJson(hidrograma, saida);
+    else if (csv)
+        MostrarCsv(hidrograma, saida);
+    else
+        MostrarTexto(hidrograma, saida);
+    return kSucesso;
+}
+
+}  // namespace
+
+const Comando kComandoHidrograma{kNome, kUso, ExecutarHidrograma};
+
+}  // namespace talvek::cli

@@ -1,0 +1,106 @@
+#include "cli/ComandoProjeto.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "platform/Regional.h"
+
+namespace talvek::cli {
+
+namespace {
+
+bool Contem(std::initializer_list<const char*> lista, const std::string& nome) {
+    return std::any_of(lista.begin(), lista.end(), [&nome](const char* item) { return nome == item; });
+}
+
+}  // namespace
+
+std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& argumentos,
+                                                           std::initializer_list<const char*> marcas,
+                                                           std::initializer_list<const char*> comValor) {
+    TOpcoesProjeto opcoes;
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& argumento = argumentos[i];
+        if (argumento == "--help" || argumento == "-h") {
+            opcoes.ajuda = true;
+            return opcoes;
+        }
+        if (Contem(marcas, argumento)) {
+            opcoes.marcas.insert(argumento);
+        } else if (Contem(comValor, argumento)) {
+            if (i + 1 >= argumentos.size()) return "falta o valor de " + argumento;
+            opcoes.valores[argumento] = argumentos[++i];
+        } else if (argumento.starts_with("--")) {
+            return "opção desconhecida: " + argumento;
+        } else if (opcoes.projeto.empty()) {
+            opcoes.projeto = argumento;
+        } else {
+            return "mais de um projeto: " + argumento;
+        }
+    }
+    if (opcoes.projeto.empty()) return "falta o arquivo do projeto";
+    return opcoes;
+}
+
+int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros) {
+    erros << "talvek-calc " << comando << ": " << problema << "\nUso: talvek-calc " << uso << '\n';
+    return kArgumentosInvalidos;
+}
+
+int MostrarAjuda(const char* uso, const char* descricao, std::ostream& saida) {
+    saida << "Uso: talvek-calc " << uso << "\n\n" << descricao << '\n';
+    return kSucesso;
+}
+
+int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo) {
+    if (json)
+        saida << "{\"erro\":" << TextoJson(mensagem) << "}\n";
+    else
+        erros << mensagem << '\n';
+    return codigo;
+}
+
+void DefinirRegionalDoAmbiente() {
+    const locale_t local = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
+    if (local == static_cast<locale_t>(0)) return;
+    ConfiguracaoRegional regional = Regional();
+    const std::string decimal = nl_langinfo_l(RADIXCHAR, local);
+    const std::string milhar = nl_langinfo_l(THOUSEP, local);
+    freelocale(local);
+    if (decimal.size() == 1) regional.SeparadorDecimal = decimal[0];
+    // A locale without a one-byte thousands separator keeps the other of "." and ",".
+    regional.SeparadorMilhar = milhar.size() == 1 ? milhar[0] : (regional.SeparadorDecimal == ',' ? '.' : ',');
+    DefinirRegional(regional);
+}
+
+std::string NumeroJson(double valor) {
+    if (!std::isfinite(valor)) return "null";
+    char texto[32];
+    const auto fim = std::to_chars(texto, texto + sizeof texto, valor).ptr;
+    return std::string(texto, fim);
+}
+
+std::string TextoJson(const std::string& texto) {
+    std::string json = "\"";
+    for (const char c : texto) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            json += escape;
+        } else {
+            json += c;
+        }
+    }
+    return json + '"';
+}
+
+}  // namespace talvek::cli

@@ -1,0 +1,51 @@
+// What the subcommands that work on a project file (dimensionar, hidrograma, simular) share: their
+// options, exit codes, regional settings, the opening of the project and the JSON texts.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <set>
+#include <string>
+#include <variant>
+
+#include "app/Projeto.h"
+#include "cli/Comandos.h"
+
+namespace talvek::cli {
+
+// Exit codes.
+inline constexpr int kSucesso = 0;
+inline constexpr int kArgumentosInvalidos = 1;
+inline constexpr int kFalhaNoCalculo = 2;   // a sizing or hillslope that failed
+inline constexpr int kFalhaNoArquivo = 3;   // a project that does not open or cannot be written
+
+struct TOpcoesProjeto {
+    std::string projeto;                          // the one positional argument
+    std::set<std::string> marcas;                 // flags given, such as "--json"
+    std::map<std::string, std::string> valores;  // options with a value, such as "--saida" → "Q"
+    bool ajuda = false;                           // --help: nothing else is checked
+};
+
+// Reads PROJETO.tvk and the options; the text of the first problem when they are not right.
+std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& argumentos,
+                                                           std::initializer_list<const char*> marcas,
+                                                           std::initializer_list<const char*> comValor);
+
+// Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
+int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros);
+
+// Prints the usage and what the subcommand does to `saida`; returns kSucesso.
+int MostrarAjuda(const char* uso, const char* descricao, std::ostream& saida);
+
+// A failure: {"erro":"…"} on `saida` for --json, the message on `erros` otherwise; returns `codigo`.
+int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo);
+
+// Decimal and thousands separators from the environment's numeric locale (LC_ALL, LC_NUMERIC, LANG); the
+// settings' defaults when it names no locale installed here.
+void DefinirRegionalDoAmbiente();
+
+// A number that reads back exactly, with "." ("null" when it is not finite), and a quoted JSON text.
+std::string NumeroJson(double valor);
+std::string TextoJson(const std::string& texto);
+
+}  // namespace talvek::cli

@@ -1,0 +1,262 @@
+// End-to-end runs of talvek-calc dimensionar, hidrograma and simular on the project files of tests/data.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../platform/PastaTemporaria.h"
+#include "ExecucaoCalc.h"
+#include "platform/ArquivoIni.h"
+
+using namespace talvek;
+using namespace talvek::teste;
+
+namespace {
+
+const char* const kErroDimensionamento = "Erro no dimensinamento dos canais";
+
+std::string Dados(const std::string& nome) { return std::string(TALVEK_DADOS_TESTE) + "/" + nome; }
+
+double Campo(const std::string& json, const std::string& campo) {
+    const std::size_t p = json.find("\"" + campo + "\":");
+    return p == std::string::npos ? NAN : std::strtod(json.c_str() + p + campo.size() + 3, nullptr);
+}
+
+// The numbers of a JSON text in order of appearance (the keys are not numbers).
+std::vector<double> Numeros(const std::string& json) {
+    std::vector<double> numeros;
+    for (std::size_t i = 0; i < json.size();) {
+        const char c = json[i];
+        if (c == '-' || (c >= '0' && c <= '9')) {
+            char* fim = nullptr;
+            numeros.push_back(std::strtod(json.c_str() + i, &fim));
+            i = fim - json.c_str();
+        } else {
+            ++i;
+        }
+    }
+    return numeros;
+}
+
+// Manning's equation, Q (m³/s) · n / √Sc = A^(5/3) / P^(2/3), for the depth y (m) of either section.
+double VazaoDeManning(bool triangular, double y, double n, double Sc, double St, double Sm, double B, double Z) {
+    double A, P;
+    if (triangular) {
+        A = (1 / St + 1 / Sm) / 2 * y * y;
+        P = (std::sqrt(1 + 1 / (St * St)) + std::sqrt(1 + 1 / (Sm * Sm))) * y;
+    } else {
+        A = y * (B + Z * y);
+        P = B + 2 * y * std::sqrt(1 + Z * Z);
+    }
+    return std::pow(A, 5.0 / 3.0) / std::pow(P, 2.0 / 3.0) * std::sqrt(Sc) / n;
+}
+
+class ComandosProjeto : public ::testing::Test {
+protected:
+    ExecucaoCalc Executar(const std::vector<std::string>& argumentos) {
+        return ExecutarCalc(argumentos, pasta / "erros.txt");
+    }
+    // A copy of a project of tests/data that the test may change.
+    std::string Copia(const std::string& nome) {
+        std::filesystem::copy_file(Dados(nome), pasta / nome);
+        return pasta / nome;
+    }
+    PastaTemporaria pasta;
+};
+
+}  // namespace
+
+TEST_F(ComandosProjeto, DimensionarOExemploDaDocumentacao) {
+    const std::string projeto = Copia("Lavoura3.tvk");
+    const ExecucaoCalc texto = Executar({"dimensionar", projeto});
+    ASSERT_EQ(texto.codigo, 0) << texto.erros;
+    EXPECT_NE(texto.saida.find("Sistema: Drenagem de Superfície sem Inundação Parcial\n"), std::string::npos);
+    EXPECT_NE(texto.saida.find("Vazão (Q): "), std::string::npos) << texto.saida;
+
+    const ExecucaoCalc json = Executar({"dimensionar", projeto, "--json"});
+    ASSERT_EQ(json.codigo, 0);
+    EXPECT_EQ(json.saida.rfind("{\"Tipo\":3,\"Q\":", 0), 0u) << json.saida;
+    const double Q = Campo(json.saida, "Q"), H = Campo(json.saida, "H");
+    // The sized depth put back into Manning's equation gives the flow (triangle St 0.02, Sm 0.418).
+    EXPECT_NEAR(VazaoDeManning(true, H, 0.03, 0.002, 0.02, 0.418, 0, 0) * 1000, Q, 1e-6 * Q);
+    EXPECT_NEAR(Campo(json.saida, "Hr"), 100 * H + 10, 1e-9);  // CDu 1
+    EXPECT_EQ(Campo(json.saida, "EH"), 20);
+    EXPECT_EQ(Campo(json.saida, "EV"), 0.4);
+}
+
+TEST_F(ComandosProjeto, DimensionarCadaTipoDeSistema) {
+    struct Caso {
+        const char* projeto;
+        int tipo;
+        bool triangular;
+        double St;
+        double Q, tolQ;  // L/s; a tolerance of 0 checks Manning's equation instead of a stated value
+        double H, tolH;  // m
+    };
+    const Caso casos[] = {
+        // Partial flooding, worked values: rainfall excess 31.8138 mm on 100 m × 20 m, removed in 24 h.
+        {"Inundacao2Triangular.tvk", 2, true, 0.02, 0.73643, 5e-6, 0.020198, 5e-7},
+        {"Inundacao2Trapezio.tvk", 2, false, 0.02, 0.73643, 5e-6, 0.015784, 5e-7},
+        // Without partial flooding: the routed peak of the worked 20 m hillslope.
+        {"Encosta3Triangular.tvk", 3, true, 0.01, 0, 0, 0, 0},
+        {"Encosta3Trapezio.tvk", 3, false, 0.01, 0, 0, 0, 0},
+        {"SemEscoamento3.tvk", 3, true, 0.01, 0, 1e-15, 0, 1e-15},
+    };
+    for (const Caso& caso : casos) {
+        const ExecucaoCalc r = Executar({"dimensionar", Dados(caso.projeto), "--json"});
+        ASSERT_EQ(r.codigo, 0) << caso.projeto << ": " << r.saida << r.erros;
+        EXPECT_EQ(Campo(r.saida, "Tipo"), caso.tipo) << caso.projeto;
+        const double Q = Campo(r.saida, "Q"), H = Campo(r.saida, "H");
+        if (caso.tolQ > 0) {
+            EXPECT_NEAR(Q, caso.Q, caso.tolQ) << caso.projeto;
+            EXPECT_NEAR(H, caso.H, caso.tolH) << caso.projeto;
+        } else {
+            EXPECT_GT(Q, 1) << caso.projeto;
+            EXPECT_NEAR(VazaoDeManning(caso.triangular, H, 0.03, 0.002, caso.St, 0.5, 0.5, 1) * 1000, Q, 1e-6 * Q)
+                << caso.projeto;
+        }
+        EXPECT_NEAR(Campo(r.saida, "Hr"), std::sqrt(1.2) * 100 * H + 10, 1e-9) << caso.projeto;  // CDu 1.2
+    }
+}
+
+TEST_F(ComandosProjeto, DimensionamentoQueFalhaSaiComCodigo2) {
+    for (const char* projeto : {"Falha2SemTempo.tvk", "Falha3SemSecao.tvk"}) {
+        const ExecucaoCalc json = Executar({"dimensionar", Dados(projeto), "--json"});
+        EXPECT_EQ(json.codigo, 2) << projeto;
+        EXPECT_EQ(json.saida, "{\"erro\":\"Erro no dimensinamento dos canais\"}\n") << projeto;
+        const ExecucaoCalc texto = Executar({"dimensionar", Dados(projeto)});
+        EXPECT_EQ(texto.codigo, 2) << projeto;
+        EXPECT_EQ(texto.saida, "");
+        EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n") << projeto;
+    }
+}
+
+TEST_F(ComandosProjeto, ProjetoQueNaoAbreSaiComCodigo3) {
+    for (const std::string& projeto : {Dados("CanalInexistente.tvk"), pasta / "falta.tvk"}) {
+        for (const char* comando : {"dimensionar", "hidrograma"}) {
+            const ExecucaoCalc r = Executar({comando, projeto});
+            EXPECT_EQ(r.codigo, 3) << comando << " " << projeto;
+            EXPECT_EQ(r.erros, "Não foi possível abrir o arquivo " + projeto + ".\n");
+        }
+        const ExecucaoCalc json = Executar({"simular", projeto, "--saida", "Q", "--entrada", "Comp", "--json"});
+        EXPECT_EQ(json.codigo, 3);
+        EXPECT_EQ(json.saida, "{\"erro\":\"Não foi possível abrir o arquivo " + projeto + ".\"}\n");
+    }
+}
+
+TEST_F(ComandosProjeto, GravarPoeOsResultadosNoProjeto) {
+    const std::string projeto = Copia("Encosta3Triangular.tvk");
+    const std::string identificacaoAntes = TArquivoIni(projeto).LerTexto("IDENTIFICACAO", "Nome", "-");
+    const ExecucaoCalc r = Executar({"dimensionar", projeto, "--json", "--gravar"});
+    ASSERT_EQ(r.codigo, 0) << r.erros;
+    const TArquivoIni ini(projeto);  // reals are stored with 15 significant digits
+    for (const auto& [secao, chave] : {std::pair{"Canal", "H"}, std::pair{"Canal", "Hr"}, std::pair{"CanalGradiente", "Q"}}) {
+        const double valor = Campo(r.saida, chave);
+        EXPECT_NEAR(ini.LerReal(secao, chave, -1), valor, 1e-14 * valor) << chave;
+    }
+    EXPECT_EQ(ini.LerTexto("IDENTIFICACAO", "Nome", "-"), identificacaoAntes);
+
+    const std::string antes = LerBytes(projeto);
+    std::filesystem::permissions(projeto, std::filesystem::perms::owner_read);
+    const ExecucaoCalc somenteLeitura = Executar({"dimensionar", projeto, "--gravar"});
+    EXPECT_EQ(somenteLeitura.codigo, 3);
+    EXPECT_NE(somenteLeitura.erros.find("somente leitura"), std::string::npos) << somenteLeitura.erros;
+    EXPECT_EQ(LerBytes(projeto), antes);
+}
+
+TEST_F(ComandosProjeto, ArgumentosInvalidosSaemComCodigo1EOUso) {
+    const std::string projeto = Dados("Encosta3Triangular.tvk");
+    const std::vector<std::vector<std::string>> casos = {
+        {"dimensionar"},
+        {"dimensionar", projeto, "--xml"},
+        {"dimensionar", projeto, projeto},
+        {"hidrograma", projeto, "--json", "--csv"},
+        {"simular", projeto, "--saida", "Q"},
+        {"simular", projeto, "--saida", "V", "--entrada", "Comp"},
+        {"simular", projeto, "--saida", "Q", "--entrada", "Largura"},
+        {"simular", projeto, "--saida", "Q", "--entrada"},
+    };
+    for (const std::vector<std::string>& argumentos : casos) {
+        const ExecucaoCalc r = Executar(argumentos);
+        EXPECT_EQ(r.codigo, 1) << argumentos.back();
+        EXPECT_NE(r.erros.find("Uso: talvek-calc " + argumentos[0] + " PROJETO.tvk"), std::string::npos) << r.erros;
+    }
+    for (const char* comando : {"dimensionar", "hidrograma", "simular"}) {
+        const ExecucaoCalc ajuda = Executar({comando, "--help"});
+        EXPECT_EQ(ajuda.codigo, 0);
+        EXPECT_EQ(ajuda.saida.rfind(std::string("Uso: talvek-calc ") + comando + " PROJETO.tvk", 0), 0u) << ajuda.saida;
+    }
+}
+
+TEST_F(ComandosProjeto, HidrogramaDaEncostaDoExemplo) {
+    // The worked 20 m hillslope: starts at (0.38686 min, 0), peaks at ≈ 0.66123 L/s per metre at ≈ 6.3869 min.
+    const ExecucaoCalc json = Executar({"hidrograma", Dados("Encosta3Triangular.tvk"), "--json"});
+    ASSERT_EQ(json.codigo, 0) << json.erros;
+    ASSERT_EQ(json.saida.rfind("{\"pontos\":[[", 0), 0u);
+    const std::vector<double> n = Numeros(json.saida);
+    ASSERT_EQ(n.size() % 2, 0u);
+    const std::size_t pontos = n.size() / 2;
+    EXPECT_GT(pontos, 200u);
+    EXPECT_LT(pontos, 240u);
+    EXPECT_NEAR(n[0], 0.38686, 5e-6);
+    EXPECT_EQ(n[1], 0);
+    std::size_t pico = 0;
+    for (std::size_t i = 0; i < pontos; ++i)
+        if (n[2 * i + 1] > n[2 * pico + 1]) pico = i;
+    EXPECT_NEAR(n[2 * pico], 6.3869, 5e-5);
+    EXPECT_NEAR(n[2 * pico + 1], 0.66123, 5e-6);
+
+    const ExecucaoCalc csv = Executar({"hidrograma", Dados("Encosta3Triangular.tvk"), "--csv"});
+    EXPECT_EQ(csv.saida.rfind("t,q\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.saida.begin(), csv.saida.end(), '\n'), static_cast<long>(pontos) + 1);
+    const ExecucaoCalc texto = Executar({"hidrograma", Dados("Encosta3Triangular.tvk")});
+    EXPECT_EQ(texto.saida.rfind("t (min)\tq (L/s/m)\n", 0), 0u);
+    EXPECT_EQ(std::count(texto.saida.begin(), texto.saida.end(), '\n'), static_cast<long>(pontos) + 1);
+
+    const ExecucaoCalc seco = Executar({"hidrograma", Dados("SemEscoamento3.tvk"), "--json"});
+    EXPECT_EQ(seco.codigo, 0);
+    EXPECT_EQ(seco.saida, "{\"pontos\":[]}\n");
+}
+
+TEST_F(ComandosProjeto, SimularComprimentoReproduzODimensionamento) {
+    const std::string projeto = Dados("Encosta3Trapezio.tvk");
+    const ExecucaoCalc json = Executar({"simular", projeto, "--saida", "Q", "--entrada", "Comp", "--json"});
+    ASSERT_EQ(json.codigo, 0) << json.erros;
+    EXPECT_EQ(json.saida.rfind("{\"linhas\":[{\"x\":50,\"Q\":", 0), 0u) << json.saida;
+    EXPECT_EQ(json.saida.find("erro"), std::string::npos);
+    const std::vector<double> n = Numeros(json.saida);
+    ASSERT_EQ(n.size(), 21u * 4);
+    EXPECT_EQ(n[4 * 20], 1050);
+    // Row 1 is the project's own length, 100 m: the series gives the design's flow and height.
+    const ExecucaoCalc projetado = Executar({"dimensionar", projeto, "--json"});
+    EXPECT_EQ(n[4], 100);
+    EXPECT_NEAR(n[5], Campo(projetado.saida, "Q"), 1e-9 * n[5]);
+    EXPECT_NEAR(n[6], 100 * Campo(projetado.saida, "H"), 1e-9 * n[6]);
+    EXPECT_NEAR(n[7], Campo(projetado.saida, "Hr"), 1e-9 * n[7]);
+
+    const ExecucaoCalc texto = Executar({"simular", projeto, "--saida", "Hr", "--entrada", "nc"});
+    ASSERT_EQ(texto.codigo, 0);
+    EXPECT_EQ(texto.saida.rfind("Rugosidade do canal (10E-2)\tAltura recomendada (cm)\n1.0\t", 0), 0u) << texto.saida;
+    EXPECT_EQ(std::count(texto.saida.begin(), texto.saida.end(), '\n'), 22);
+    const ExecucaoCalc csv = Executar({"simular", projeto, "--saida", "H", "--entrada", "VIB", "--csv"});
+    EXPECT_EQ(csv.saida.rfind("x,Q,H,Hr\n5,", 0), 0u) << csv.saida;
+}
+
+TEST_F(ComandosProjeto, SimularQueFalhaOuForaDoSistemaSaiComCodigo2) {
+    const ExecucaoCalc falha =
+        Executar({"simular", Dados("Falha3SemSecao.tvk"), "--saida", "Q", "--entrada", "St", "--json"});
+    EXPECT_EQ(falha.codigo, 2);
+    EXPECT_EQ(falha.saida, "{\"linhas\":[],\"erro\":\"Erro no dimensinamento dos canais\"}\n");
+    const ExecucaoCalc texto = Executar({"simular", Dados("Falha3SemSecao.tvk"), "--saida", "Q", "--entrada", "St"});
+    EXPECT_EQ(texto.codigo, 2);
+    EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n");
+
+    const ExecucaoCalc tipo2 = Executar({"simular", Dados("Inundacao2Trapezio.tvk"), "--saida", "Q", "--entrada", "Comp"});
+    EXPECT_EQ(tipo2.codigo, 2);
+    EXPECT_NE(tipo2.erros.find("sem Inundação Parcial"), std::string::npos) << tipo2.erros;
+}
