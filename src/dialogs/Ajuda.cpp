@@ -27,7 +27,9 @@ public:
     }
     QString Arquivo() const { return caminho_; }
 
+    // Context 0 means "no help context": the contents are shown.
     void AbrirTopico(int contexto) override {
+        if (contexto <= 0) return AbrirConteudo();
         TFAjuda* janela = Janela();
         if (!janela) return;
         if (!janela->MostrarTopico(contexto)) {

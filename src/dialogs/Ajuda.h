@@ -13,7 +13,7 @@ namespace talvek::gui {
 class ServicoAjuda {
 public:
     virtual ~ServicoAjuda() = default;
-    virtual void AbrirTopico(int contexto) = 0;
+    virtual void AbrirTopico(int contexto) = 0;  // 0: no context of its own, the contents
     virtual void AbrirConteudo() = 0;
     virtual void AbrirIndice(const QString& chave) = 0;  // the keyword index, searching `chave`
 };

@@ -180,6 +180,12 @@ private slots:
         QCOMPARE(mensagens.registros[0].icone, Icone::Informacao);
         QVERIFY(mensagens.registros[0].texto.contains(QStringLiteral("9999")));
         QCOMPARE(janela->TopicoAtual(), 0);
+
+        // A dialog without a help context of its own opens the contents without a message.
+        Ajuda().AbrirTopico(128);
+        Ajuda().AbrirTopico(0);
+        QCOMPARE(mensagens.registros.size(), 1);
+        QCOMPARE(janela->TopicoAtual(), 0);
         janela->close();
         DefinirArquivoAjuda(QString());
     }
