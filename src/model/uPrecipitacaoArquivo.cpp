@@ -2,6 +2,7 @@
 // [PREC_EXPONENCIAL_NEGATIVA] the IDF parameters, both at version "2". Files of the earlier layout kept
 // these seven values in [NIMBAL]; reading such a file moves them into the two sections at once.
 #include <exception>
+#include <filesystem>
 #include <initializer_list>
 
 #include "model/uPrecipitacao.h"
@@ -62,7 +63,7 @@ bool LerSecao(const std::string& nomeArquivo, const std::string& secao, std::ini
         case Leiaute::Anterior:
             LerReais(ini, kSecaoAnterior, chaves);
             depoisDeLer();
-            Converter(ini, secao, chaves);
+            if (std::filesystem::exists(nomeArquivo)) Converter(ini, secao, chaves);  // reading creates no file
             return true;
         case Leiaute::Desconhecido:
             break;

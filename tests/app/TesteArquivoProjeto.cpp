@@ -287,6 +287,16 @@ TEST(ArquivoProjeto, LeiauteAnteriorSomenteLeituraAbreSemConverter) {
     EXPECT_EQ(LerBytes(caminho), kLeiauteAnterior);
 }
 
+// Guards against the conversion of the earlier layout creating a file that was never there.
+TEST(ArquivoProjeto, LerAChuvaDeArquivoInexistenteNaoCriaOArquivo) {
+    PastaTemporaria pasta;
+    TPrecipitacaoExponencialNegativa chuva;
+    chuva.SetK(5);
+    chuva.LerArquivo(pasta / "falta.tvk");
+    EXPECT_EQ(chuva.K(), 0);
+    EXPECT_FALSE(std::filesystem::exists(pasta / "falta.tvk"));
+}
+
 TEST(ArquivoProjeto, ValorForaDaSuaCondicaoRecusaOProjeto) {
     struct Caso {
         const char* secao;
