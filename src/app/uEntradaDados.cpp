@@ -18,8 +18,11 @@
 #include "app/CamposNumericos.h"
 #include "dialogs/Ajuda.h"
 #include "dialogs/Figuras.h"
+#include "dialogs/Cobertura.h"
 #include "dialogs/RugCan.h"
 #include "dialogs/RugTer.h"
+#include "dialogs/Sm.h"
+#include "dialogs/Z.h"
 #include "app/Dicas.h"
 #include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
@@ -77,6 +80,7 @@ const QString kDicaSm = QStringLiteral("Declividade da parede de montante do can
 constexpr int kAjudaSistema = 101;
 constexpr int kAjudaDialogoRugCan = 109;
 constexpr int kAjudaDialogoRugTer = 111;
+constexpr int kAjudaDialogoCobertura = 120;
 constexpr int kAjudaPagina = 102;
 constexpr int kAjudaPrecipitacao = 103;
 constexpr int kAjudaCanal = 106;
@@ -343,6 +347,8 @@ void TPaginaEntrada::LigarEventos() {
     connect(Bst, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::BstChange));
     connect(BRugCan, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeCanalClick));
     connect(BRugTer, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeTerrenoClick));
+    connect(BSmZ, &QPushButton::clicked, this, protegido(&TPaginaEntrada::SmZClick));
+    connect(BCobertura, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CoberturaClick));
 }
 
 bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
@@ -495,7 +501,7 @@ void TPaginaEntrada::MostrarRugosidadeTerreno() {
 
 void TPaginaEntrada::MostrarSmZ() {
     const TCanalDrenagem& canal = objetos_.CanalDrenagem;
-    MostrarValor(*Zsm, kFormatoGeral, CanalTriangular() ? canal.Sm.Valor : canal.Z.Valor);
+    MostrarValor(*Zsm, kFormatoGeral, CanalTriangular() ? canal.Sm.Valor * unidades_.KDecli : canal.Z.Valor);
 }
 
 void TPaginaEntrada::LimparCamposDados() {
@@ -670,6 +676,44 @@ void TPaginaEntrada::RugosidadeTerrenoClick() {
     if (!RugTer1.Executar(window())) return;
     nt = {RugTer1.Valor, static_cast<std::int8_t>(RugTer1.Indice)};
     MostrarRugosidadeTerreno();
+    MarcarAlterado();
+}
+
+// The Sm dialog shows and returns Sm in the slope unit of the page, while the channel holds it in m/m.
+void TPaginaEntrada::SmZClick() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    if (CanalTriangular()) {
+        TSm Sm1;
+        Sm1.Indice = canal.Sm.Indice;
+        Sm1.Valor = canal.Sm.Valor * unidades_.KDecli;
+        Sm1.HelpContext = kAjudaSm;
+        Sm1.UDeclive = unidades_.UDecli;
+        Sm1.KDeclive = unidades_.KDecli;
+        if (!Sm1.Executar(window())) return;
+        canal.Sm = {Sm1.Valor / unidades_.KDecli, static_cast<std::int8_t>(Sm1.Indice)};
+    } else {
+        TZ Z1;
+        Z1.Indice = canal.Z.Indice;
+        Z1.Valor = canal.Z.Valor;
+        Z1.HelpContext = kAjudaZ;
+        if (!Z1.Executar(window())) return;
+        canal.Z = {Z1.Valor, static_cast<std::int8_t>(Z1.Indice)};
+    }
+    MostrarSmZ();
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::CoberturaClick() {
+    talvek::TCobertura& cobertura = objetos_.Terreno.Cobertura;
+    gui::TCobertura Cobertura1;
+    Cobertura1.SetTratamento(cobertura.Tratamento);
+    Cobertura1.SetUsoTerra(cobertura.UsoTerra);
+    Cobertura1.SetCondicaoHidrologica(cobertura.CondicaoHidrologica);
+    Cobertura1.HelpContext = kAjudaDialogoCobertura;
+    if (!Cobertura1.Executar(window())) return;
+    cobertura.Tratamento.Atribuir(Cobertura1.Tratamento());
+    cobertura.UsoTerra.Atribuir(Cobertura1.UsoTerra());
+    cobertura.CondicaoHidrologica.Atribuir(Cobertura1.CondicaoHidrologica());
     MarcarAlterado();
 }
 

@@ -70,7 +70,7 @@ public:
     void MostrarPrecipitacao();      // PrecK..PrecC and the coordinates from the rainfall component
     void MostrarRugosidadeCanal();   // RugCan from nc
     void MostrarRugosidadeTerreno(); // RugTer from nt
-    void MostrarSmZ();               // Zsm from Sm (triangular) or Z (trapezoidal), as held by the channel
+    void MostrarSmZ();               // Zsm from Sm × KDecli (triangular) or Z (trapezoidal)
     bool CanalTriangular() const;    // the channel list reads "Triangular"
 
     // Coordinate text of a masked field as stored: unfilled positions are blanks.
@@ -151,6 +151,8 @@ private:
     void TeclaDigitada(QLineEdit& campo);
     void RugosidadeCanalClick();
     void RugosidadeTerrenoClick();
+    void SmZClick();
+    void CoberturaClick();
     void SairTComp();
 
     void MarcarAlterado() { definirAlterado_(true); }
