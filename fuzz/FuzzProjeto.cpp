@@ -10,29 +10,14 @@
 #include <string>
 
 #include "ComumFuzz.h"
-#include "app/ArquivoProjeto.h"
-#include "app/IDProjeto.h"
-#include "design/uCanal.h"
-#include "model/uTerreno.h"
+#include "app/Projeto.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
-#include "rainfall/Nimbal21Comp.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;
 
 namespace {
-
-struct Projeto {
-    TIDProjeto Identificacao;
-    TTipoSistema Sistema;
-    TNimbal21 Nimbal1;
-    TTerreno Terreno;
-    TCanalDrenagem CanalDrenagem;
-    TUnidades Unidades;
-
-    TObjetosProjeto Objetos() { return {Identificacao, Sistema, Nimbal1, Terreno, CanalDrenagem, Unidades}; }
-};
 
 // Every value a project file carries, as text: reals by their 15 significant digits, and texts with a
 // carriage return or line feed as a blank (a line of the file cannot hold them).
@@ -53,7 +38,7 @@ private:
     std::string texto_;
 };
 
-std::string Valores(const Projeto& p) {
+std::string Valores(const TProjeto& p) {
     const TPrecipitacaoExponencialNegativa& chuva = p.Nimbal1.Precipitacao;
     const TCanalDrenagem& canal = p.CanalDrenagem;
     return Retrato()("Nome", p.Identificacao.Nome)("Empresa", p.Identificacao.Empresa)("Local", p.Identificacao.Local)(
@@ -75,7 +60,7 @@ std::string Valores(const Projeto& p) {
 }
 
 // Opens the project into fresh objects; false when it is refused.
-bool Abrir(const std::string& caminho, Projeto& projeto) {
+bool Abrir(const std::string& caminho, TProjeto& projeto) {
     bool abriu = true;
     try {
         LerProjeto(caminho, projeto.Objetos());
@@ -103,11 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string original(reinterpret_cast<const char*>(data), size);
     GravarBytes(caminho, original);
 
-    Projeto primeiro;
+    TProjeto primeiro;
     bool abriu = false;
     Executar([&] { abriu = Abrir(caminho, primeiro); });
 
-    Projeto segundo;
+    TProjeto segundo;
     bool abriuDeNovo = false;
     Executar([&] { abriuDeNovo = Abrir(caminho, segundo); });
     Exigir(abriu == abriuDeNovo, "abrir de novo dá o mesmo resultado", Visivel(original));
@@ -117,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Exigir(Executar([&] { EscreverProjeto(copia, primeiro.Objetos()); }), "um projeto aberto pode ser gravado",
            Valores(primeiro));
-    Projeto gravado;
+    TProjeto gravado;
     Exigir(Abrir(copia, gravado), "um projeto gravado abre", Visivel(LerBytes(copia)));
     Exigir(Valores(primeiro) == Valores(gravado), "um projeto gravado abre com os mesmos valores",
            Valores(primeiro) + "----\n" + Valores(gravado));
