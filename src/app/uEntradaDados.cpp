@@ -340,7 +340,11 @@ void TPaginaEntrada::LigarEventos() {
         return [this, manipulador] { Protegido(window(), [&] { (this->*manipulador)(); }); };
     };
     connect(CBSistema, &QComboBox::activated, this, protegido(&TPaginaEntrada::SistemaClick));
-    connect(Canal, &QComboBox::activated, this, protegido(&TPaginaEntrada::CanalClick));
+    // Picking the channel type already chosen changes nothing: the switch would replace the typed B and Z
+    // (or St and Sm) with the model's last values.
+    connect(Canal, &QComboBox::activated, this, [this](int item) {
+        if (item != objetos_.CanalDrenagem.TipoCanal.Tipo) Protegido(window(), [this] { CanalClick(); });
+    });
     connect(Teh, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TehChange));
     connect(Tev, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TevChange));
     connect(TDecli, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TDecliChange));
