@@ -53,7 +53,7 @@ int ExecutarBanco(const Argumentos& argumentos, std::ostream& saida, std::ostrea
     const auto opcoes = LerOpcoes(argumentos);
     if (const std::string* erro = std::get_if<std::string>(&opcoes)) {
         erros << "talvek-calc banco: " << *erro << "\nUso: talvek-calc " << kUso << '\n';
-        return 2;
+        return 1;
     }
     const OpcoesBanco& o = std::get<OpcoesBanco>(opcoes);
     MostrarResumo(o, ImportarBanco(o.estacoes, o.localidades, o.saida), saida);

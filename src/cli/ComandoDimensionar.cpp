@@ -44,7 +44,6 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
     const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
     if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
     const bool json = opcoes.marcas.contains("--json");
-    DefinirRegionalDoAmbiente();
 
     TProjeto projeto;
     try {

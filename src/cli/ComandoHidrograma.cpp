@@ -49,7 +49,6 @@ int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::o
     const bool json = opcoes.marcas.contains("--json");
     const bool csv = opcoes.marcas.contains("--csv");
     if (json && csv) return UsoIncorreto(kNome, kUso, "--json e --csv não podem ser usados juntos", erros);
-    DefinirRegionalDoAmbiente();
 
     TProjeto projeto;
     try {

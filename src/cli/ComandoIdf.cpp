@@ -115,7 +115,7 @@ int ExecutarIdf(const Argumentos& argumentos, std::ostream& saida, std::ostream&
     const auto opcoes = LerOpcoes(argumentos);
     if (const std::string* erro = std::get_if<std::string>(&opcoes)) {
         erros << "talvek-calc idf: " << *erro << "\nUso: talvek-calc " << kUso << '\n';
-        return 2;
+        return 1;
     }
     const OpcoesIdf& o = std::get<OpcoesIdf>(opcoes);
     const std::string latitude = TextoDaCoordenada(o.latitude, "Latitude");

@@ -73,7 +73,6 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     const auto entrada = PorNome<TEntradaSimulacao, 7>(opcoes.valores.at("--entrada"), NomeEntrada);
     if (!saidaEscolhida) return UsoIncorreto(kNome, kUso, "saída desconhecida: " + opcoes.valores.at("--saida"), erros);
     if (!entrada) return UsoIncorreto(kNome, kUso, "entrada desconhecida: " + opcoes.valores.at("--entrada"), erros);
-    DefinirRegionalDoAmbiente();
 
     TProjeto projeto;
     try {

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <span>
 
+#include "cli/ComandoProjeto.h"
 #include "cli/Comandos.h"
 #include "platform/Excecoes.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         MostrarAjuda(std::cout);
         return argc < 2 ? 2 : 0;
     }
+    DefinirRegionalDoAmbiente();
     const Argumentos argumentos(argv + 2, argv + argc);
     for (const Comando& comando : Comandos()) {
         if (std::strcmp(argv[1], comando.nome) != 0) continue;

@@ -96,13 +96,13 @@ TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
         const char* mensagem;
     };
     const Caso casos[] = {
-        {{"idf", "--lat", "-20"}, 2, "faltam --lat e --lon"},
-        {{"idf", "--lat", "-20", "--lon", "-45", "--cor", "azul"}, 2, "opção desconhecida: --cor"},
+        {{"idf", "--lat", "-20"}, 1, "faltam --lat e --lon"},
+        {{"idf", "--lat", "-20", "--lon", "-45", "--cor", "azul"}, 1, "opção desconhecida: --cor"},
         {{"idf", "--lat", "2.8", "--lon", "-60.7"}, 1, "Latitude 2.8 fora do alcance"},
         {{"idf", "--lat", "22°54'", "--lon", "43°12'00\""}, 1, "não está na forma"},
         {{"idf", "--lat", "-20", "--lon", "-45", "--dados", "/pasta/que/nao/existe"}, 1,
          "O arquivo /pasta/que/nao/existe/Estados_Nim21.bin não existe."},
-        {{"banco", "--estacoes", "x.csv"}, 2, "falta --saida"},
+        {{"banco", "--estacoes", "x.csv"}, 1, "falta --saida"},
     };
     for (const Caso& caso : casos) {
         const Execucao e = Executar(caso.argumentos);
