@@ -1,8 +1,8 @@
 #include "dialogs/CampoNumerico.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
@@ -24,7 +24,7 @@ TCampoNumerico::TCampoNumerico(QWidget* pai) : QLineEdit(pai) {}
 std::optional<double> TCampoNumerico::LerValor() {
     const std::optional<double> valor = LerNumero(text().toStdString());
     if (!valor) {
-        Interface().Mensagem(window(), TituloMensagens(), QLatin1Char('\'') + text() + kNaoNumerico, Icone::Erro,
+        Interface().Mensagem(window(), TituloPrograma(), QLatin1Char('\'') + text() + kNaoNumerico, Icone::Erro,
                              Botoes::Ok);
         setFocus();
     }
@@ -49,7 +49,5 @@ void TCampoNumerico::keyPressEvent(QKeyEvent* evento) {
     emit CaractereDigitado(aceito);
     if (aceito) insert(QString(caractere));
 }
-
-QString TituloMensagens() { return QGuiApplication::applicationDisplayName(); }
 
 }  // namespace talvek::gui

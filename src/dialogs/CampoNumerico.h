@@ -29,7 +29,4 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
-// Title of the program's message boxes: the application title.
-QString TituloMensagens();
-
 }  // namespace talvek::gui

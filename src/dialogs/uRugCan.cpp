@@ -11,6 +11,7 @@
 
 #include <array>
 
+#include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
 #include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
@@ -162,7 +163,7 @@ void TFRugCan::eRugCanChange() { ok_->setEnabled(!eRugCan_->text().isEmpty()); }
 
 void TFRugCan::OKClick() {
     if (eRugCan_->text().isEmpty()) {
-        Interface().Mensagem(this, TituloMensagens(), kValorInconsistente, Icone::Erro, Botoes::Ok);
+        Interface().Mensagem(this, TituloPrograma(), kValorInconsistente, Icone::Erro, Botoes::Ok);
         eRugCan_->setFocus();
         return;
     }

@@ -11,6 +11,7 @@
 
 #include <array>
 
+#include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
 #include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
@@ -183,7 +184,7 @@ void TFRugTer::eRugTerChange() { ok_->setEnabled(!eRugTer_->text().isEmpty()); }
 
 void TFRugTer::OKClick() {
     if (eRugTer_->text().isEmpty()) {
-        Interface().Mensagem(this, TituloMensagens(), kValorInconsistente, Icone::Erro, Botoes::Ok);
+        Interface().Mensagem(this, TituloPrograma(), kValorInconsistente, Icone::Erro, Botoes::Ok);
         eRugTer_->setFocus();
         return;
     }

@@ -12,6 +12,7 @@
 
 #include <array>
 
+#include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
 #include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
@@ -195,7 +196,7 @@ void TFSm::OKClick() {
     if (opcaoAtual_ == kFaixa && Edit1_->text().size() > kMaximoCaracteresNaFaixa) {
         const QString faixa = QString::fromStdString(FormatarGeral(kFaixaMinima * multiplicador_) + " .. " +
                                                      FormatarGeral(kFaixaMaxima * multiplicador_));
-        Interface().Mensagem(this, TituloMensagens(), kForaDaFaixa + faixa + QStringLiteral("]."), Icone::Aviso,
+        Interface().Mensagem(this, TituloPrograma(), kForaDaFaixa + faixa + QStringLiteral("]."), Icone::Aviso,
                              Botoes::Ok);
         Edit1_->setFocus();
         return;

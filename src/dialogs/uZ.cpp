@@ -11,6 +11,7 @@
 
 #include <array>
 
+#include "app/ErroPadrao.h"
 #include "app/InterfaceUsuario.h"
 #include "dialogs/Ajuda.h"
 #include "dialogs/CampoNumerico.h"
@@ -159,7 +160,7 @@ void TFZ::Edit1Change() {
 
 void TFZ::OKClick() {
     if (Edit1_->text().isEmpty()) {
-        Interface().Mensagem(this, TituloMensagens(), kValorInconsistente, Icone::Erro, Botoes::Ok);
+        Interface().Mensagem(this, TituloPrograma(), kValorInconsistente, Icone::Erro, Botoes::Ok);
         Edit1_->setFocus();
         return;
     }
