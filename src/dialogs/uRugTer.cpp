@@ -63,8 +63,9 @@ const QString kRotuloValor = QStringLiteral("&Valor da rugosidade:");
 const QString kValorInconsistente = QStringLiteral("Valor de rugosidade inconsistente.");
 const QString kCitacao = QStringLiteral(
     "Referências: ENGMAN, E. T. Roughness coefficients for routing surface runoff. Journal of Irrigation "
-    "and Drainage Engineering, v. 112, n. 1, p. 39-53, 1986; UNITED STATES. Soil Conservation Service. "
-    "Urban hydrology for small watersheds. 2. ed. Washington, 1986. (Technical Release, 55).");
+    "and Drainage Engineering, v. 112, n. 1, p. 39-53, 1986; UNITED STATES. Department of Agriculture. Soil "
+    "Conservation Service. Urban hydrology for small watersheds. 2. ed. Washington, 1986. (Technical "
+    "Release, 55).");
 
 enum Coluna { kColGrupo, kColSubgrupo, kColTexto, kColIntervalo, kColValor, kColunas };
 
