@@ -10,22 +10,13 @@
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Aritmetica.h"
 
 using namespace talvek;
 
 namespace {
-
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 // First worked example: bare soil, VIB 20 mm/h, St 0.01, nt 0.1, 20 m.
 TTerreno TerrenoSemCultivo() {

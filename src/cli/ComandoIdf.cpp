@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/ComandoProjeto.h"
 #include "cli/Comandos.h"
 #include "platform/Codificacao.h"
 #include "platform/Numeros.h"
@@ -74,29 +75,6 @@ std::string PastaDadosPadrao() {
     std::error_code erro;
     if (std::filesystem::is_directory(aoLado, erro)) return aoLado.generic_string() + "/";
     return PastaDadosCompartilhada(executavel.string());
-}
-
-std::string NumeroJson(double valor) {
-    char texto[32];
-    const auto fim = std::to_chars(texto, texto + sizeof texto, valor).ptr;
-    return std::string(texto, fim);
-}
-
-std::string TextoJson(const std::string& texto) {
-    std::string json = "\"";
-    for (const char c : texto) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            json += escape;
-        } else {
-            json += c;
-        }
-    }
-    return json + '"';
 }
 
 void MostrarJson(const TEstacao& r, std::ostream& saida) {

@@ -3,22 +3,13 @@
 #include <cmath>
 
 #include "design/uCanal.h"
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 
 using namespace talvek;
 
 namespace {
-
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 // Land use 0 with VIB 20 mm/h under the example storm: rainfall excess ≈ 31.8138 mm.
 TTerreno TerrenoExemplo() {

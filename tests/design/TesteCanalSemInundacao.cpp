@@ -6,22 +6,13 @@
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Excecoes.h"
 
 using namespace talvek;
 
 namespace {
-
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 // The drain of the routing examples: 100 m, n 0.03, slope 0.002; trapezoid B 0.5 m, Z 1, or the triangle
 // between the field (St 0.02) and a ridge wall of slope 0.5.

@@ -6,23 +6,13 @@
 #include <vector>
 
 #include "model/uEncostaCinematica.h"
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Excecoes.h"
 
 using namespace talvek;
 
 namespace {
-
-// The storm of the worked examples: K = 1000, Tr = 10 years, A = 0.2, B = 10 min, C = 0.8 (i0 ≈ 251.19 mm/h).
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 TEncostaCinematica Encosta(int uso, int tratamento, int condicao, double vib, double st, double nt, int comprimento) {
     TEncostaCinematica encosta;

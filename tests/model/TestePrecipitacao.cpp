@@ -3,23 +3,13 @@
 #include <cmath>
 #include <vector>
 
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Excecoes.h"
 
 using namespace talvek;
 
 namespace {
-
-// The storm of the worked examples: K = 1000, Tr = 10 years, A = 0.2, B = 10 min, C = 0.8.
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 struct SerieGravada : ISerieGrafico {
     std::vector<std::pair<double, double>> pontos;

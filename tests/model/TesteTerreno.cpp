@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 
 using namespace talvek;
 
 namespace {
-
-TPrecipitacaoExponencialNegativa ChuvaExemplo() {
-    TPrecipitacaoExponencialNegativa chuva;
-    chuva.SetTr(10);
-    chuva.SetK(1000);
-    chuva.SetA(0.2);
-    chuva.SetB(10);
-    chuva.SetC(0.8);
-    return chuva;
-}
 
 TTerreno Terreno(int uso, int tratamento, int condicao, double vib) {
     TTerreno terreno;
