@@ -6,11 +6,13 @@
 // - opening the same file again gives the same outcome and the same values: the conversion of the earlier
 //   layout, done on disk by the first read, keeps every value;
 // - a project that opened can be saved, and the saved file opens with the same values (reals to their
-//   15 significant digits; a carriage return inside a text is saved as a blank).
+//   15 significant digits; a carriage return inside a text is saved as a blank);
+// - a save over a read-only file is refused with the write error and leaves the file byte for byte.
 #include <string>
 
 #include "ComumFuzz.h"
 #include "app/Projeto.h"
+#include "platform/ArquivosTexto.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
 
@@ -102,6 +104,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Exigir(Executar([&] { EscreverProjeto(copia, primeiro.Objetos()); }), "um projeto aberto pode ser gravado",
            Valores(primeiro));
+
+    const std::string aberto = LerBytes(caminho);
+    std::filesystem::permissions(caminho, std::filesystem::perms::owner_read);
+    bool recusado = false;
+    try {
+        EscreverProjeto(caminho, primeiro.Objetos());
+    } catch (const EGravacaoArquivo&) {
+        recusado = true;
+    }
+    std::filesystem::permissions(caminho, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    Exigir(recusado && LerBytes(caminho) == aberto, "gravar sobre um arquivo somente leitura é recusado sem tocá-lo");
+
     TProjeto gravado;
     Exigir(Abrir(copia, gravado), "um projeto gravado abre", Visivel(LerBytes(copia)));
     Exigir(Valores(primeiro) == Valores(gravado), "um projeto gravado abre com os mesmos valores",
