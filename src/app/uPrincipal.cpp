@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,6 +21,10 @@
 #include "app/CamposNumericos.h"
 #include "app/Configuracao.h"
 #include "dialogs/Ajuda.h"
+#include "dialogs/ConfSistema.h"
+#include "dialogs/ConfSistemaEstados.h"
+#include "dialogs/IdentProjeto.h"
+#include "dialogs/Sobre.h"
 #include "dialogs/Figuras.h"
 #include "dialogs/PaginasInternet.h"
 #include "app/Dicas.h"
@@ -134,6 +139,9 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     HabilitarComandosProjeto(false);
     MostrarPagina(PaginaInicial);
     resize(900, 680);
+
+    FIdentProjeto = new TFIdentProjeto(this);
+    FIdentProjeto->SetAoDigitar([this] { GerenteSys1.Alterado = true; });
 }
 
 TFPrincipal::~TFPrincipal() = default;
@@ -169,8 +177,7 @@ void TFPrincipal::CriarPaginas() {
             [this] { Ajuda().AbrirTopico(ContextoAjuda(Resultados->BAjudaReal)); });
 
     // Commands whose windows come with later versions stay disabled.
-    for (QPushButton* botao : {Entrada->BConsulta, Entrada->BSmZ, Entrada->BCobertura, Resultados->BRelatorio,
-                               Resultados->BSimulacao})
+    for (QPushButton* botao : {Entrada->BConsulta, Resultados->BRelatorio, Resultados->BSimulacao})
         botao->setEnabled(false);
 }
 
@@ -226,6 +233,9 @@ void TFPrincipal::CriarMenus() {
     connect(MFechar, &QAction::triggered, this, acao(&TFPrincipal::FecharClick));
     connect(MSair, &QAction::triggered, this, &QWidget::close);
     connect(MConfigurarImpressora, &QAction::triggered, this, acao(&TFPrincipal::ConfigurarImpressoraClick));
+    connect(MIdentificacao, &QAction::triggered, this, acao(&TFPrincipal::IdentificacaoClick));
+    connect(MConfigurarSistema, &QAction::triggered, this, acao(&TFPrincipal::ConfigurarSistemaClick));
+    connect(MSobre, &QAction::triggered, this, acao(&TFPrincipal::SobreClick));
     connect(MConteudo, &QAction::triggered, this, [] { Ajuda().AbrirConteudo(); });
     connect(MObterAjuda, &QAction::triggered, this, [] { Ajuda().AbrirIndice(QString()); });
 
@@ -242,9 +252,6 @@ void TFPrincipal::CriarMenus() {
         {MSobre, Glifo::Sobre},
     };
     for (const auto& [comando, glifo] : glifos) comando->setIcon(IconeGlifo(glifo));
-
-    // Dialogs that come with later versions.
-    for (QAction* comando : {MIdentificacao, MConfigurarSistema, MSobre}) comando->setEnabled(false);
 }
 
 void TFPrincipal::CriarBarras() {
@@ -300,7 +307,6 @@ void TFPrincipal::CriarBarras() {
     connect(BSobre, &QAction::triggered, MSobre, &QAction::trigger);
     connect(BSair, &QAction::triggered, MSair, &QAction::trigger);
 
-    for (QAction* botao : {BIdentificacao, BConfigurarSistema, BSobre}) botao->setEnabled(false);
 }
 
 void TFPrincipal::CriarBarraStatus() {
@@ -335,6 +341,7 @@ void TFPrincipal::LerConfiguracaoInicial() {
     for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
         GerenteSys1.Recentes[slot] = QString::fromStdString(configuracao.Recentes[slot]);
     IndEstado = configuracao.IndEstado;
+    Nimbal1.IndEstado = static_cast<std::int16_t>(IndiceBancoDoEstado(IndEstado));
     AtualizarLegendasRecentes();
 }
 
@@ -360,12 +367,14 @@ void TFPrincipal::ZerarVariaveis() {
     Terreno.Limpar();
     Nimbal1.Limpar();
     Nimbal1.IndEstacao = 0;
+    Nimbal1.IndEstado = static_cast<std::int16_t>(IndiceBancoDoEstado(IndEstado));
     Sistema.Tipo = 2;
 }
 
 void TFPrincipal::HabilitarComandosProjeto(bool habilitar) {
     if (!habilitar) setWindowTitle(GerenteSys1.TituloPrograma);
-    for (QAction* comando : {MSalvar, MSalvarComo, MFechar, BSalvar, BFechar}) comando->setEnabled(habilitar);
+    for (QAction* comando : {MSalvar, MSalvarComo, MFechar, MIdentificacao, BSalvar, BFechar, BIdentificacao})
+        comando->setEnabled(habilitar);
 }
 
 void TFPrincipal::LerArquivo(bool& LeuCerto) {
@@ -391,7 +400,25 @@ void TFPrincipal::AtualizarLegendasRecentes() {
 void TFPrincipal::NovoClick() {
     if (!GerenteSys1.NovoProjeto(*this)) return;
     MostrarPagina(PaginaInicial);
+    FIdentProjeto->Executar(IDProjeto);
     MostrarPagina(PaginaEntrada);
+}
+
+void TFPrincipal::IdentificacaoClick() { FIdentProjeto->Executar(IDProjeto); }
+
+// The unit change: the values shown go into the model with the old factors and come back with the new.
+void TFPrincipal::ConfigurarSistemaClick() {
+    Entrada->GuardarValoresExibidos();
+    if (ExecutarConfSistema(this, Unidades, IndEstado)) Entrada->ReexibirComNovasUnidades();
+}
+
+void TFPrincipal::SobreClick() {
+    TFSobre sobre(this);
+    sobre.exec();
+}
+
+void TFPrincipal::mouseDoubleClickEvent(QMouseEvent* evento) {
+    if (evento->button() == Qt::LeftButton) Protegido(this, [this] { SobreClick(); });
 }
 
 void TFPrincipal::AbrirClick() {

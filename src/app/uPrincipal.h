@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace talvek::gui {
 
+class TFIdentProjeto;
 class TPaginaEntrada;
 class TPaginaResultados;
 
@@ -84,6 +85,8 @@ public:
     QAction* BSobre;
     QAction* BSair;
     QToolBar* BarraInternet;
+    TFIdentProjeto* FIdentProjeto;  // the identification dialog, created after the window and kept
+
 
     // The actions of the window, as the menus, toolbars and buttons run them.
     void NovoClick();
@@ -94,11 +97,15 @@ public:
     void FecharClick();
     void CalcularClick();
     void VoltarClick();
+    void IdentificacaoClick();
+    void ConfigurarSistemaClick();
+    void SobreClick();
     void AtualizarLegendasRecentes();
     void MostrarPagina(Pagina pagina);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;  // the about box
 
 private:
     void CriarMenus();

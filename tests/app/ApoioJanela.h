@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -100,6 +102,22 @@ struct JanelaDeTeste {
     QString Caminho(const QString& nome) const { return QDir(pasta.path()).filePath(nome); }
     TFPrincipal* operator->() const { return janela.get(); }
 };
+
+// Once the next modal dialog is shown, `acao` answers it (for example QDialog::reject).
+inline void AoAbrirDialogo(std::function<void(QDialog&)> acao) {
+    QTimer::singleShot(0, [acao = std::move(acao)] {
+        if (auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget())) acao(*dialogo);
+    });
+}
+
+// New, with the identification dialog that follows it closed by Cancel.
+inline void NovoProjeto(TFPrincipal& janela) {
+    AoAbrirDialogo([](QDialog& dialogo) { dialogo.reject(); });
+    janela.NovoClick();
+    // The offscreen platform does not give the activation back to the window by itself.
+    QApplication::setActiveWindow(&janela);
+    (void)QTest::qWaitForWindowActive(&janela);
+}
 
 // The user gives `campo` the focus and types `texto` over its content, key by key.
 inline void Digitar(QLineEdit* campo, const QString& texto) {

@@ -42,7 +42,7 @@ class TesteEntradaDados : public QObject {
     TPaginaEntrada* e_ = nullptr;
 
     void Novo() {
-        janela_->janela->NovoClick();
+        NovoProjeto(*janela_->janela);
         e_ = janela_->janela->Entrada;
     }
 

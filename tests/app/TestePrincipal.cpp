@@ -115,7 +115,7 @@ private slots:
         AjudaPedida ajuda;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaEntrada));
         PreencherExemplo(*j.Entrada, tipoCanal);
         j.CalcularClick();
@@ -144,7 +144,7 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         EscolherNaLista(j.Entrada->CBSistema, 1);
         PreencherExemplo(*j.Entrada, 1);
         j.CalcularClick();
@@ -163,7 +163,7 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         PreencherExemplo(*j.Entrada, 0);
         j.Entrada->TVib->clear();
         j.CalcularClick();
@@ -179,7 +179,7 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         PreencherExemplo(*j.Entrada, 0);
         Digitar(j.Entrada->Tsc, QStringLiteral("0"));  // a level channel cannot be sized
         j.CalcularClick();
@@ -203,7 +203,7 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         PreencherExemplo(*j.Entrada, 0);
         j.CalcularClick();
         TPaginaResultados& r = *j.Resultados;
@@ -238,7 +238,7 @@ private slots:
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
         j.Unidades = {"%", 100, "mm/h", 1.0};
-        j.NovoClick();
+        NovoProjeto(j);
         QCOMPARE(j.windowTitle(), QStringLiteral("Talvek 2.0 (\"PROJETO.TVK\")"));
         QVERIFY(j.MSalvar->isEnabled() && j.BFechar->isEnabled());
         EscolherNaLista(j.Entrada->CBSistema, 1);
@@ -306,7 +306,7 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        j.NovoClick();
+        NovoProjeto(j);
         Digitar(j.Entrada->TVib, QStringLiteral("5"));
         usuario.respostas = {Resposta::Cancelar};
         QVERIFY(!j.close());

@@ -109,7 +109,7 @@ private slots:
         VerificarLegibilidade(*janela->Paginas->widget(TFPrincipal::PaginaInicial), QStringLiteral("inicial"));
         GuardarTela(*janela.janela, QStringLiteral("0-inicial"));
 
-        janela->NovoClick();
+        NovoProjeto(*janela.janela);
         TPaginaEntrada& entrada = *janela->Entrada;
         entrada.CBSistema->setCurrentIndex(sistema);
         emit entrada.CBSistema->activated(sistema);
