@@ -269,9 +269,9 @@ QGroupBox* TPaginaEntrada::CriarGrupoCanal() {
     grade->addWidget(LZsm, linha, 0);
     grade->addWidget(Zsm, linha, 1);
     grade->addWidget(UnidSm, linha++, 2);
-    grade->addWidget(FiguraCanal, linha++, 0, 1, 3, Qt::AlignCenter);
-    grade->addWidget(BRugCan, linha++, 0, 1, 3);
-    grade->addWidget(BSmZ, linha++, 0, 1, 3);
+    grade->addWidget(FiguraCanal, linha++, 0, 1, -1, Qt::AlignCenter);
+    grade->addWidget(BRugCan, linha++, 0, 1, -1);
+    grade->addWidget(BSmZ, linha++, 0, 1, -1);
     grade->setColumnMinimumWidth(2, 36);
     grade->setColumnStretch(3, 1);
     return grupo;
@@ -294,7 +294,7 @@ QGroupBox* TPaginaEntrada::CriarGrupoTerreno() {
     grade->addWidget(UnidDecli, 0, 2);
     grade->addWidget(LRugTer_, 1, 0);
     grade->addWidget(RugTer, 1, 1);
-    grade->addWidget(BRugTer, 2, 0, 1, 3);
+    grade->addWidget(BRugTer, 2, 0, 1, -1);
     grade->setColumnMinimumWidth(2, 36);
     grade->setColumnStretch(3, 1);
     return grupo;
@@ -329,7 +329,7 @@ QGroupBox* TPaginaEntrada::CriarGrupoSolo() {
     grade->addWidget(Rotulo(QStringLiteral("Veloc&idade de in&filtração básica (VIB):"), TVib), 0, 0, 1, 3);
     grade->addWidget(TVib, 1, 0);
     grade->addWidget(UnidVIB, 1, 1);
-    grade->addWidget(BCobertura, 2, 0, 1, 3);
+    grade->addWidget(BCobertura, 2, 0, 1, -1);
     grade->setColumnStretch(2, 1);
     return grupo;
 }

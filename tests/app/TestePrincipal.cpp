@@ -56,7 +56,28 @@ class TestePrincipal : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { InstalarTeclaF1(*qApp); }
     void init() { DefinirRegional(Virgula()); }
+
+    void F1AbreOTopicoDoControle() {
+        AjudaPedida ajuda;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        NovoProjeto(j);
+        TPaginaEntrada& e = *j.Entrada;
+        for (QWidget* controle : std::initializer_list<QWidget*>{e.TDecli, e.Zsm, e.Bst, e.TTempo, e.TVib, e.CBSistema,
+                                                                 e.BCalcular}) {
+            controle->setFocus();
+            QTest::keyClick(controle, Qt::Key_F1);
+        }
+        QCOMPARE(ajuda.pedidos, (QStringList{"topico 117", "topico 137", "topico 106", "topico 139", "topico 119",
+                                             "topico 101", "topico 100"}));
+        e.BAjuda->click();
+        QCOMPARE(ajuda.pedidos.last(), QStringLiteral("topico 102"));
+        j.MObterAjuda->trigger();
+        QCOMPARE(ajuda.pedidos.last(), QStringLiteral("indice "));
+        j.GerenteSys1.Alterado = false;
+    }
 
     void EstadoInicial() {
         JanelaDeTeste janela;
