@@ -108,8 +108,7 @@ QAction* Comando(QObject* dono, const QString& legenda, const QString& dica) {
 
 TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     : QMainWindow(pai), pastaPrograma_(pastaPrograma) {
-    // Hints reach the status bar as status tips; the help file and the working directory follow the
-    // program's folder.
+    qApp->installEventFilter(this);  // hints of the controls into the status bar
     arquivoAjuda_ = QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoAjudaPrograma));
     DefinirArquivoAjuda(arquivoAjuda_);
     Protegido(this, [this] {
@@ -415,6 +414,14 @@ void TFPrincipal::ConfigurarSistemaClick() {
 void TFPrincipal::SobreClick() {
     TFSobre sobre(this);
     sobre.exec();
+}
+
+bool TFPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
+    if (evento->type() == QEvent::Enter && alvo->isWidgetType()) {
+        auto* controle = static_cast<QWidget*>(alvo);
+        if (controle->window() == this) statusBar()->showMessage(controle->statusTip());
+    }
+    return false;
 }
 
 void TFPrincipal::mouseDoubleClickEvent(QMouseEvent* evento) {

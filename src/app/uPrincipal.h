@@ -106,6 +106,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;  // the about box
+    // The hint of the control under the mouse goes to the status bar.
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
     void CriarMenus();

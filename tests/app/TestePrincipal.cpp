@@ -1,6 +1,7 @@
 // The main window: start-up state, menus and toolbars, Calculate and the results page, the recommended
 // height, and the project life cycle with real project and configuration files.
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QFile>
 #include <QTime>
 #include <QLabel>
@@ -99,6 +100,12 @@ private slots:
         QCOMPARE(j.BarraInternet->actions().size(), 4);
         for (QAction* pagina : j.BarraInternet->actions()) QVERIFY(pagina->toolTip().contains(QStringLiteral("http")) ||
                                                                    pagina->toolTip().contains(QStringLiteral("Talvek2.htm")));
+        // The hint of the control under the mouse in the status bar, before the clock panel.
+        QEnterEvent entrada(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(j.Entrada->TDecli, &entrada);
+        QCOMPARE(j.statusBar()->currentMessage(), QStringLiteral("Declividade do terreno"));
+        QCoreApplication::sendEvent(j.Resultados->BFechar, &entrada);
+        QCOMPARE(j.statusBar()->currentMessage(), QStringLiteral("Fechar projeto"));
         // The clock panel: the time of day, 100 pixels wide.
         QCOMPARE(j.Relogio->width(), 100);
         QVERIFY(QTime::fromString(j.Relogio->text(), QStringLiteral("HH:mm:ss")).isValid() ||
