@@ -19,8 +19,9 @@ ConfiguracaoRegional RegionalDoLocale(const QLocale& locale) {
     const char milharAlternativo = regional.SeparadorDecimal == ',' ? '.' : ',';
     regional.SeparadorMilhar = CaractereAscii(locale.groupSeparator(), milharAlternativo);
     if (regional.SeparadorMilhar == regional.SeparadorDecimal) regional.SeparadorMilhar = milharAlternativo;
+    // Qt writes the month "M"; the core's date pictures write it "m", as they have no minutes.
     const QString data = locale.dateFormat(QLocale::ShortFormat);
-    regional.FormatoDataCurta = data.toStdString();
+    regional.FormatoDataCurta = QString(data).replace(QLatin1Char('M'), QLatin1Char('m')).toStdString();
     for (QChar c : data)
         if (!c.isLetter()) {
             regional.SeparadorData = CaractereAscii(QString(c), '/');

@@ -7,7 +7,8 @@ class QLocale;
 
 namespace talvek::gui {
 
-// Decimal and thousands separators and the short-date format of `locale`. A separator that is not a
+// Decimal and thousands separators and the short-date format of `locale` (month written "m", as in
+// "dd/mm/yyyy"). A separator that is not a
 // single ASCII character falls back to "." for decimals (and "," for thousands, or "." when the decimal
 // separator is ",").
 ConfiguracaoRegional RegionalDoLocale(const QLocale& locale);
