@@ -1,5 +1,6 @@
 #include "app/InterfaceUsuario.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -22,9 +23,12 @@ public:
                 caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
                 break;
         }
-        caixa.setButtonText(QMessageBox::Yes, QStringLiteral("&Sim"));
-        caixa.setButtonText(QMessageBox::No, QStringLiteral("&Não"));
-        caixa.setButtonText(QMessageBox::Cancel, QStringLiteral("Cancelar"));
+        const auto legenda = [&caixa](QMessageBox::StandardButton botao, const QString& texto) {
+            if (QAbstractButton* b = caixa.button(botao)) b->setText(texto);
+        };
+        legenda(QMessageBox::Yes, QStringLiteral("&Sim"));
+        legenda(QMessageBox::No, QStringLiteral("&Não"));
+        legenda(QMessageBox::Cancel, QStringLiteral("Cancelar"));
         switch (caixa.exec()) {
             case QMessageBox::Yes: return Resposta::Sim;
             case QMessageBox::No: return Resposta::Nao;
