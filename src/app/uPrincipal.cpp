@@ -487,6 +487,7 @@ void TFPrincipal::VoltarClick() {
 
 void TFPrincipal::ConfigurarImpressoraClick() {
     QPrintDialog dialogo(&Impressora(), this);
+    dialogo.setWindowTitle(QStringLiteral("Configurar impressora"));
     dialogo.exec();
 }
 

@@ -94,18 +94,24 @@ private slots:
     void PaginasLegiveis_data() {
         QTest::addColumn<int>("sistema");
         QTest::addColumn<int>("canal");
-        QTest::newRow("com inundação, trapezoidal") << 0 << 0;
-        QTest::newRow("com inundação, triangular") << 0 << 1;
-        QTest::newRow("sem inundação, trapezoidal") << 1 << 0;
-        QTest::newRow("sem inundação, triangular") << 1 << 1;
+        QTest::addColumn<bool>("minima");  // the window at its smallest size
+        QTest::newRow("com inundação, trapezoidal") << 0 << 0 << false;
+        QTest::newRow("com inundação, triangular") << 0 << 1 << false;
+        QTest::newRow("sem inundação, trapezoidal") << 1 << 0 << false;
+        QTest::newRow("sem inundação, triangular") << 1 << 1 << false;
+        QTest::newRow("sem inundação, triangular, mínima") << 1 << 1 << true;
+        QTest::newRow("com inundação, trapezoidal, mínima") << 0 << 0 << true;
     }
 
     void PaginasLegiveis() {
         QFETCH(int, sistema);
         QFETCH(int, canal);
-        const QString sufixo = QStringLiteral("-sistema%1-canal%2").arg(sistema + 2).arg(canal);
+        QFETCH(bool, minima);
+        const QString sufixo =
+            QStringLiteral("-sistema%1-canal%2%3").arg(sistema + 2).arg(canal).arg(minima ? "-minima" : "");
         Usuario usuario;
         JanelaDeTeste janela;
+        if (minima) janela->resize(janela->minimumSizeHint());
         VerificarLegibilidade(*janela->Paginas->widget(TFPrincipal::PaginaInicial), QStringLiteral("inicial"));
         GuardarTela(*janela.janela, QStringLiteral("0-inicial"));
 
