@@ -194,7 +194,9 @@ TEST(EntradasInvalidas, NumerosEstranhosENegativosLeemOPadraoOuRecusamOProjeto) 
         GravarBytes(caminho, conteudo);
         TProjeto p;
         EXPECT_EQ(Abrir(caminho, p), caso.abre ? "" : MensagemAbrir(caminho)) << caso.trocada;
-        if (caso.abre) EXPECT_EQ(caso.lido(p), caso.esperado) << caso.trocada;
+        if (caso.abre) {
+            EXPECT_EQ(caso.lido(p), caso.esperado) << caso.trocada;
+        }
         EXPECT_EQ(LerBytes(caminho), conteudo) << "opening changes nothing: " << caso.trocada;
     }
 }
