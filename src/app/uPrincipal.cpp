@@ -98,6 +98,11 @@ QString FormatoHora() {
 
 QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
+// A handler of the window run as a user action: an exception ends it in the standard error box.
+auto AcaoProtegida(TFPrincipal* janela, void (TFPrincipal::*manipulador)()) {
+    return [janela, manipulador] { Protegido(janela, [&] { (janela->*manipulador)(); }); };
+}
+
 QAction* Comando(QObject* dono, const QString& legenda, const QString& dica) {
     auto* acao = new QAction(legenda, dono);
     DefinirDica(*acao, dica);
@@ -162,9 +167,7 @@ void TFPrincipal::CriarPaginas() {
     Paginas->addWidget(simulacao);
     setCentralWidget(Paginas);
 
-    const auto acao = [this](void (TFPrincipal::*manipulador)()) {
-        return [this, manipulador] { Protegido(this, [&] { (this->*manipulador)(); }); };
-    };
+    const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
     connect(Entrada->BCalcular, &QPushButton::clicked, this, acao(&TFPrincipal::CalcularClick));
     connect(Entrada->BFechar, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
     connect(Resultados->BVoltar, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarClick));
@@ -222,9 +225,7 @@ void TFPrincipal::CriarMenus() {
     MSobre = ajuda->addAction(QStringLiteral("&Sobre o Talvek 2.0"));
     DefinirDica(*MSobre, QStringLiteral("Exibe a tela de abertura do Talvek 2.0"));
 
-    const auto acao = [this](void (TFPrincipal::*manipulador)()) {
-        return [this, manipulador] { Protegido(this, [&] { (this->*manipulador)(); }); };
-    };
+    const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
     connect(MNovo, &QAction::triggered, this, acao(&TFPrincipal::NovoClick));
     connect(MAbrir, &QAction::triggered, this, acao(&TFPrincipal::AbrirClick));
     connect(MSalvar, &QAction::triggered, this, acao(&TFPrincipal::SalvarClick));
