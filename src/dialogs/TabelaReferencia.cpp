@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -80,6 +81,17 @@ BotoesDialogo CriarBotoes(QDialog& dialogo) {
     QObject::connect(botoes.ajuda, &QPushButton::clicked, &dialogo,
                      [&dialogo] { Ajuda().AbrirTopico(ContextoAjuda(&dialogo)); });
     return botoes;
+}
+
+QHBoxLayout* LinhaBotoes(const BotoesDialogo& botoes, QLabel* rotulo, QWidget* campo) {
+    auto* linha = new QHBoxLayout;
+    if (rotulo) linha->addWidget(rotulo);
+    if (campo) linha->addWidget(campo);
+    linha->addStretch();
+    linha->addWidget(botoes.ok);
+    linha->addWidget(botoes.cancela);
+    linha->addWidget(botoes.ajuda);
+    return linha;
 }
 
 }  // namespace talvek::gui

@@ -8,6 +8,7 @@
 class QDialog;
 class QFrame;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -33,5 +34,9 @@ struct BotoesDialogo {
 // Creates the three buttons as children of `dialogo`; "Aj&uda" opens the help topic of the dialog's help
 // context, the caller connects the other two and lays them out.
 BotoesDialogo CriarBotoes(QDialog& dialogo);
+
+// The bottom row of a reference dialog: the value box with its label on the left (when given), the three
+// buttons on the right.
+QHBoxLayout* LinhaBotoes(const BotoesDialogo& botoes, QLabel* rotulo = nullptr, QWidget* campo = nullptr);
 
 }  // namespace talvek::gui

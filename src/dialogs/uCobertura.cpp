@@ -97,11 +97,7 @@ TFCober::TFCober(QWidget* pai)
     grupos->addLayout(direita);
 
     const BotoesDialogo botoes = CriarBotoes(*this);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(botoes.ok);
-    rodape->addWidget(botoes.cancela);
-    rodape->addWidget(botoes.ajuda);
+    QHBoxLayout* rodape = LinhaBotoes(botoes);
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);

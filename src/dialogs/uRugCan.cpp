@@ -105,13 +105,7 @@ TFRugCan::TFRugCan(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this))
     ok_ = botoes.ok;
     ok_->setEnabled(false);
 
-    auto* rodape = new QHBoxLayout;
-    rodape->addWidget(rotuloValor);
-    rodape->addWidget(eRugCan_);
-    rodape->addStretch();
-    rodape->addWidget(botoes.ok);
-    rodape->addWidget(botoes.cancela);
-    rodape->addWidget(botoes.ajuda);
+    QHBoxLayout* rodape = LinhaBotoes(botoes, rotuloValor, eRugCan_);
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);

@@ -129,13 +129,7 @@ TFRugTer::TFRugTer(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this))
     ok_ = botoes.ok;
     ok_->setEnabled(false);
 
-    auto* rodape = new QHBoxLayout;
-    rodape->addWidget(rotuloValor);
-    rodape->addWidget(eRugTer_);
-    rodape->addStretch();
-    rodape->addWidget(botoes.ok);
-    rodape->addWidget(botoes.cancela);
-    rodape->addWidget(botoes.ajuda);
+    QHBoxLayout* rodape = LinhaBotoes(botoes, rotuloValor, eRugTer_);
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);

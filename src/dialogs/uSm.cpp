@@ -111,13 +111,7 @@ TFSm::TFSm(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this)), Edit1_
     rotuloValor->setBuddy(Edit1_);
     const BotoesDialogo botoes = CriarBotoes(*this);
     ok_ = botoes.ok;
-    auto* rodape = new QHBoxLayout;
-    rodape->addWidget(rotuloValor);
-    rodape->addWidget(Edit1_);
-    rodape->addStretch();
-    rodape->addWidget(botoes.ok);
-    rodape->addWidget(botoes.cancela);
-    rodape->addWidget(botoes.ajuda);
+    QHBoxLayout* rodape = LinhaBotoes(botoes, rotuloValor, Edit1_);
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);

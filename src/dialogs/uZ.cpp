@@ -95,11 +95,7 @@ TFZ::TFZ(QWidget* pai) : QDialog(pai), opcoes_(new QButtonGroup(this)), Edit1_(n
 
     const BotoesDialogo botoes = CriarBotoes(*this);
     ok_ = botoes.ok;
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(botoes.ok);
-    rodape->addWidget(botoes.cancela);
-    rodape->addWidget(botoes.ajuda);
+    QHBoxLayout* rodape = LinhaBotoes(botoes);
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);
