@@ -15,73 +15,13 @@
 #include <functional>
 #include <memory>
 
+#include "ApoioInterface.h"
 #include "app/InterfaceUsuario.h"
 #include "app/uPrincipal.h"
 #include "dialogs/Ajuda.h"
 #include "platform/Regional.h"
 
 namespace talvek::gui::teste {
-
-// Message boxes and file dialogs without a person. Questions take the next prepared answer (Cancel when
-// none is left); plain boxes answer OK. File dialogs take the next prepared path (an empty one cancels).
-class Usuario final : public InterfaceUsuario {
-public:
-    struct Caixa {
-        QString titulo;
-        QString texto;
-        Icone icone;
-        Botoes botoes;
-        bool cursorOcupado;  // the busy pointer was on while the box was shown
-    };
-
-    Usuario() : anterior_(InstalarInterface(this)) {}
-    ~Usuario() override { InstalarInterface(anterior_); }
-
-    Resposta Mensagem(QWidget*, const QString& titulo, const QString& texto, Icone icone, Botoes botoes) override {
-        caixas.append({titulo, texto, icone, botoes, QApplication::overrideCursor() != nullptr});
-        if (botoes == Botoes::Ok) return Resposta::Ok;
-        return respostas.isEmpty() ? Resposta::Cancelar : respostas.takeFirst();
-    }
-    QString AbrirArquivo(QWidget*, const DialogoArquivo& dialogo) override {
-        dialogosAbrir.append(dialogo);
-        return arquivosAbrir.isEmpty() ? QString() : arquivosAbrir.takeFirst();
-    }
-    QString SalvarArquivo(QWidget*, const DialogoArquivo& dialogo) override {
-        dialogosSalvar.append(dialogo);
-        return arquivosSalvar.isEmpty() ? QString() : arquivosSalvar.takeFirst();
-    }
-
-    QStringList Textos() const {
-        QStringList textos;
-        for (const Caixa& caixa : caixas) textos.append(caixa.texto);
-        return textos;
-    }
-
-    QList<Resposta> respostas;
-    QStringList arquivosAbrir;
-    QStringList arquivosSalvar;
-    QList<Caixa> caixas;
-    QList<DialogoArquivo> dialogosAbrir;
-    QList<DialogoArquivo> dialogosSalvar;
-
-private:
-    InterfaceUsuario* anterior_;
-};
-
-// Each help request becomes a text: "topico 102", "conteudo", "indice <chave>".
-class AjudaPedida final : public ServicoAjuda {
-public:
-    AjudaPedida() : anterior_(InstalarAjuda(this)) {}
-    ~AjudaPedida() override { InstalarAjuda(anterior_); }
-    void AbrirTopico(int contexto) override { pedidos.append(QStringLiteral("topico %1").arg(contexto)); }
-    void AbrirConteudo() override { pedidos.append(QStringLiteral("conteudo")); }
-    void AbrirIndice(const QString& chave) override { pedidos.append(QStringLiteral("indice ") + chave); }
-
-    QStringList pedidos;
-
-private:
-    ServicoAjuda* anterior_;
-};
 
 // The regional settings of Brazil (comma decimals) or of the C locale.
 inline ConfiguracaoRegional Virgula() { return {',', '.', '/', "dd/mm/yyyy"}; }

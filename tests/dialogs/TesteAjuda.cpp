@@ -155,36 +155,36 @@ private slots:
 
     // Asking for help without the file tells the user where the file was looked for.
     void ServicoSemArquivoAvisa() {
-        teste::MensagensGravadas mensagens;
+        teste::Usuario mensagens;
         QTemporaryDir pasta;
         const QString caminho = pasta.filePath(QStringLiteral("Talvek2.hlp"));
         DefinirArquivoAjuda(caminho);
         Ajuda().AbrirTopico(112);
-        QCOMPARE(mensagens.registros.size(), 1);
-        QCOMPARE(mensagens.registros[0].icone, Icone::Erro);
-        QVERIFY(mensagens.registros[0].texto.contains(caminho));
+        QCOMPARE(mensagens.caixas.size(), 1);
+        QCOMPARE(mensagens.caixas[0].icone, Icone::Erro);
+        QVERIFY(mensagens.caixas[0].texto.contains(caminho));
     }
 
     void ServicoAbreTopicoOuConteudo() {
-        teste::MensagensGravadas mensagens;
+        teste::Usuario mensagens;
         DefinirArquivoAjuda(ArquivoDoPrograma());
         Ajuda().AbrirTopico(128);
         TFAjuda* janela = VisorAberto();
         QVERIFY(janela);
         QCOMPARE(janela->TopicoAtual(), 128);
-        QVERIFY(mensagens.registros.isEmpty());
+        QVERIFY(mensagens.caixas.isEmpty());
 
         // A context without a topic says so and shows the contents.
         Ajuda().AbrirTopico(9999);
-        QCOMPARE(mensagens.registros.size(), 1);
-        QCOMPARE(mensagens.registros[0].icone, Icone::Informacao);
-        QVERIFY(mensagens.registros[0].texto.contains(QStringLiteral("9999")));
+        QCOMPARE(mensagens.caixas.size(), 1);
+        QCOMPARE(mensagens.caixas[0].icone, Icone::Informacao);
+        QVERIFY(mensagens.caixas[0].texto.contains(QStringLiteral("9999")));
         QCOMPARE(janela->TopicoAtual(), 0);
 
         // A dialog without a help context of its own opens the contents without a message.
         Ajuda().AbrirTopico(128);
         Ajuda().AbrirTopico(0);
-        QCOMPARE(mensagens.registros.size(), 1);
+        QCOMPARE(mensagens.caixas.size(), 1);
         QCOMPARE(janela->TopicoAtual(), 0);
         janela->close();
         DefinirArquivoAjuda(QString());
@@ -193,7 +193,7 @@ private slots:
     // Help asked for from a modal dialog must be usable while the dialog is open, and must not keep the
     // main window blocked after the dialog closed.
     void VisorDeDialogoModalEhModalEnquantoODialogoDura() {
-        teste::MensagensGravadas mensagens;
+        teste::Usuario mensagens;
         DefinirArquivoAjuda(ArquivoDoPrograma());
         QDialog dialogo;
         teste::AoAbrirModal<QDialog>([](QDialog& d) {
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(visor->windowModality(), Qt::NonModal);
         QCOMPARE(visor->TopicoAtual(), 112);
         DefinirArquivoAjuda(QString());
-        QVERIFY(mensagens.registros.isEmpty());
+        QVERIFY(mensagens.caixas.isEmpty());
     }
 
     void VisorMostraTopicoEIndice() {
@@ -244,7 +244,7 @@ private slots:
 
     // F1 opens the topic of the focused control, else of its nearest parent with a context, up to the window.
     void F1SobeAteOContextoMaisProximo() {
-        teste::AjudaGravada ajuda;
+        teste::AjudaPedida ajuda;
         QWidget janela;
         DefinirContextoAjuda(&janela, 100);
         auto* grupo = new QGroupBox(&janela);
@@ -273,7 +273,7 @@ private slots:
     }
 
     void F1SemContextoAbreConteudo() {
-        teste::AjudaGravada ajuda;
+        teste::AjudaPedida ajuda;
         QLineEdit campo;
         campo.show();
         QApplication::setActiveWindow(&campo);

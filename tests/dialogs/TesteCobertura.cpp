@@ -129,7 +129,7 @@ private slots:
     }
 
     void ExecutarCopiaSoAoConfirmar() {
-        AjudaGravadora ajuda;
+        AjudaPedida ajuda;
         gui::TCobertura componente;
         componente.HelpContext = 120;
         TUsoTerra usoTerra;
@@ -142,7 +142,7 @@ private slots:
         condicao.Indice = 3;
         componente.SetCondicaoHidrologica(condicao);
 
-        AoAbrir<TFCober>([](TFCober& dialogo) {
+        AoAbrirModal<TFCober>([](TFCober& dialogo) {
             Item(dialogo, "RGUsoTerra", 5)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("Cancela"))->click();
         });
@@ -151,13 +151,13 @@ private slots:
         QCOMPARE(componente.Tratamento().Indice, 2);
         QCOMPARE(componente.CondicaoHidrologica().Indice, 3);
 
-        AoAbrir<TFCober>([](TFCober& dialogo) {
+        AoAbrirModal<TFCober>([](TFCober& dialogo) {
             dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Item(dialogo, "RGUsoTerra", 4)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("OK"))->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(ajuda.topicos, QList<int>{120});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 120")});
         QCOMPARE(componente.UsoTerra().Indice, 4);
         QCOMPARE(componente.Tratamento().Indice, 2);
         QCOMPARE(componente.CondicaoHidrologica().Indice, 1);

@@ -114,7 +114,7 @@ private slots:
     }
 
     void ConfSistemaAparencia() {
-        teste::AjudaGravada ajuda;
+        teste::AjudaPedida ajuda;
         TFConfSistema dialogo(Unidades("%", 100, "m/dia", 0.024), 10);
         QCOMPARE(dialogo.windowTitle(), QStringLiteral("Configuração do Sistema"));
         QCOMPARE(dialogo.Uniddecli->currentText(), QStringLiteral("%"));
@@ -193,7 +193,7 @@ private slots:
     }
 
     void IdentProjetoAparencia() {
-        teste::AjudaGravada ajuda;
+        teste::AjudaPedida ajuda;
         TFIdentProjeto dialogo;
         QCOMPARE(dialogo.windowTitle(), QStringLiteral("Identificação do Projeto"));
         QVERIFY(dialogo.BtnOk->isDefault());

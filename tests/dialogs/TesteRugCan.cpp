@@ -31,7 +31,7 @@ int LinhasMarcadas(TFRugCan& dialogo) {
 class TesteRugCan : public QObject {
     Q_OBJECT
 
-    InterfaceGravadora semMensagensNaTela_;
+    Usuario semMensagensNaTela_;
 
 private slots:
     // Keys typed after choosing row 7, with the row and value that OK returns.
@@ -102,7 +102,7 @@ private slots:
         componente.HelpContext = 109;
         componente.Indice = 1;
         componente.Valor = 0.018;
-        AoAbrir<TFRugCan>([](TFRugCan& dialogo) {
+        AoAbrirModal<TFRugCan>([](TFRugCan& dialogo) {
             Linha(dialogo, 7)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("Cancela"))->click();
         });
@@ -110,14 +110,14 @@ private slots:
         QCOMPARE(componente.Indice, std::int16_t(1));
         QCOMPARE(componente.Valor, 0.018);
 
-        AjudaGravadora ajuda;
-        AoAbrir<TFRugCan>([&](TFRugCan& dialogo) {
+        AjudaPedida ajuda;
+        AoAbrirModal<TFRugCan>([&](TFRugCan& dialogo) {
             dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Linha(dialogo, 7)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(ajuda.topicos, QList<int>{109});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 109")});
         QCOMPARE(componente.Indice, std::int16_t(7));
         QCOMPARE(componente.Valor, 0.035);
     }

@@ -33,7 +33,7 @@ int LinhaMarcada(TFRugTer& dialogo) {
 class TesteRugTer : public QObject {
     Q_OBJECT
 
-    InterfaceGravadora semMensagensNaTela_;
+    Usuario semMensagensNaTela_;
 
 private slots:
     void MostrarMarcaLinhaEValor_data() {
@@ -133,15 +133,15 @@ private slots:
     // Two decimal separators can only come by pasting; the error is shown and the dialog stays open.
     void TextoNaoNumericoMantemDialogoAberto() {
         RegionalTemporario regional(Separadores(','));
-        InterfaceGravadora interface;
+        Usuario interface;
         TFRugTer dialogo;
         dialogo.show();
         Caixa(dialogo)->setText(QStringLiteral("0,1,2"));
         Ok(dialogo)->click();
         QVERIFY(dialogo.isVisible());
-        QCOMPARE(interface.mensagens.size(), 1);
-        QCOMPARE(interface.mensagens[0].texto, QStringLiteral("'0,1,2' não é um valor numérico válido."));
-        QCOMPARE(interface.mensagens[0].icone, Icone::Erro);
+        QCOMPARE(interface.caixas.size(), 1);
+        QCOMPARE(interface.caixas[0].texto, QStringLiteral("'0,1,2' não é um valor numérico válido."));
+        QCOMPARE(interface.caixas[0].icone, Icone::Erro);
     }
 
     void ExecutarDevolveEscolhaConfirmada() {
@@ -149,14 +149,14 @@ private slots:
         componente.HelpContext = 111;
         componente.Indice = 2;
         componente.Valor = 0.11;
-        AjudaGravadora ajuda;
-        AoAbrir<TFRugTer>([&](TFRugTer& dialogo) {
+        AjudaPedida ajuda;
+        AoAbrirModal<TFRugTer>([&](TFRugTer& dialogo) {
             dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Opcao(dialogo, 12)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(ajuda.topicos, QList<int>{111});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 111")});
         QCOMPARE(componente.Indice, std::int16_t(12));
         QCOMPARE(componente.Valor, 0.15);
     }
@@ -165,12 +165,12 @@ private slots:
         TRugTer componente;
         componente.Indice = 7;
         componente.Valor = 0.08;
-        AoAbrir<TFRugTer>([](TFRugTer& dialogo) {
+        AoAbrirModal<TFRugTer>([](TFRugTer& dialogo) {
             Opcao(dialogo, 13)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("Cancela"))->click();
         });
         QVERIFY(!componente.Executar(nullptr));
-        AoAbrir<TFRugTer>([](TFRugTer& dialogo) {
+        AoAbrirModal<TFRugTer>([](TFRugTer& dialogo) {
             Opcao(dialogo, 13)->click();
             dialogo.close();
         });

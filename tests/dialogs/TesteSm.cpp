@@ -31,7 +31,7 @@ QPushButton* Ok(TFSm& dialogo) { return dialogo.findChild<QPushButton*>(QStringL
 class TesteSm : public QObject {
     Q_OBJECT
 
-    InterfaceGravadora semMensagensNaTela_;
+    Usuario semMensagensNaTela_;
 
 private slots:
     void ValoresNaUnidade_data() {
@@ -93,7 +93,7 @@ private slots:
 
     void FaixaDaLinha7() {
         RegionalTemporario regional(Separadores(','));
-        InterfaceGravadora interface;
+        Usuario interface;
         TFSm dialogo;
         dialogo.Preparar(0, "%", 100, 0, 0.0);
         dialogo.show();
@@ -105,10 +105,10 @@ private slots:
         QVERIFY(Ok(dialogo)->isEnabled());
         Ok(dialogo)->click();
         QVERIFY(dialogo.isVisible());
-        QCOMPARE(interface.mensagens.size(), 1);
-        QCOMPARE(interface.mensagens[0].texto,
+        QCOMPARE(interface.caixas.size(), 1);
+        QCOMPARE(interface.caixas[0].texto,
                  QStringLiteral("Valor de Sm inconsistente. Forneça um valor compreendido entre:[18,6 .. 22,1]."));
-        QCOMPARE(interface.mensagens[0].icone, Icone::Aviso);
+        QCOMPARE(interface.caixas[0].icone, Icone::Aviso);
         QTest::keyClick(Caixa(dialogo), Qt::Key_Backspace);
         Ok(dialogo)->click();
         QCOMPARE(dialogo.result(), int(QDialog::Accepted));
@@ -193,14 +193,14 @@ private slots:
 
     void ExecutarCopiaSoAoConfirmar() {
         RegionalTemporario regional(Separadores('.'));
-        AjudaGravadora ajuda;
+        AjudaPedida ajuda;
         TSm componente;
         componente.HelpContext = 138;
         componente.UDeclive = "%";
         componente.KDeclive = 100;
         componente.Indice = -1;
         componente.Valor = 40.0;
-        AoAbrir<TFSm>([](TFSm& dialogo) {
+        AoAbrirModal<TFSm>([](TFSm& dialogo) {
             Opcao(dialogo, 1)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("Cancela"))->click();
         });
@@ -208,13 +208,13 @@ private slots:
         QCOMPARE(componente.Indice, std::int16_t(-1));
         QCOMPARE(componente.Valor, 40.0);
 
-        AoAbrir<TFSm>([](TFSm& dialogo) {
+        AoAbrirModal<TFSm>([](TFSm& dialogo) {
             dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Opcao(dialogo, 1)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(ajuda.topicos, QList<int>{138});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 138")});
         QCOMPARE(componente.Indice, std::int16_t(1));
         QCOMPARE(componente.Valor, 72.1);
     }

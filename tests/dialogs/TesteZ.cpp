@@ -29,7 +29,7 @@ QPushButton* Ok(TFZ& dialogo) { return dialogo.findChild<QPushButton*>(QStringLi
 class TesteZ : public QObject {
     Q_OBJECT
 
-    InterfaceGravadora semMensagensNaTela_;
+    Usuario semMensagensNaTela_;
 
 private slots:
     void ValoresDaTabela_data() {
@@ -95,12 +95,12 @@ private slots:
     }
 
     void ExecutarCopiaSoAoConfirmar() {
-        AjudaGravadora ajuda;
+        AjudaPedida ajuda;
         TZ componente;
         componente.HelpContext = 137;
         componente.Indice = 5;
         componente.Valor = 2.5;
-        AoAbrir<TFZ>([](TFZ& dialogo) {
+        AoAbrirModal<TFZ>([](TFZ& dialogo) {
             Opcao(dialogo, 1)->click();
             dialogo.findChild<QPushButton*>(QStringLiteral("Cancela"))->click();
         });
@@ -108,13 +108,13 @@ private slots:
         QCOMPARE(componente.Indice, std::int16_t(5));
         QCOMPARE(componente.Valor, 2.5);
 
-        AoAbrir<TFZ>([](TFZ& dialogo) {
+        AoAbrirModal<TFZ>([](TFZ& dialogo) {
             dialogo.findChild<QPushButton*>(QStringLiteral("BtnAjuda"))->click();
             Opcao(dialogo, 1)->click();
             Ok(dialogo)->click();
         });
         QVERIFY(componente.Executar(nullptr));
-        QCOMPARE(ajuda.topicos, QList<int>{137});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 137")});
         QCOMPARE(componente.Indice, std::int16_t(1));
         QCOMPARE(componente.Valor, 0.25);
     }

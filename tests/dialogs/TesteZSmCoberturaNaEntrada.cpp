@@ -55,7 +55,7 @@ void Clicar(D& dialogo, const QString& nome) {
 class TesteZSmCoberturaNaEntrada : public QObject {
     Q_OBJECT
 
-    InterfaceGravadora semMensagensNaTela_;
+    Usuario semMensagensNaTela_;
 
 private slots:
     void init() { DefinirRegional(Separadores('.')); }
@@ -66,7 +66,7 @@ private slots:
         PaginaDeTeste p(TTipoCanal::Triangular, "%", 100);
         p.canal.Sm = {0.721, 1};
         QString caixaAoAbrir;
-        AoAbrir<TFSm>([&](TFSm& dialogo) {
+        AoAbrirModal<TFSm>([&](TFSm& dialogo) {
             caixaAoAbrir = dialogo.findChild<TCampoNumerico*>(QStringLiteral("Edit1"))->text();
             Clicar(dialogo, QStringLiteral("Opcao2"));
             Clicar(dialogo, QStringLiteral("OK"));
@@ -82,7 +82,7 @@ private slots:
     // A typed Sm travels back as option −1 in the channel's signed byte.
     void SmDigitado() {
         PaginaDeTeste p(TTipoCanal::Triangular, "m/m", 1);
-        AoAbrir<TFSm>([](TFSm& dialogo) {
+        AoAbrirModal<TFSm>([](TFSm& dialogo) {
             QTest::keyClicks(dialogo.findChild<TCampoNumerico*>(QStringLiteral("Edit1")), "0.55");
             Clicar(dialogo, QStringLiteral("OK"));
         });
@@ -95,14 +95,14 @@ private slots:
     void ZDoCanalTrapezoidal() {
         PaginaDeTeste p(TTipoCanal::Trapezoidal, "%", 100);
         p.canal.Z = {2.5, 5};
-        AjudaGravadora ajuda;
-        AoAbrir<TFZ>([](TFZ& dialogo) {
+        AjudaPedida ajuda;
+        AoAbrirModal<TFZ>([](TFZ& dialogo) {
             Clicar(dialogo, QStringLiteral("BtnAjuda"));
             Clicar(dialogo, QStringLiteral("Opcao4"));
             Clicar(dialogo, QStringLiteral("OK"));
         });
         p.pagina->BSmZ->click();
-        QCOMPARE(ajuda.topicos, QList<int>{137});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 137")});
         QCOMPARE(p.canal.Z.Indice, std::int8_t(4));
         QCOMPARE(p.canal.Z.Valor, 1.5);
         QCOMPARE(p.pagina->Zsm->text(), QStringLiteral("1.5"));
@@ -113,7 +113,7 @@ private slots:
         PaginaDeTeste p(TTipoCanal::Trapezoidal, "m/m", 1);
         p.canal.Z = {2.5, 5};
         p.pagina->Zsm->setText(QStringLiteral("2.5"));
-        AoAbrir<TFZ>([](TFZ& dialogo) {
+        AoAbrirModal<TFZ>([](TFZ& dialogo) {
             Clicar(dialogo, QStringLiteral("Opcao1"));
             Clicar(dialogo, QStringLiteral("Cancela"));
         });
@@ -129,9 +129,9 @@ private slots:
         p.terreno.Cobertura.UsoTerra.Indice = 1;
         p.terreno.Cobertura.Tratamento.Indice = 3;
         p.terreno.Cobertura.CondicaoHidrologica.Indice = 3;
-        AjudaGravadora ajuda;
+        AjudaPedida ajuda;
         bool mostradaComoGuardada = false;
-        AoAbrir<TFCober>([&](TFCober& dialogo) {
+        AoAbrirModal<TFCober>([&](TFCober& dialogo) {
             Clicar(dialogo, QStringLiteral("BtnAjuda"));
             mostradaComoGuardada = dialogo.findChild<QRadioButton*>(QStringLiteral("RGUsoTerra1"))->isChecked() &&
                                    dialogo.findChild<QRadioButton*>(QStringLiteral("RGTratamento2"))->isChecked() &&
@@ -141,7 +141,7 @@ private slots:
         });
         p.pagina->BCobertura->click();
         QVERIFY(mostradaComoGuardada);
-        QCOMPARE(ajuda.topicos, QList<int>{120});
+        QCOMPARE(ajuda.pedidos, QStringList{QStringLiteral("topico 120")});
         QCOMPARE(p.terreno.Cobertura.UsoTerra.Indice, 5);
         QCOMPARE(p.terreno.Cobertura.Tratamento.Indice, 0);
         QCOMPARE(p.terreno.Cobertura.CondicaoHidrologica.Indice, 1);
@@ -151,7 +151,7 @@ private slots:
     void RugosidadeDoCanal() {
         PaginaDeTeste p(TTipoCanal::Triangular, "m/m", 1);
         p.canal.nc = {0.018, 1};
-        AoAbrir<TFRugCan>([](TFRugCan& dialogo) {
+        AoAbrirModal<TFRugCan>([](TFRugCan& dialogo) {
             Clicar(dialogo, QStringLiteral("RadioButton7"));
             Clicar(dialogo, QStringLiteral("OK"));
         });
