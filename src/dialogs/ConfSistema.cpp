@@ -10,6 +10,7 @@
 #include "dialogs/Ajuda.h"
 #include "dialogs/ConfSistemaEstados.h"
 #include "dialogs/JanelasCentradas.h"
+#include "dialogs/TabelaReferencia.h"
 
 namespace talvek::gui {
 
@@ -61,23 +62,17 @@ TFConfSistema::TFConfSistema(const TUnidades& unidades, int indEstado, QWidget* 
     linha("Unidade da &VIB:", UnidVib);
     linha("&Estado:", EstDefault);
 
-    BtnOk = new QPushButton(QStringLiteral("&Ok"));
-    BtnOk->setDefault(true);
-    BtnCancelar = new QPushButton(QStringLiteral("&Cancelar"));
-    BtnAjuda = new QPushButton(QStringLiteral("Aj&uda"));
+    const BotoesDialogo botoes = CriarBotoes(*this);  // "Aj&uda" opens the dialog's help context
+    BtnOk = botoes.ok;
+    BtnCancelar = botoes.cancela;
+    BtnAjuda = botoes.ajuda;
     connect(BtnOk, &QPushButton::clicked, this, &TFConfSistema::OkClick);
     connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaConfSistema); });
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(BtnOk);
-    botoes->addWidget(BtnCancelar);
-    botoes->addWidget(BtnAjuda);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addSpacing(8);
-    layout->addLayout(botoes);
+    layout->addLayout(LinhaBotoes(botoes));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     FormShow();

@@ -10,6 +10,7 @@
 
 #include "dialogs/Ajuda.h"
 #include "dialogs/JanelasCentradas.h"
+#include "dialogs/TabelaReferencia.h"
 
 namespace talvek::gui {
 
@@ -41,23 +42,17 @@ TFIdentProjeto::TFIdentProjeto(QWidget* pai) : QDialog(pai) {
     EdTecnico = linha("&Técnico:");
     EdData = linha("&Data:");
 
-    BtnOk = new QPushButton(QStringLiteral("&Ok"));
-    BtnOk->setDefault(true);
-    BtnCancelar = new QPushButton(QStringLiteral("&Cancelar"));
-    BtnAjuda = new QPushButton(QStringLiteral("Aj&uda"));
+    const BotoesDialogo botoes = CriarBotoes(*this);  // "Aj&uda" opens the dialog's help context
+    BtnOk = botoes.ok;
+    BtnCancelar = botoes.cancela;
+    BtnAjuda = botoes.ajuda;
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaIdentProjeto); });
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(BtnOk);
-    botoes->addWidget(BtnCancelar);
-    botoes->addWidget(BtnAjuda);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addSpacing(8);
-    layout->addLayout(botoes);
+    layout->addLayout(LinhaBotoes(botoes));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
