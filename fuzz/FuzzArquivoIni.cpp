@@ -79,10 +79,13 @@ bool MudancaLocal(const std::vector<std::string>& antes, const std::vector<std::
     const std::size_t meioAntes = antes.size() - p - s;
     const std::size_t meioDepois = depois.size() - p - s;
     if (meioAntes <= trocadas && meioDepois <= novas) return true;
-    // The last line got its line ending and new lines followed it.
+    // The last line got its line ending (completing a bare carriage return) and new lines followed it.
     const bool semQuebra = !antes.empty() && !antes.back().ends_with('\n');
+    std::string_view ultima;
+    if (semQuebra) ultima = antes.back();
+    if (ultima.ends_with('\r')) ultima.remove_suffix(1);
     return semQuebra && meioAntes == 1 && p == antes.size() - 1 && s == 0 && meioDepois <= novas + 1 &&
-           depois[p].starts_with(antes.back());
+           depois[p].starts_with(ultima);
 }
 
 bool AlteracaoLocal(const std::string& antes, const std::string& depois, std::size_t trocadas, std::size_t novas) {

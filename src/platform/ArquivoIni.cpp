@@ -163,9 +163,13 @@ std::optional<std::string> LerValor(const std::string& caminho, std::string_view
 
 bool LinhaEmBranco(const std::string& linha) { return Aparado(SemQuebra(linha)).empty(); }
 
+// A last line ended by a bare carriage return (a file cut between CR and LF) gets the whole line ending,
+// so that the return does not become part of its value.
 void GarantirQuebraFinal(Documento& documento, std::size_t indice) {
     std::string& linha = documento.linhas[indice];
-    if (!linha.ends_with('\n')) linha += documento.quebra;
+    if (linha.ends_with('\n')) return;
+    if (linha.ends_with('\r')) linha.pop_back();
+    linha += documento.quebra;
 }
 
 void InserirDepois(Documento& documento, std::size_t anterior, const std::string& utf8) {

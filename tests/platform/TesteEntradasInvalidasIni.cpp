@@ -62,3 +62,15 @@ TEST(EntradasInvalidasIni, SecaoNovaComValorForaDoWindows1252FicaNumaSoCodificac
     EXPECT_EQ(ini.LerTexto("A", "x", "?"), "S\xC3\xA3o");
     EXPECT_TRUE(EUtf8Valido(LerBytes(caminho)));
 }
+
+// Guards against a file cut between the carriage return and the line feed of its last line: a key added
+// after it turned that return into part of the value ("1\r").
+TEST(EntradasInvalidasIni, UltimaLinhaCortadaEntreCrELfGanhaAQuebraInteira) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "cortado.tvk";
+    GravarBytes(caminho, "[A]\r\nx=1\r");
+    const TArquivoIni ini(caminho);
+    ini.EscreverTexto("A", "y", "2");
+    EXPECT_EQ(ini.LerTexto("A", "x", "?"), "1");
+    EXPECT_EQ(LerBytes(caminho), "[A]\r\nx=1\r\ny=2\r\n");
+}
