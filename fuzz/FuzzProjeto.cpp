@@ -49,7 +49,7 @@ std::string Valores(const TProjeto& p) {
                "IndEstacao", p.Nimbal1.IndEstacao)("IndLocalidade", p.Nimbal1.IndLocalidade)(
                "StrCidade", p.Nimbal1.StrCidade)("IndEstado", p.Nimbal1.IndEstado)("StrEstado", p.Nimbal1.StrEstado)(
                "Duracao", chuva.Duracao)("PrecipitacaoTotal", chuva.PrecipitacaoTotal)("Tr", chuva.Tr())("K", chuva.K())(
-               "A", chuva.A())("B", chuva.B())("C", chuva.C())("Numerador", chuva.Numerador())(
+               "A", chuva.A())("B", chuva.B())("C", chuva.C())(
                "IndUso", p.Terreno.Cobertura.UsoTerra.Indice)("IndCond", p.Terreno.Cobertura.CondicaoHidrologica.Indice)(
                "IndTrat", p.Terreno.Cobertura.Tratamento.Indice)("VIB", p.Terreno.VIB())("St", p.Terreno.St())(
                "nt", p.Terreno.nt.Valor)("Indnt", p.Terreno.nt.Indice)("H", canal.H())("Hr", canal.Hr())("Bc", canal.B())(
