@@ -13,7 +13,7 @@ namespace talvek {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-constexpr std::string_view kBrancos = " \t";
+constexpr std::string_view kBrancos = " \t\r";  // a stray carriage return counts as a blank
 
 enum class Codificacao { Windows1252, Utf8 };
 

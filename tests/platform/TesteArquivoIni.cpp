@@ -130,6 +130,18 @@ TEST(ArquivoIni, LeiturasComPadroes) {
     EXPECT_EQ(TArquivoIni(pasta / "nao-existe.ini").LerTexto("A", "B", "padrao"), "padrao");
 }
 
+// Regression: a value ending in a stray carriage return before the line ending kept the return, and a
+// value that was written back then read with a blank in its place.
+TEST(ArquivoIni, RetornoSoltoNoFimDoValorNaoFazParteDele) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "p.ini";
+    GravarBytes(caminho, "[PRINCIPAL]\r\nUVIB=mm/h\r\r\nKVIB=1\r\n");
+    TArquivoIni ini(caminho);
+    EXPECT_EQ(ini.LerTexto("PRINCIPAL", "UVIB", "-"), "mm/h");
+    ini.EscreverTexto("PRINCIPAL", "UVIB", ini.LerTexto("PRINCIPAL", "UVIB", "-"));
+    EXPECT_EQ(ini.LerTexto("PRINCIPAL", "UVIB", "-"), "mm/h");
+}
+
 TEST(ArquivoIni, ReaisGravadosSobUmSeparadorVoltamExatosSobOOutro) {
     // Values of up to 15 significant digits come back bit for bit.
     const double valores[] = {0.5, 100, 1234.5, 0.002, 0.418, 0.333333333333333, 1e-5, 0.024, -2.75};
