@@ -27,9 +27,18 @@ struct ChaveReal {
 
 enum class Leiaute { Atual, Anterior, Desconhecido };
 
-Leiaute LeiauteDaSecao(const TArquivoIni& ini, const std::string& secao) {
+bool TemValoresProprios(const TArquivoIni& ini, const std::string& secao, std::initializer_list<ChaveReal> chaves) {
+    for (const ChaveReal& chave : chaves)
+        if (ini.ExisteChave(secao, chave.nome)) return true;
+    return false;
+}
+
+// A section that lost its version key but holds its own values (edited by hand, written by another
+// program) is read as it stands: converting it would overwrite those values with the earlier layout's.
+Leiaute LeiauteDaSecao(const TArquivoIni& ini, const std::string& secao, std::initializer_list<ChaveReal> chaves) {
     const std::string versao = ini.LerTexto(secao, kChaveVersao, kSemVersao);
     if (versao == kVersaoAtual) return Leiaute::Atual;
+    if (versao == kSemVersao && TemValoresProprios(ini, secao, chaves)) return Leiaute::Atual;
     if (versao == kSemVersao || versao == kVersaoAnterior) return Leiaute::Anterior;
     return Leiaute::Desconhecido;
 }
@@ -55,7 +64,7 @@ template <typename DepoisDeLer>
 bool LerSecao(const std::string& nomeArquivo, const std::string& secao, std::initializer_list<ChaveReal> chaves,
               DepoisDeLer depoisDeLer) {
     const TArquivoIni ini(nomeArquivo);
-    switch (LeiauteDaSecao(ini, secao)) {
+    switch (LeiauteDaSecao(ini, secao, chaves)) {
         case Leiaute::Atual:
             LerReais(ini, secao, chaves);
             depoisDeLer();

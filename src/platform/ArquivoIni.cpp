@@ -1,6 +1,7 @@
 #include "platform/ArquivoIni.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -262,6 +263,10 @@ double TArquivoIni::LerReal(std::string_view secao, std::string_view chave, doub
     return LerNumeroQualquerSeparador(*texto).value_or(padrao);
 }
 
+bool TArquivoIni::ExisteChave(std::string_view secao, std::string_view chave) const {
+    return LerValor(caminho_, secao, chave).has_value();
+}
+
 void TArquivoIni::EscreverTexto(std::string_view secao, std::string_view chave, const std::string& valor) const {
     Documento documento = Carregar(caminho_);
     const std::string limpo = TextoGravado(valor);
@@ -286,6 +291,8 @@ void TArquivoIni::EscreverInteiro(std::string_view secao, std::string_view chave
 }
 
 void TArquivoIni::EscreverReal(std::string_view secao, std::string_view chave, double valor) const {
+    constexpr double kMaiorLegivel = 1.79769313486231e308;  // the largest 15-digit value below DBL_MAX
+    if (std::isfinite(valor) && std::fabs(valor) > kMaiorLegivel) valor = std::copysign(kMaiorLegivel, valor);
     EscreverTexto(secao, chave, FormatarGeral(valor));
 }
 

@@ -30,6 +30,8 @@ public:
     int LerInteiro(std::string_view secao, std::string_view chave, int padrao) const;
     // A real with "." or "," as decimal separator; `padrao` when missing or not a number.
     double LerReal(std::string_view secao, std::string_view chave, double padrao) const;
+    // Whether the section holds the key, whatever its value.
+    bool ExisteChave(std::string_view secao, std::string_view chave) const;
 
     // Writers raise EGravacaoArquivo (ArquivosTexto.h) when the file cannot be replaced; the file is then
     // left as it was. A text that reading would alter (blanks at its ends, enclosing quotes) is written
@@ -37,6 +39,8 @@ public:
     void EscreverTexto(std::string_view secao, std::string_view chave, const std::string& valor) const;
     void EscreverInteiro(std::string_view secao, std::string_view chave, long long valor) const;
     // The shortest general text of the value, up to 15 significant digits ("0,5" under a comma locale).
+    // A value beyond ±1.79769313486231E308, whose 15-digit text would exceed the double range and read
+    // back as the default, is written as that bound.
     void EscreverReal(std::string_view secao, std::string_view chave, double valor) const;
 
     // Removes the key's line; nothing happens when the file, section or key is missing.

@@ -201,6 +201,25 @@ TEST(EntradasInvalidas, NumerosEstranhosENegativosLeemOPadraoOuRecusamOProjeto) 
     }
 }
 
+// Row: a storm section that lost its version key but still holds its values.
+TEST(EntradasInvalidas, SecaoDeChuvaSemVersaoELidaComoEstaSemConversao) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "semversao.tvk";
+    std::string conteudo = ExemploCom("[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=2\r\n", "[PREC_EXPONENCIAL_NEGATIVA]\r\n");
+    const std::size_t geral = conteudo.find("[PRECIPITACAO]\r\nVersao=2\r\n");
+    ASSERT_NE(geral, std::string::npos);
+    conteudo.erase(geral + 16, 10);
+    ASSERT_NE(conteudo.find("[PRECIPITACAO]\r\nDuracao=0\r\n"), std::string::npos);
+    GravarBytes(caminho, conteudo);
+
+    TProjeto p;
+    ASSERT_EQ(Abrir(caminho, p), "");
+    EXPECT_EQ(p.Nimbal1.Precipitacao.K(), 1234.5);
+    EXPECT_EQ(p.Nimbal1.Precipitacao.Tr(), 10);
+    EXPECT_EQ(p.Nimbal1.Precipitacao.C(), 0.85);
+    EXPECT_EQ(LerBytes(caminho), conteudo) << "the values are not replaced by the earlier layout's";
+}
+
 // Row: the project file is read-only when the user saves.
 TEST(EntradasInvalidas, ProjetoSomenteLeituraNaoEGravadoEFicaIntacto) {
     PastaTemporaria pasta;

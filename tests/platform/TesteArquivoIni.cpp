@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "PastaTemporaria.h"
@@ -161,6 +162,27 @@ TEST(ArquivoIni, ReaisGravadosSobUmSeparadorVoltamExatosSobOOutro) {
         for (std::size_t i = 0; i < total; ++i)
             EXPECT_EQ(ini.LerReal("R", "v" + std::to_string(i), -1), valores[i]) << gravacao << " -> " << leitura;
     }
+}
+
+// Regression: the 15-digit text of a value near the top of the double range ("1.79769313486232E308")
+// exceeds it, and the value read back as the default. Such values are kept at the largest readable one.
+TEST(ArquivoIni, ReaisNoTopoDaFaixaVoltamLegiveis) {
+    PastaTemporaria pasta;
+    const TArquivoIni ini(pasta / "p.tvk");
+    const struct {
+        double gravado, lido;
+    } casos[] = {
+        {std::numeric_limits<double>::max(), 1.79769313486231e308},
+        {-std::numeric_limits<double>::max(), -1.79769313486231e308},
+        {1.7976931348623e308, 1.7976931348623e308},
+        {1e308, 1e308},
+    };
+    for (const auto& caso : casos) {
+        ini.EscreverReal("R", "v", caso.gravado);
+        EXPECT_EQ(ini.LerReal("R", "v", 0), caso.lido) << caso.gravado;
+    }
+    ini.EscreverTexto("R", "v", "1.79769313486232E308");
+    EXPECT_EQ(ini.LerReal("R", "v", -1), -1) << "a text beyond the range still reads as the default";
 }
 
 // Guards against texts that a plain "key=value" line would alter: blanks at the ends (the blank
