@@ -46,11 +46,7 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
     const bool json = opcoes.marcas.contains("--json");
 
     TProjeto projeto;
-    try {
-        LerProjeto(opcoes.projeto, projeto.Objetos());
-    } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-    }
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
     if (!SistemaDimensionado(projeto.Sistema))
         return Falhar("O sistema \"" + projeto.Sistema.Texto() + "\" não é dimensionado.", json, saida, erros,
                       kFalhaNoCalculo);

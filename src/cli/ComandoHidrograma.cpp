@@ -51,11 +51,7 @@ int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::o
     if (json && csv) return UsoIncorreto(kNome, kUso, "--json e --csv não podem ser usados juntos", erros);
 
     TProjeto projeto;
-    try {
-        LerProjeto(opcoes.projeto, projeto.Objetos());
-    } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-    }
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
     THidrograma hidrograma;
     try {
         hidrograma = HidrogramaDaEncosta(projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);

@@ -48,6 +48,21 @@ std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& arg
     return opcoes;
 }
 
+std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjeto& projeto, std::ostream& saida,
+                                std::ostream& erros) {
+    try {
+        LerProjeto(opcoes.projeto, projeto.Objetos());
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+    }
+    try {
+        projeto.Nimbal1.Precipitacao.VerificarParametros();
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+    }
+    return std::nullopt;
+}
+
 int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros) {
     erros << "talvek-calc " << comando << ": " << problema << "\nUso: talvek-calc " << uso << '\n';
     return kArgumentosInvalidos;

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <variant>
@@ -30,6 +31,12 @@ struct TOpcoesProjeto {
 std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& argumentos,
                                                            std::initializer_list<const char*> marcas,
                                                            std::initializer_list<const char*> comValor);
+
+// Opens the project named in the options and checks its storm parameters, which a file edited by hand can
+// hold negative (the desktop program refuses them on "Calcular"). On failure the message is reported as
+// Falhar does and its exit code returned: kFalhaNoArquivo for the file, kFalhaNoCalculo for the storm.
+std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjeto& projeto, std::ostream& saida,
+                                std::ostream& erros);
 
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
 int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros);

@@ -75,11 +75,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     if (!entrada) return UsoIncorreto(kNome, kUso, "entrada desconhecida: " + opcoes.valores.at("--entrada"), erros);
 
     TProjeto projeto;
-    try {
-        LerProjeto(opcoes.projeto, projeto.Objetos());
-    } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-    }
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
     if (projeto.Sistema.Tipo != 3)
         return Falhar("A simulação só se aplica ao sistema \"Drenagem de Superfície sem Inundação Parcial\".", json,
                       saida, erros, kFalhaNoCalculo);

@@ -18,8 +18,12 @@ const char* const kCNegativo = "O valor do parâmetro \"c\" deve ser maior que z
 constexpr std::int32_t kMaximoPassosNewton = 100;
 constexpr std::int32_t kNewtonFalhou = 200;
 
-void Armazenar(double& campo, double valor, const char* mensagem) {
+void Verificar(double valor, const char* mensagem) {
     if (valor < 0) throw Exception(mensagem);
+}
+
+void Armazenar(double& campo, double valor, const char* mensagem) {
+    Verificar(valor, mensagem);
     campo = valor;
 }
 
@@ -55,6 +59,14 @@ void TPrecipitacaoExponencialNegativa::Limpar() {
 void TPrecipitacaoExponencialNegativa::SetTr(double valor) {
     Armazenar(Tr_, valor, kTrNegativo);
     AtualizarNumerador();
+}
+
+void TPrecipitacaoExponencialNegativa::VerificarParametros() const {
+    Verificar(Tr_, kTrNegativo);
+    Verificar(K_, kKNegativo);
+    Verificar(A_, kANegativo);
+    Verificar(B_, kBNegativo);
+    Verificar(C_, kCNegativo);
 }
 
 void TPrecipitacaoExponencialNegativa::SetK(double valor) {

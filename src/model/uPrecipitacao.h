@@ -70,6 +70,8 @@ public:
     void SetA(double valor);
     void SetB(double valor);
     void SetC(double valor);
+    // Raises the setters' message for the first negative parameter: values read from a file skip the setters.
+    void VerificarParametros() const;
 
     double Numerador() const { return Numerador_; }  // K · Tr^A, or −1 while one of them is not positive
     double Tr() const { return Tr_; }                // return period, years

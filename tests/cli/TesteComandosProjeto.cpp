@@ -136,6 +136,40 @@ TEST_F(ComandosProjeto, DimensionamentoQueFalhaSaiComCodigo2) {
     }
 }
 
+// Guards against a storm parameter edited negative in the file being sized without a word: the desktop
+// program refuses it on "Calcular", and so does every subcommand.
+TEST_F(ComandosProjeto, ChuvaNegativaNoArquivoSaiComCodigo2EAMensagemDoCampo) {
+    const struct {
+        const char* chave;
+        const char* mensagem;
+    } casos[] = {
+        {"Tr", "O valor do tempo de retorno (Tr) deve ser maior que zero."},
+        {"K", "O valor do parâmetro \"K\" deve ser maior que zero."},
+        {"A", "O valor do parâmetro \"a\" deve ser maior que zero."},
+        {"B", "O valor do parâmetro \"b\" deve ser maior que zero."},
+        {"C", "O valor do parâmetro \"c\" deve ser maior que zero."},
+    };
+    const std::string projeto = Copia("Lavoura3.tvk");
+    for (const auto& caso : casos) {
+        std::filesystem::copy_file(Dados("Lavoura3.tvk"), projeto, std::filesystem::copy_options::overwrite_existing);
+        TArquivoIni(projeto).EscreverReal("PREC_EXPONENCIAL_NEGATIVA", caso.chave, -0.5);
+        const std::vector<std::vector<std::string>> chamadas = {
+            {"dimensionar", projeto},
+            {"hidrograma", projeto},
+            {"simular", projeto, "--saida", "Q", "--entrada", "Comp"},
+        };
+        for (const auto& chamada : chamadas) {
+            const ExecucaoCalc r = Executar(chamada);
+            EXPECT_EQ(r.codigo, 2) << chamada[0] << " " << caso.chave;
+            EXPECT_EQ(r.saida, "") << chamada[0] << " " << caso.chave;
+            EXPECT_EQ(r.erros, std::string(caso.mensagem) + "\n") << chamada[0] << " " << caso.chave;
+        }
+        const ExecucaoCalc json = Executar({"dimensionar", projeto, "--json"});
+        EXPECT_EQ(json.codigo, 2) << caso.chave;
+        EXPECT_TRUE(json.saida.starts_with("{\"erro\":\"O valor d")) << json.saida;
+    }
+}
+
 TEST_F(ComandosProjeto, ProjetoQueNaoAbreSaiComCodigo3) {
     for (const std::string& projeto : {Dados("CanalInexistente.tvk"), pasta / "falta.tvk"}) {
         for (const char* comando : {"dimensionar", "hidrograma"}) {
