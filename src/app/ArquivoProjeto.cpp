@@ -26,16 +26,31 @@ void EscreverUnidades(const TArquivoIni& ini, const TUnidades& unidades) {
     ini.EscreverReal(kSecaoUnidades, "KVIB", unidades.KVIB);
 }
 
-// Units of another version, or none, leave the current ones.
+// Units of another version, or none, leave the current ones; so does a pair the program does not offer.
 void LerUnidades(const TArquivoIni& ini, TUnidades& unidades) {
     if (ini.LerTexto(kSecaoUnidades, kChaveVersao, kSemVersaoUnidades) != kVersaoUnidades) return;
-    unidades.UDecli = ini.LerTexto(kSecaoUnidades, "UDecli", "");
-    unidades.KDecli = ini.LerInteiro(kSecaoUnidades, "KDecli", 1);
-    unidades.UVIB = ini.LerTexto(kSecaoUnidades, "UVIB", "");
-    unidades.KVIB = ini.LerReal(kSecaoUnidades, "KVIB", 1.0);
+    TUnidades lidas;
+    lidas.UDecli = ini.LerTexto(kSecaoUnidades, "UDecli", "");
+    lidas.KDecli = ini.LerInteiro(kSecaoUnidades, "KDecli", 1);
+    lidas.UVIB = ini.LerTexto(kSecaoUnidades, "UVIB", "");
+    lidas.KVIB = ini.LerReal(kSecaoUnidades, "KVIB", 1.0);
+    AdotarUnidadesConhecidas(unidades, lidas);
 }
 
 }  // namespace
+
+void AdotarUnidadesConhecidas(TUnidades& unidades, const TUnidades& lidas) {
+    for (const TUnidadeDeclividade& u : kUnidadesDeclividade)
+        if (lidas.UDecli == u.texto && lidas.KDecli == u.fator) {
+            unidades.UDecli = lidas.UDecli;
+            unidades.KDecli = lidas.KDecli;
+        }
+    for (const TUnidadeVIB& u : kUnidadesVIB)
+        if (lidas.UVIB == u.texto && lidas.KVIB == u.fator) {
+            unidades.UVIB = lidas.UVIB;
+            unidades.KVIB = lidas.KVIB;
+        }
+}
 
 void EscreverProjeto(const std::string& caminho, const TObjetosProjeto& objetos) {
     const bool gravou = objetos.Identificacao.EscreverArquivo(caminho) && objetos.Sistema.EscreverArquivo(caminho) &&

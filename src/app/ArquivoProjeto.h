@@ -23,6 +23,24 @@ struct TUnidades {
     double KVIB = 1.0;           // 1, 0.001 or 0.024
 };
 
+// The display units the program offers, each with its factor.
+struct TUnidadeDeclividade {
+    const char* texto;
+    int fator;
+};
+inline constexpr TUnidadeDeclividade kUnidadesDeclividade[] = {{"m/m", 1}, {"%", 100}};
+
+struct TUnidadeVIB {
+    const char* texto;
+    double fator;
+};
+inline constexpr TUnidadeVIB kUnidadesVIB[] = {{"mm/h", 1.0}, {"m/h", 0.001}, {"m/dia", 0.024}};
+
+// Takes from `lidas` the slope unit with its factor, and the VIB unit with its factor, each only when it is
+// a pair the program offers: a file edited by hand must not give "%" with factor 1, or a factor 0 that
+// would divide every typed value by zero.
+void AdotarUnidadesConhecidas(TUnidades& unidades, const TUnidades& lidas);
+
 // A project file that could not be opened, or whose objects refused to be written.
 class EArquivoProjeto : public Exception {
 public:

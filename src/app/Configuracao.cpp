@@ -14,11 +14,13 @@ const char* const kChavesRecentes[] = {"path1", "path2", "path3", "path4"};
 TConfiguracao LerConfiguracao(const std::string& caminho) {
     const TArquivoIni ini(caminho);
     const TUnidades padrao;
+    TUnidades lidas;
+    lidas.UDecli = ini.LerTexto(kSecao, "UDecli", padrao.UDecli);
+    lidas.KDecli = ini.LerInteiro(kSecao, "KDecli", padrao.KDecli);
+    lidas.UVIB = ini.LerTexto(kSecao, "UVIB", padrao.UVIB);
+    lidas.KVIB = ini.LerReal(kSecao, "KVIB", padrao.KVIB);
     TConfiguracao configuracao;
-    configuracao.Unidades.UDecli = ini.LerTexto(kSecao, "UDecli", padrao.UDecli);
-    configuracao.Unidades.KDecli = ini.LerInteiro(kSecao, "KDecli", padrao.KDecli);
-    configuracao.Unidades.UVIB = ini.LerTexto(kSecao, "UVIB", padrao.UVIB);
-    configuracao.Unidades.KVIB = ini.LerReal(kSecao, "KVIB", padrao.KVIB);
+    AdotarUnidadesConhecidas(configuracao.Unidades, lidas);  // the defaults stay for a pair not offered
     for (std::size_t i = 0; i < configuracao.Recentes.size(); ++i)
         configuracao.Recentes[i] = ini.LerTexto(kSecao, kChavesRecentes[i], "");
     configuracao.IndEstado = ini.LerInteiro(kSecao, "IndEstado", 0);

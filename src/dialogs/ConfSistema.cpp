@@ -16,19 +16,6 @@ namespace talvek::gui {
 
 namespace {
 
-// Display units and their factors: shown value = internal value × factor.
-struct UnidadeDeclividade {
-    const char* texto;
-    int fator;
-};
-constexpr UnidadeDeclividade kUnidadesDeclividade[] = {{"m/m", 1}, {"%", 100}};
-
-struct UnidadeVIB {
-    const char* texto;
-    double fator;
-};
-constexpr UnidadeVIB kUnidadesVIB[] = {{"mm/h", 1.0}, {"m/h", 0.001}, {"m/dia", 0.024}};
-
 QComboBox* ListaFixa(const QStringList& itens) {
     auto* lista = new QComboBox;
     lista->addItems(itens);

@@ -220,6 +220,41 @@ TEST(EntradasInvalidas, SecaoDeChuvaSemVersaoELidaComoEstaSemConversao) {
     EXPECT_EQ(LerBytes(caminho), conteudo) << "the values are not replaced by the earlier layout's";
 }
 
+// Row: display units that the program does not offer, in a project or in the configuration file. Each pair
+// (slope unit with its factor, VIB unit with its factor) is taken only when it is one of the lists'.
+TEST(EntradasInvalidas, UnidadesQueOProgramaNaoOfereceNaoSaoAdotadas) {
+    const TUnidades atuais{"m/m", 1, "m/dia", 0.024};
+    const struct {
+        const char* chaves;
+        TUnidades projeto;      // after opening a project while `atuais` are shown
+        TUnidades configuracao;  // read from the configuration file at start-up
+    } casos[] = {
+        {"UDecli=%\r\nKDecli=100\r\nUVIB=m/h\r\nKVIB=0.001\r\n", {"%", 100, "m/h", 0.001}, {"%", 100, "m/h", 0.001}},
+        {"UDecli=m/m\r\nKDecli=1\r\nUVIB=mm/h\r\nKVIB=1\r\n", {"m/m", 1, "mm/h", 1}, {"m/m", 1, "mm/h", 1}},
+        {"UDecli=%\r\nKDecli=1\r\nUVIB=mm/h\r\nKVIB=0\r\n", atuais, {"m/m", 1, "mm/h", 1}},
+        {"UDecli=m/m\r\nKDecli=0\r\nUVIB=m/dia\r\nKVIB=0,024\r\n", {"m/m", 1, "m/dia", 0.024}, {"m/m", 1, "m/dia", 0.024}},
+        {"UDecli=%\r\n", atuais, {"m/m", 1, "mm/h", 1}},  // cut after the first key
+        {"UDecli=%\r\nKDecli=100\r\nUVIB=mm/h\r\nKVIB=0.024\r\n", {"%", 100, "m/dia", 0.024}, {"%", 100, "mm/h", 1}},
+        {"UDecli=grau\r\nKDecli=1\r\nUVIB=cm/h\r\nKVIB=0.1\r\n", atuais, {"m/m", 1, "mm/h", 1}},
+    };
+    const auto iguais = [](const TUnidades& a, const TUnidades& b) {
+        return a.UDecli == b.UDecli && a.KDecli == b.KDecli && a.UVIB == b.UVIB && a.KVIB == b.KVIB;
+    };
+    PastaTemporaria pasta;
+    const std::string inteiro = LerBytes(kExemplo);
+    const std::string semUnidades = inteiro.substr(0, inteiro.find("[TALVEK2]"));
+    for (const auto& caso : casos) {
+        GravarBytes(pasta / "p.tvk", semUnidades + "[TALVEK2]\r\nVersao=2.0\r\n" + caso.chaves);
+        TProjeto p;
+        p.Unidades = atuais;
+        ASSERT_EQ(Abrir(pasta / "p.tvk", p), "");
+        EXPECT_TRUE(iguais(p.Unidades, caso.projeto)) << caso.chaves;
+
+        GravarBytes(pasta / kArquivoConfiguracao, std::string("[PRINCIPAL]\r\n") + caso.chaves);
+        EXPECT_TRUE(iguais(LerConfiguracao(pasta / kArquivoConfiguracao).Unidades, caso.configuracao)) << caso.chaves;
+    }
+}
+
 // Row: the project file is read-only when the user saves.
 TEST(EntradasInvalidas, ProjetoSomenteLeituraNaoEGravadoEFicaIntacto) {
     PastaTemporaria pasta;
