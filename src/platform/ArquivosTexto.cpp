@@ -95,26 +95,24 @@ std::optional<std::string> LerArquivoInteiro(const std::string& caminho) {
     return conteudo;
 }
 
-void GravarArquivoAtomicamente(const std::string& caminho, const std::string& conteudo) {
-    const fs::path destino = Destino(caminho);
-
+TGravacaoPreparada::TGravacaoPreparada(const std::string& caminho, const std::string& conteudo)
+    : caminho_(caminho), destino_(Destino(caminho)) {
     struct stat atual {};
-    const bool existe = ::stat(destino.c_str(), &atual) == 0;
+    const bool existe = ::stat(destino_.c_str(), &atual) == 0;
     if (existe) {
         if (S_ISDIR(atual.st_mode)) FalhaGravacao(caminho, EISDIR);
         // The owner's write bit stands for the read-only attribute: it is honoured even for root.
-        if ((atual.st_mode & S_IWUSR) == 0 || ::access(destino.c_str(), W_OK) != 0)
+        if ((atual.st_mode & S_IWUSR) == 0 || ::access(destino_.c_str(), W_OK) != 0)
             throw EGravacaoArquivo("Erro ao gravar o arquivo " + caminho + ": o arquivo é somente leitura.");
     }
 
-    std::string temporario;
     const mode_t permissoes = existe ? (atual.st_mode & 07777) : 0666;
-    const int descritor = CriarTemporario(destino, permissoes, temporario);
+    const int descritor = CriarTemporario(destino_, permissoes, temporario_);
     if (descritor < 0) FalhaGravacao(caminho, errno);
 
     const auto desistir = [&](int erro) {
         ::close(descritor);
-        ::unlink(temporario.c_str());
+        Descartar();
         FalhaGravacao(caminho, erro);
     };
     if (existe) {
@@ -126,15 +124,31 @@ void GravarArquivoAtomicamente(const std::string& caminho, const std::string& co
     if (!GravarTudo(descritor, conteudo) || ::fsync(descritor) != 0) desistir(errno);
     if (::close(descritor) != 0) {
         const int erro = errno;
-        ::unlink(temporario.c_str());
+        Descartar();
         FalhaGravacao(caminho, erro);
     }
-    if (::rename(temporario.c_str(), destino.c_str()) != 0) {
+}
+
+TGravacaoPreparada::~TGravacaoPreparada() { Descartar(); }
+
+void TGravacaoPreparada::Descartar() {
+    if (temporario_.empty()) return;
+    ::unlink(temporario_.c_str());
+    temporario_.clear();
+}
+
+void TGravacaoPreparada::Concluir() {
+    if (::rename(temporario_.c_str(), destino_.c_str()) != 0) {
         const int erro = errno;
-        ::unlink(temporario.c_str());
-        FalhaGravacao(caminho, erro);
+        Descartar();
+        FalhaGravacao(caminho_, erro);
     }
-    SincronizarPasta(destino);
+    temporario_.clear();
+    SincronizarPasta(destino_);
+}
+
+void GravarArquivoAtomicamente(const std::string& caminho, const std::string& conteudo) {
+    TGravacaoPreparada(caminho, conteudo).Concluir();
 }
 
 }  // namespace talvek

@@ -1,6 +1,7 @@
 // Whole-file reading and crash-safe replacement of small text files (project and configuration files).
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,28 @@ public:
 
 // The bytes of a file; no value when it does not exist or cannot be read.
 std::optional<std::string> LerArquivoInteiro(const std::string& caminho);
+
+// A file's new content written to a temporary file beside it and flushed to disk, waiting to replace the
+// file. Files that belong together are all prepared first and then concluded, so that a failure while
+// writing any of them leaves every one as it was. A preparation never concluded removes its temporary.
+// The checks, permissions and messages are those of GravarArquivoAtomicamente.
+class TGravacaoPreparada {
+public:
+    TGravacaoPreparada(const std::string& caminho, const std::string& conteudo);  // raises EGravacaoArquivo
+    ~TGravacaoPreparada();
+    TGravacaoPreparada(const TGravacaoPreparada&) = delete;
+    TGravacaoPreparada& operator=(const TGravacaoPreparada&) = delete;
+
+    // Renames the temporary over the file. Raises EGravacaoArquivo (the file then stays as it was).
+    void Concluir();
+
+private:
+    void Descartar();
+
+    std::string caminho_;
+    std::filesystem::path destino_;  // the file itself when `caminho_` is a symbolic link
+    std::string temporario_;         // empty once concluded or discarded
+};
 
 // Replaces the file's content atomically: the bytes go to a temporary file in the same folder, are flushed
 // to disk and then renamed over the old file, so a failure at any point leaves the old file as it was.

@@ -8,6 +8,7 @@
 #include <istream>
 #include <optional>
 
+#include "platform/ArquivosTexto.h"
 #include "platform/Codificacao.h"
 #include "platform/Numeros.h"
 
@@ -78,36 +79,15 @@ void AcrescentarLocalidade(Bytes& saida, const TLocalidade& l) {
     AcrescentarTexto(saida, l.Longitude, kCapacidadeCoordenada, "Longitude");
 }
 
-// Writes beside the target first, so that a failure never leaves a half-written database.
-void GravarAtomicamente(const std::string& caminho, const Bytes& bytes) {
-    const std::string temporario = caminho + ".tmp";
-    {
-        std::ofstream arquivo(temporario, std::ios::binary | std::ios::trunc);
-        arquivo.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        arquivo.close();
-        if (!arquivo) {
-            std::error_code erro;
-            std::filesystem::remove(temporario, erro);
-            throw Exception("Não foi possível gravar o arquivo " + caminho + ".");
-        }
-    }
-    std::error_code erro;
-    std::filesystem::rename(temporario, caminho, erro);
-    if (erro) {
-        std::filesystem::remove(temporario, erro);
-        throw Exception("Não foi possível gravar o arquivo " + caminho + ".");
-    }
-}
-
+// The bytes of a database file: a leading byte the reader ignores, then each state's count and records.
 template <typename Registro, typename Acrescentar>
-void GravarGrupos(const std::string& caminho, const std::array<std::vector<Registro>, kNumeroEstados>& grupos,
-                  Acrescentar acrescentar) {
-    Bytes bytes{0};  // leading byte, ignored by the reader
+std::string BytesDosGrupos(const std::array<std::vector<Registro>, kNumeroEstados>& grupos, Acrescentar acrescentar) {
+    Bytes bytes{0};
     for (int estado = 0; estado < kNumeroEstados; ++estado) {
         AcrescentarContagem(bytes, grupos[estado].size(), estado);
         for (const Registro& registro : grupos[estado]) acrescentar(bytes, registro);
     }
-    GravarAtomicamente(caminho, bytes);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // ---- CSV -------------------------------------------------------------------------------------
@@ -314,11 +294,11 @@ TGruposLocalidades LerCsvLocalidades(std::istream& entrada, const std::string& n
 }
 
 void GravarEstacoes(const std::string& caminho, const TGruposEstacoes& grupos) {
-    GravarGrupos(caminho, grupos, AcrescentarEstacao);
+    GravarArquivoAtomicamente(caminho, BytesDosGrupos(grupos, AcrescentarEstacao));
 }
 
 void GravarLocalidades(const std::string& caminho, const TGruposLocalidades& grupos) {
-    GravarGrupos(caminho, grupos, AcrescentarLocalidade);
+    GravarArquivoAtomicamente(caminho, BytesDosGrupos(grupos, AcrescentarLocalidade));
 }
 
 TResumoImportacao ImportarBanco(const std::string& csvEstacoes, const std::string& csvLocalidades,
@@ -341,14 +321,22 @@ TResumoImportacao ImportarBanco(const std::string& csvEstacoes, const std::strin
     std::filesystem::create_directories(pastaSaida, erro);
     if (erro) throw Exception("Não foi possível criar a pasta " + pastaSaida + ".");
 
+    // Both files are written out before either replaces its old one: stations of one build never sit beside
+    // localities of another.
+    std::optional<TGravacaoPreparada> gravacaoEstacoes, gravacaoLocalidades;
+    if (estacoes)
+        gravacaoEstacoes.emplace(NaPasta(pastaSaida, formato_bd::kArquivoEstacoes),
+                                 BytesDosGrupos(*estacoes, AcrescentarEstacao));
+    if (localidades)
+        gravacaoLocalidades.emplace(NaPasta(pastaSaida, formato_bd::kArquivoLocalidades),
+                                    BytesDosGrupos(*localidades, AcrescentarLocalidade));
+    if (gravacaoEstacoes) gravacaoEstacoes->Concluir();
+    if (gravacaoLocalidades) gravacaoLocalidades->Concluir();
+
     TResumoImportacao resumo;
-    if (estacoes) {
-        GravarEstacoes(NaPasta(pastaSaida, formato_bd::kArquivoEstacoes), *estacoes);
-        for (int s = 0; s < kNumeroEstados; ++s) resumo.Estacoes[s] = (*estacoes)[s].size();
-    }
-    if (localidades) {
-        GravarLocalidades(NaPasta(pastaSaida, formato_bd::kArquivoLocalidades), *localidades);
-        for (int s = 0; s < kNumeroEstados; ++s) resumo.Localidades[s] = (*localidades)[s].size();
+    for (int s = 0; s < kNumeroEstados; ++s) {
+        if (estacoes) resumo.Estacoes[s] = (*estacoes)[s].size();
+        if (localidades) resumo.Localidades[s] = (*localidades)[s].size();
     }
     return resumo;
 }

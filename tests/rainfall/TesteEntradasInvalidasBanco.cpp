@@ -180,3 +180,30 @@ TEST(EntradasInvalidas, TabelaComDefeitoNaoTocaNoBancoExistente) {
         EXPECT_EQ(Bytes(arquivoLocalidades), "localidades de antes") << caso.falha;
     }
 }
+
+// Row: the localities file cannot be replaced (read-only) while the stations file can. Regression: the
+// stations were written first and stayed, new, beside the old localities.
+TEST(EntradasInvalidas, BancoQueNaoPodeSerGravadoInteiroNaoMudaNenhumArquivo) {
+    PastaTemporaria pasta;
+    const std::string banco = pasta.Arquivo("banco");
+    std::filesystem::create_directories(banco);
+    const std::string arquivoEstacoes = banco + "/" + formato_bd::kArquivoEstacoes;
+    const std::string arquivoLocalidades = banco + "/" + formato_bd::kArquivoLocalidades;
+    Gravar(arquivoEstacoes, "estações de antes");
+    Gravar(arquivoLocalidades, "localidades de antes");
+    std::filesystem::permissions(arquivoLocalidades, std::filesystem::perms::owner_read);
+    const std::string estacoes = pasta.Arquivo("estacoes.csv");
+    const std::string localidades = pasta.Arquivo("localidades.csv");
+    Gravar(estacoes, "Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\nMG;Lavras;-21.2333;-45;1234.5;0.18;12;0.85;A\n");
+    Gravar(localidades, "Estado;Nome;Latitude;Longitude\nMG;Lavras;-21.2333;-45\n");
+    try {
+        ImportarBanco(estacoes, localidades, banco);
+        ADD_FAILURE() << "the import must fail";
+    } catch (const Exception& erro) {
+        EXPECT_EQ(erro.what(), "Erro ao gravar o arquivo " + arquivoLocalidades + ": o arquivo é somente leitura.");
+    }
+    EXPECT_EQ(Bytes(arquivoEstacoes), "estações de antes");
+    EXPECT_EQ(Bytes(arquivoLocalidades), "localidades de antes");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(banco), std::filesystem::directory_iterator()), 2)
+        << "no temporary file is left";
+}
