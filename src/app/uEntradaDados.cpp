@@ -368,7 +368,7 @@ bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
     } else if (evento->type() == QEvent::FocusOut && alvo == TComp) {
         const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason) return false;
-        Protegido(window(), [&] { SairTComp(); });
+        Protegido(window(), [&] { ComprimentoAceito(); });
     }
     return false;
 }
@@ -649,12 +649,13 @@ void TPaginaEntrada::TeclaDigitada(QLineEdit& campo) {
     }
 }
 
-void TPaginaEntrada::SairTComp() {
-    if (TComp->text().isEmpty() || Valor(*TComp) <= kComprimentoMaximo) return;
+bool TPaginaEntrada::ComprimentoAceito() {
+    if (TComp->text().isEmpty() || Valor(*TComp) <= kComprimentoMaximo) return true;
     Interface().Mensagem(window(), TituloPrograma(), kComprimentoExcedido, Icone::Informacao, Botoes::Ok);
     TComp->setText(QStringLiteral("1500"));
     // The focus returns once the click or key that moved it away has been delivered.
     QTimer::singleShot(0, TComp, [campo = TComp] { campo->setFocus(); });
+    return false;
 }
 
 // ---- Reference dialogs ----------------------------------------------------------------------------

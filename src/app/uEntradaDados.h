@@ -59,6 +59,9 @@ public:
         QString Mensagem;
     };
     std::optional<TCampoVazio> PrimeiroCampoVazio() const;
+    // The channel-length rule of leaving its field, also run before a calculation since a project file may
+    // hold a longer channel: above 1500 m, the message, the field set to 1500 and focused, and false.
+    bool ComprimentoAceito();
 
     // Unit change: the shown slopes and VIB stored in internal units with the current factors, before
     // the configuration dialog runs ...
@@ -153,7 +156,6 @@ private:
     void RugosidadeTerrenoClick();
     void SmZClick();
     void CoberturaClick();
-    void SairTComp();
 
     void MarcarAlterado() { definirAlterado_(true); }
     double Valor(const QLineEdit& campo) const;

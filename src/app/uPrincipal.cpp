@@ -454,6 +454,7 @@ void TFPrincipal::FecharClick() {
 }
 
 void TFPrincipal::CalcularClick() {
+    if (!Entrada->ComprimentoAceito()) return;
     TCursorOcupado ocupado;
     try {
         Entrada->LerCamposDados();

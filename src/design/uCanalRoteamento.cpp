@@ -45,8 +45,10 @@ public:
           Wn_(malha.Nos) {}
 
     // Routes the lateral inflow until the outflow starts to fall and returns its last value, L/s. The
-    // inflow of the upper end goes through the channel's SetQ at every step.
+    // inflow of the upper end goes through the channel's SetQ at every step; the window's events run
+    // through the progress hook of the channel's hillslope.
     double Propagar(const THidrograma& hidrograma, TCanalGradiente& canal) {
+        TContadorAtualizacoes contador(canal.Encosta.Progresso);
         const double tFim = hidrograma.Pontos().back().Tempo;
         double t = hidrograma.Pontos().front().Tempo;
         const std::size_t ultimo = Ao_.size() - 1;
@@ -83,6 +85,7 @@ public:
             }
             std::fill(An_.begin() + 1, An_.end(), 0.0);
             std::fill(Wn_.begin() + 1, Wn_.end(), 0.0);
+            contador.Somar(static_cast<std::int64_t>(ultimo));
         }
     }
 

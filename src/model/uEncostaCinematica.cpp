@@ -74,7 +74,7 @@ public:
           Zo_(malha.Nos),
           Zn_(malha.Nos) {}
 
-    void Propagar(double t, THidrograma& hidrograma) {
+    void Propagar(double t, THidrograma& hidrograma, TContadorAtualizacoes& contador) {
         const double q0 = NoSuperior(t);
         const double ds = 60 * dt_;  // s
         const double Cd = Dividir(dx_, alfa_ * ds);
@@ -109,6 +109,7 @@ public:
             NoSuperior(t);
             std::fill(yn_.begin() + 1, yn_.end(), 0.0);
             std::fill(Zn_.begin() + 1, Zn_.end(), 0.0);
+            contador.Somar(static_cast<std::int64_t>(ultimo));
         }
     }
 
@@ -207,7 +208,8 @@ THidrograma TEncostaCinematicaCustom::Escoamento(int N, TPrecipitacaoExponencial
 
     hidrograma.Adicionar(ta, 0);
     try {
-        OndaEncosta(chuva, VIB(), malha, alfa).Propagar(ta + malha.dt, hidrograma);
+        TContadorAtualizacoes contador(Progresso);
+        OndaEncosta(chuva, VIB(), malha, alfa).Propagar(ta + malha.dt, hidrograma, contador);
         const TPontoHidrograma fim = hidrograma.Pontos().back();
         if (fim.Vazao != 0) hidrograma.Adicionar(fim.Tempo + malha.dt, 0);
     } catch (const EAritmetica&) {

@@ -3,6 +3,8 @@
 // and the tests with nothing or with recorders.
 #pragma once
 
+#include <cstdint>
+
 namespace talvek {
 
 class IProgresso {
@@ -10,6 +12,26 @@ public:
     virtual ~IProgresso() = default;
     virtual void CursorOcupado(bool ocupado) = 0;  // busy pointer on or off
     virtual void ProcessarEventos() = 0;           // let pending window events run once
+};
+
+// The work of one hillslope or routing run, counted in node updates. Lets the window's pending events run
+// every kAtualizacoesEntreEventos updates (about a hundredth of a second), and ends a run that passes
+// kMaximoAtualizacoes (about ten seconds here) with an Exception, so that a strip or a channel of many
+// kilometres read from a file fails as a sizing error instead of keeping the window busy for minutes.
+class TContadorAtualizacoes {
+public:
+    static constexpr std::int64_t kAtualizacoesEntreEventos = 250'000;
+    static constexpr std::int64_t kMaximoAtualizacoes = 200'000'000;
+
+    explicit TContadorAtualizacoes(IProgresso* progresso) : progresso_(progresso) {}
+
+    // Counts one time step over `nos` nodes.
+    void Somar(std::int64_t nos);
+
+private:
+    IProgresso* progresso_;
+    std::int64_t total_ = 0;
+    std::int64_t desdeEventos_ = 0;
 };
 
 class ISerieGrafico {

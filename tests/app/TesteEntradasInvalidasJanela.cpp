@@ -125,6 +125,27 @@ private slots:
         QCOMPARE(usuario.caixas[0].icone, Icone::Erro);
         QVERIFY((*janela_)->PaginaAtual() != TFPrincipal::PaginaResultados);
     }
+
+    // A channel longer than the field allows, read from a file, is refused by "Calcular" as by the field.
+    void CanalLongoDoArquivoERecusadoAoCalcular() {
+        Usuario usuario;
+        std::string conteudo = Bytes(kExemplo);
+        conteudo.replace(conteudo.find("Comprimento=300"), 15, "Comprimento=65000");
+        AbrirCopia(usuario, conteudo);
+        QCOMPARE((*janela_)->Entrada->TComp->text(), QStringLiteral("65000"));
+        usuario.caixas.clear();
+        (*janela_)->CalcularClick();
+        QCOMPARE(usuario.caixas.size(), 1);
+        QCOMPARE(usuario.caixas[0].texto, QStringLiteral(" O comprimento máximo permitido para o canal é de 1500 metros. "));
+        QCOMPARE((*janela_)->Entrada->TComp->text(), QStringLiteral("1500"));
+        QVERIFY((*janela_)->PaginaAtual() != TFPrincipal::PaginaResultados);
+
+        usuario.caixas.clear();  // the length now passes and the design runs
+        (*janela_)->CalcularClick();
+        QCOMPARE(usuario.caixas.size(), 0);
+        QCOMPARE((*janela_)->PaginaAtual(), TFPrincipal::PaginaResultados);
+        QCOMPARE((*janela_)->CanalDrenagem.Comprimento(), 1500);
+    }
 };
 
 }  // namespace talvek::gui::teste

@@ -156,6 +156,23 @@ TEST(RoteamentoCanal, FalhasDosCoeficientesPassamComoSao) {
     EXPECT_THROW(triangulo.CalculaHidrogramaCanal(100, h, 20, 0, 0.002, 0.03), EAritmetica);  // St = 0
 }
 
+// A long channel lets the window's events run while it is routed, through the hillslope's progress hook.
+TEST(RoteamentoCanal, CanalLongoDeixaOsEventosCorrer) {
+    struct EventosContados : IProgresso {
+        int eventos = 0;
+        void CursorOcupado(bool) override {}
+        void ProcessarEventos() override { ++eventos; }
+    } progresso;
+    const THidrograma h = HidrogramaTriangular();
+    TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+    canal.Encosta.Progresso = &progresso;
+    canal.CalculaHidrogramaCanal(5000, h, 60, 0.02, 0.002, 0.03);  // 2 000 nodes
+    EXPECT_GT(progresso.eventos, 3);
+    progresso.eventos = 0;
+    canal.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0.03);  // 4 000 updates: no pump needed
+    EXPECT_EQ(progresso.eventos, 0);
+}
+
 TEST(AlturaEscoamento, ProfundidadesDosExemplos) {
     const TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
     const double yTrapezio = trapezio.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5);

@@ -292,3 +292,20 @@ TEST(EncostaCinematica, CursorOcupadoEEventosPeloGanchoDeProgresso) {
     encosta.SetVIB(60);
     EXPECT_EQ(Gerar(encosta, chuva).NumeroPontos(), 111);
 }
+
+// A long strip (5 km: 10 000 nodes) lets the window's events run while it is routed, not only before, once
+// per 250 000 node updates.
+TEST(EncostaCinematica, FaixaLongaDeixaOsEventosCorrerDuranteAPropagacao) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TEncostaCinematica encosta = Encosta(1, 1, 3, 60, 0.02, 0.05, 5000);
+    ProgressoGravado progresso;
+    encosta.Progresso = &progresso;
+    const THidrograma h = Gerar(encosta, chuva);
+    const std::int64_t atualizacoes = std::int64_t(encosta.NumeroTrechos() - 1) * (h.NumeroPontos() - 2);
+    const auto eventos = std::count(progresso.chamadas.begin(), progresso.chamadas.end(), "eventos");
+    EXPECT_GE(eventos, 1 + atualizacoes / 250'000 - 1) << atualizacoes;
+    EXPECT_LE(eventos, 1 + atualizacoes / 250'000 + 1) << atualizacoes;
+    EXPECT_GT(eventos, 5);
+    EXPECT_EQ(progresso.chamadas.front(), "ocupado");
+    EXPECT_EQ(progresso.chamadas.back(), "normal");
+}
