@@ -52,7 +52,7 @@ for alvo in "${alvos[@]}"; do
   [ "$alvo" = dimensionamento ] && limite=60
   situacao=0
   "$build/fuzz/fuzz_$alvo" -max_total_time="$segundos" -timeout="$limite" -print_final_stats=1 \
-    -artifact_prefix="$trabalho/achados/" "$trabalho/corpus" "fuzz/corpus/$alvo" >"$trabalho/log.txt" 2>&1 ||
+    -artifact_prefix="$trabalho/achados/" "$trabalho/corpus" "$raiz/fuzz/corpus/$alvo" >"$trabalho/log.txt" 2>&1 ||
     situacao=$?
 
   final=$(grep -E '^#[0-9]+' "$trabalho/log.txt" | tail -1 || true)
