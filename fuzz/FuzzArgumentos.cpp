@@ -72,11 +72,22 @@ void LimparRascunho() {
     GravarBytes(pasta / "p.tvk", ProjetoExemplo());
 }
 
+// Runs the subcommand with the scratch folder as working folder, and gives the fuzzer its own folder back
+// before it reads or writes its corpus again.
+int ExecutarNoRascunho(const cli::Comando& comando, const cli::Argumentos& argumentos, std::ostream& saida,
+                       std::ostream& erros) {
+    const std::filesystem::path anterior = std::filesystem::current_path();
+    std::filesystem::current_path(PastaRascunho::Instancia().Caminho());
+    int codigo = 1;
+    Executar([&] { codigo = comando.executar(argumentos, saida, erros); });
+    std::filesystem::current_path(anterior);
+    return codigo;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     Exigir(!ProjetoExemplo().empty(), "projeto de exemplo", TALVEK_PROJETO_EXEMPLO);
-    std::filesystem::current_path(PastaRascunho::Instancia().Caminho());
     return 0;
 }
 
@@ -100,8 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
 
     LimparRascunho();
     std::ostringstream saida, erros;
-    int codigo = 1;
-    Executar([&] { codigo = comando.executar(argumentos, saida, erros); });
+    const int codigo = ExecutarNoRascunho(comando, argumentos, saida, erros);
     const std::string descricao = std::string(comando.nome) + " " + Visivel(saida.str()) + " | " + Visivel(erros.str());
 
     Exigir(codigo >= 0 && codigo <= 3, "código de saída 0 a 3", std::to_string(codigo) + ": " + descricao);
