@@ -19,7 +19,6 @@ class QPushButton;
 
 namespace talvek {
 class TCanalDrenagem;
-class TNimbal21;
 class TTerreno;
 class TTipoSistema;
 }  // namespace talvek
@@ -27,6 +26,7 @@ class TTipoSistema;
 namespace talvek::gui {
 
 class TFiltroNumerico;
+class TNimbal21;
 class TQuadroFigura;
 
 // The design objects of the main window that the page reads and writes.
@@ -156,6 +156,7 @@ private:
     void RugosidadeTerrenoClick();
     void SmZClick();
     void CoberturaClick();
+    void ConsultaClick();
 
     void MarcarAlterado() { definirAlterado_(true); }
     double Valor(const QLineEdit& campo) const;
