@@ -724,8 +724,12 @@ void TPaginaEntrada::CoberturaClick() {
 }
 
 // The rainfall query starts from the parameters and coordinates of the page (the return period stays).
+// A page over the bare component state, without the query (as the tests of other dialogs build it),
+// does nothing.
 void TPaginaEntrada::ConsultaClick() {
-    TNimbal21& nimbal = objetos_.Nimbal1;
+    auto* consulta = dynamic_cast<gui::TNimbal21*>(&objetos_.Nimbal1);
+    if (!consulta) return;
+    gui::TNimbal21& nimbal = *consulta;
     nimbal.Precipitacao.SetK(Valor(*PrecK));
     nimbal.Precipitacao.SetA(Valor(*PrecA));
     nimbal.Precipitacao.SetB(Valor(*PrecB));

@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace talvek {
 class TCanalDrenagem;
+class TNimbal21;
 class TTerreno;
 class TTipoSistema;
 }  // namespace talvek
@@ -26,7 +27,6 @@ class TTipoSistema;
 namespace talvek::gui {
 
 class TFiltroNumerico;
-class TNimbal21;
 class TQuadroFigura;
 
 // The design objects of the main window that the page reads and writes.

@@ -19,8 +19,11 @@
 #include "dialogs/GravadoresAjuda.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
+#include "rainfall/Citacoes.h"
+#include "rainfall/FoAutor.h"
 #include "rainfall/FoConsulta.h"
 #include "rainfall/FoRelatNimbal.h"
+#include "rainfall/FoSobreNimbal.h"
 #include "rainfall/MapasEstados.h"
 #include "rainfall/UnBD.h"
 
@@ -163,6 +166,7 @@ private slots:
             QVERIFY(!c->NomeCid->isHidden());
             QCOMPARE(c->LabelLatitude->text(), Q(registro->Latitude));
             QCOMPARE(c->TextoAutor(), SemBrancosFinais(registro->Autor));
+            GuardarTela(c.dialogo, QStringLiteral("consulta_sem_mapa"));
         }
     }
 
@@ -326,9 +330,8 @@ private slots:
     void FecharTomaPosicoesEChave() {
         Consulta c(kAcre, -1, -1);
         {
-            TfrmFoConsulta d(kPasta);
-            d.Estado.SetIndice(kSergipe);
-            d.show();
+            TfrmFoConsulta d(kPasta);  // nothing chosen yet: the button still reads "Autor"
+            QCOMPARE(d.Autor->text(), QStringLiteral("Autor"));
             d.BtnOkClick();
             QCOMPARE(d.Autoria, std::string());
             QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -370,6 +373,46 @@ private slots:
         QCOMPARE(d.Estado.Indice(), 24);
         QCOMPARE(d.Estados->currentIndex(), 24);
         QVERIFY(!d.EstadoBMP->isHidden());
+    }
+
+    // The about box comes at the first showing only, when asked for.
+    void SobreNaPrimeiraAtivacao() {
+        TfrmFoConsulta d(kPasta);
+        d.ShowAbout = true;
+        d.show();
+        int vezes = 0;
+        AoAbrirModal<TfrmFoSobreNimbal>([&vezes](TfrmFoSobreNimbal& sobre) {
+            ++vezes;
+            GuardarTela(sobre, QStringLiteral("sobre_nimbal"));
+            QTest::keyClick(&sobre, Qt::Key_Space);
+        });
+        QTRY_COMPARE(vezes, 1);
+        QVERIFY(!d.PrimeiraAtivacao);
+        d.hide();
+        QTimer::singleShot(20, [&vezes] {
+            if (auto* sobre = dynamic_cast<TfrmFoSobreNimbal*>(QApplication::activeModalWidget())) {
+                ++vezes;
+                sobre->accept();
+            }
+        });
+        d.show();
+        QTest::qWait(50);
+        QCOMPARE(vezes, 1);
+    }
+
+    // A station's key opens its citation: authors, title and publication.
+    void AutorDeEstacaoMostraACitacao() {
+        Consulta c(kMinasGerais, 0, -1);
+        const std::optional<TCitacao> citacao = ProcurarCitacao(c->TextoAutor());
+        QVERIFY(citacao.has_value());
+        QString titulo;
+        AoAbrirModal<TfrmFoAutor>([&titulo](TfrmFoAutor& janela) {
+            titulo = janela.Livro->text();
+            GuardarTela(janela, QStringLiteral("citacao"));
+            janela.accept();
+        });
+        c->AutorClick();
+        QCOMPARE(titulo, QString::fromUtf8(citacao->Titulo));
     }
 
     // "Interpolação" opens the note on the method instead of a citation.
