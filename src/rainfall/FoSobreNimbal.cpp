@@ -16,18 +16,21 @@ TfrmFoSobreNimbal::TfrmFoSobreNimbal(QWidget* pai) : QDialog(pai, Qt::Dialog | Q
 void TfrmFoSobreNimbal::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient ceu(0, 0, 0, height());
+    const int horizonte = height() * 3 / 4;
+    QLinearGradient ceu(0, 0, 0, horizonte);
     ceu.setColorAt(0, QColor(32, 58, 110));
-    ceu.setColorAt(0.75, QColor(120, 160, 210));
-    ceu.setColorAt(0.75, QColor(70, 130, 60));
-    ceu.setColorAt(1, QColor(40, 90, 40));
-    pintor.fillRect(rect(), ceu);
+    ceu.setColorAt(1, QColor(120, 160, 210));
+    pintor.fillRect(QRect(0, 0, width(), horizonte), ceu);
+    QLinearGradient campo(0, horizonte, 0, height());
+    campo.setColorAt(0, QColor(80, 140, 60));
+    campo.setColorAt(1, QColor(40, 90, 40));
+    pintor.fillRect(QRect(0, horizonte, width(), height() - horizonte), campo);
 
-    pintor.setPen(QPen(QColor(200, 220, 255, 150), 1.5));
-    for (int i = 0; i < 60; ++i) {
+    pintor.setPen(QPen(QColor(220, 230, 255, 70), 1.2));
+    for (int i = 0; i < 70; ++i) {
         const int x = (i * 97) % width();
-        const int y = (i * 53) % 220 + 10;
-        pintor.drawLine(x, y, x - 6, y + 16);
+        const int y = (i * 53) % (horizonte - 30) + 5;
+        pintor.drawLine(x, y, x - 5, y + 14);
     }
 
     pintor.setPen(Qt::white);
