@@ -285,8 +285,14 @@ void TfrmFoConsulta::CriarControles() {
     EixoY = Linha(EstadoBMP, 1, kLadoMapa);
     LabelLat = RotuloNegrito(EstadoBMP);
     LabelLon = RotuloNegrito(EstadoBMP);
-    LabelLat->hide();
-    LabelLon->hide();
+    // On a white ground, so that the coordinates stay readable over the blue territory.
+    for (QLabel* rotulo : {LabelLat, LabelLon}) {
+        rotulo->setAutoFillBackground(true);
+        QPalette paleta = rotulo->palette();
+        paleta.setColor(QPalette::Window, Qt::white);
+        rotulo->setPalette(paleta);
+        rotulo->hide();
+    }
 
     const auto botao = [cliente](const QString& legenda, int x) {
         auto* b = new QPushButton(legenda, cliente);

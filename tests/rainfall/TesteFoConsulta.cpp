@@ -238,6 +238,14 @@ private slots:
         QCOMPARE(c->LBEstacao->currentRow(), -1);
         QCOMPARE(c->TextoAutor(), std::string("Interpolação"));
 
+        // Moving over the territory shows the pointer's coordinates; beside it, the zero coordinates.
+        c->EstadoBMPMouseMove(ponto.x(), ponto.y());
+        QCOMPARE(c->PrecLaAux->text(), Q(TextoCoordenada(esperadas.Latitude)));
+        QCOMPARE(c->EstadoBMP->cursor().shape(), Qt::CrossCursor);
+        c->EstadoBMPMouseMove(1, 1);
+        QCOMPARE(c->PrecLaAux->text(), QStringLiteral("00°00'00\""));
+        QCOMPARE(c->EstadoBMP->cursor().shape(), Qt::ArrowCursor);
+
         const QString antes = Parametros(c.dialogo);
         QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, QPoint(1, 1));  // white corner
         QVERIFY(c->EixoX->isHidden());
