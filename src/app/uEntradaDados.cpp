@@ -29,7 +29,7 @@
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
 #include "platform/Aritmetica.h"
-#include "rainfall/Nimbal21Comp.h"
+#include "rainfall/Nimbal21.h"
 
 namespace talvek::gui {
 
@@ -353,6 +353,7 @@ void TPaginaEntrada::LigarEventos() {
     connect(BRugTer, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeTerrenoClick));
     connect(BSmZ, &QPushButton::clicked, this, protegido(&TPaginaEntrada::SmZClick));
     connect(BCobertura, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CoberturaClick));
+    connect(BConsulta, &QPushButton::clicked, this, protegido(&TPaginaEntrada::ConsultaClick));
 }
 
 bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
@@ -719,6 +720,24 @@ void TPaginaEntrada::CoberturaClick() {
     cobertura.Tratamento.Atribuir(Cobertura1.Tratamento());
     cobertura.UsoTerra.Atribuir(Cobertura1.UsoTerra());
     cobertura.CondicaoHidrologica.Atribuir(Cobertura1.CondicaoHidrologica());
+    MarcarAlterado();
+}
+
+// The rainfall query starts from the parameters and coordinates of the page (the return period stays).
+// A page over the bare component state, without the query (as the tests of other dialogs build it),
+// does nothing.
+void TPaginaEntrada::ConsultaClick() {
+    auto* consulta = dynamic_cast<gui::TNimbal21*>(&objetos_.Nimbal1);
+    if (!consulta) return;
+    gui::TNimbal21& nimbal = *consulta;
+    nimbal.Precipitacao.SetK(Valor(*PrecK));
+    nimbal.Precipitacao.SetA(Valor(*PrecA));
+    nimbal.Precipitacao.SetB(Valor(*PrecB));
+    nimbal.Precipitacao.SetC(Valor(*PrecC));
+    nimbal.Latitude = TextoCoordenada(*PrecLa1).toStdString();
+    nimbal.Longitude = TextoCoordenada(*PrecLo1).toStdString();
+    if (!nimbal.Executar(window())) return;
+    MostrarPrecipitacao();
     MarcarAlterado();
 }
 

@@ -156,6 +156,7 @@ private:
     void RugosidadeTerrenoClick();
     void SmZClick();
     void CoberturaClick();
+    void ConsultaClick();
 
     void MarcarAlterado() { definirAlterado_(true); }
     double Valor(const QLineEdit& campo) const;

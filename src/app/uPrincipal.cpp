@@ -137,6 +137,7 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     GerenteSys1.NomeDefault = kNomeDefault;
     GerenteSys1.NomeProjeto = GerenteSys1.NomeDefault;
     GerenteSys1.PathProjeto = pastaPrograma_;
+    Nimbal1.PastaPrograma = pastaPrograma_;
     GerenteSys1.PastaPrograma = pastaPrograma_;
     GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
     GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
@@ -179,7 +180,7 @@ void TFPrincipal::CriarPaginas() {
             [this] { Ajuda().AbrirTopico(ContextoAjuda(Resultados->BAjudaReal)); });
 
     // Commands whose windows come with later versions stay disabled.
-    for (QPushButton* botao : {Entrada->BConsulta, Resultados->BRelatorio, Resultados->BSimulacao})
+    for (QPushButton* botao : {Resultados->BRelatorio, Resultados->BSimulacao})
         botao->setEnabled(false);
 }
 

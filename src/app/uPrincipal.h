@@ -14,7 +14,7 @@
 #include "app/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
-#include "rainfall/Nimbal21Comp.h"
+#include "rainfall/Nimbal21.h"
 
 class QAction;
 class QLabel;
@@ -44,7 +44,7 @@ public:
     TTerreno Terreno;
     TTipoSistema Sistema;
     TIDProjeto IDProjeto;
-    TNimbal21 Nimbal1;  // the rainfall component, owner of the design storm
+    gui::TNimbal21 Nimbal1;  // the rainfall component, owner of the design storm and the query
 
     TUnidades Unidades;         // display units of slopes and VIB
     int IndEstado = 0;          // default state of the rainfall query (position in the 22-state list)

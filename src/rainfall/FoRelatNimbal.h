@@ -1,0 +1,47 @@
+// The window of the rainfall query report: the report of the place shown in the query dialog, in an HTML
+// view that can be printed.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+#include <string>
+
+#include "rainfall/RelatorioNimbal.h"
+
+class QAction;
+class QTextBrowser;
+
+namespace talvek::gui {
+
+class TfrmFoConsulta;
+
+class TfrmFoRelatNimbal : public QDialog {
+public:
+    // `pastaDados`: the shared data folder of the header picture, ending with a separator.
+    TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::string& pastaDados, QWidget* pai = nullptr);
+
+    // What the report shows of the dialog, dated `data`.
+    static TDadosRelatorioNimbal DadosRelatorio(const TfrmFoConsulta& consulta, const std::string& pastaDados,
+                                                const std::string& data);
+    // The dialog's state map with a black dot of 7 pixels at the marker position.
+    static QImage MapaComPonto(const TfrmFoConsulta& consulta);
+
+    void ImprimirClick();
+
+    QTextBrowser* Navegador;
+    QAction* Imprimir;
+    QAction* Fechar;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
+private:
+    void Compor();
+
+    const TfrmFoConsulta& consulta_;
+    std::string pastaDados_;
+};
+
+}  // namespace talvek::gui

@@ -1,0 +1,111 @@
+// The HTML text of the rainfall query report: the fragments in their order, the map section only for a
+// map state, the picture size cut to four characters, and names that cannot break the page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rainfall/RelatorioNimbal.h"
+
+using namespace talvek;
+
+namespace {
+
+TDadosRelatorioNimbal Dados() {
+    TDadosRelatorioNimbal dados;
+    dados.DataEmissao = "09/12/2026";
+    dados.PastaDados = "/opt/Talvek2/../Arquivos Comuns/";
+    dados.Localidade = "Belo Horizonte";
+    dados.Estado = "Minas Gerais";
+    dados.Latitude = "19°55'00\"";
+    dados.Longitude = "43°56'00\"";
+    dados.Parametros = {"1447,870", "0,100", "10,000", "0,840"};
+    return dados;
+}
+
+// Position of `trecho` in `texto`, or npos.
+std::size_t Em(const std::string& texto, const std::string& trecho) { return texto.find(trecho); }
+
+}  // namespace
+
+TEST(RelatorioNimbal, FragmentosNaOrdem) {
+    TDadosRelatorioNimbal dados = Dados();
+    dados.Mapa = TTamanhoFigura{450, 450};
+    const std::string texto = TextoRelatorioNimbal(dados);
+    const std::vector<std::string> ordem = {
+        "<HTML>\n<HEAD>\n",
+        "<TITLE>Parâmetros da Equação de Intensidade, Duração e Frequência da Precipitação</TITLE>\n</HEAD>\n",
+        "<FONT SIZE=-2>Data de emissão do relatório: 09/12/2026</FONT></FONT></FONT>\n<P>\n",
+        "<CENTER><IMG SRC=\"/opt/Talvek2/../Arquivos Comuns/Cabecalho_Nimbal21.jpg\" HEIGHT=73 WIDTH=550></CENTER>\n<HR>\n",
+        "<BODY TEXT=\"#000000\" BGCOLOR=\"#FFFFFF\" LINK=\"#0000FF\" VLINK=\"#800080\" ALINK=\"#FF0000\">\n",
+        "<B>RELATÓRIO</B>",
+        "<FONT SIZE=3><B>LOCALIZAÇÃO:</B></FONT>\n<TABLE CELLPADDING=3>\n<TR>\n",
+        "<TD>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B>Localidade: </B>Belo Horizonte</TD>\n",
+        "<B>Estado: </B>Minas Gerais</TD>\n",
+        "<B>Latitude: </B>19°55'00\"</TD>\n",
+        "<B>Longitude: </B>43°56'00\"</TD>\n</TR>\n</TABLE>\n<P>\n<P>\n",
+        "<FONT SIZE=3><B>PARÂMETROS DA EQUAÇÃO:</B></FONT>\n<TABLE CELLPADDING=3>\n<TR>\n",
+        "<B>K: </B>1447,870</TD>\n",
+        "<B>c: </B>0,840</TD>\n</TABLE>\n<P>\n<P>\n",
+        "<FONT SIZE=3><B>MAPA DE LOCALIZAÇÃO:</B></FONT>\n<TABLE CELLPADDING=3>\n<TR>\n<TD>\n"
+        "<CENTER><IMG SRC=\"Bit.bmp\" HEIGHT=450 WIDTH=450></CENTER>\n</TD>\n</TR>\n</TABLE>\n</TD>\n",
+        "</BODY>\n</HTML>\n",
+    };
+    std::size_t anterior = 0;
+    for (const std::string& trecho : ordem) {
+        const std::size_t posicao = texto.find(trecho, anterior);
+        ASSERT_NE(posicao, std::string::npos) << trecho;
+        anterior = posicao + trecho.size();
+    }
+    EXPECT_EQ(anterior, texto.size());
+}
+
+TEST(RelatorioNimbal, SecaoDoMapaSoComMapaETamanhoCortado) {
+    struct Caso {
+        std::optional<TTamanhoFigura> mapa;
+        const char* imagem;  // expected picture element, or nullptr for no map section
+    };
+    const Caso casos[] = {
+        {std::nullopt, nullptr},
+        {TTamanhoFigura{450, 450}, "<IMG SRC=\"Bit.bmp\" HEIGHT=450 WIDTH=450>"},
+        {TTamanhoFigura{123456, 7}, "<IMG SRC=\"Bit.bmp\" HEIGHT=7 WIDTH=1234>"},
+    };
+    for (const Caso& caso : casos) {
+        TDadosRelatorioNimbal dados = Dados();
+        dados.Mapa = caso.mapa;
+        const std::string texto = TextoRelatorioNimbal(dados);
+        EXPECT_EQ(Em(texto, "MAPA DE LOCALIZAÇÃO:") != std::string::npos, caso.imagem != nullptr);
+        if (caso.imagem) EXPECT_NE(Em(texto, caso.imagem), std::string::npos) << caso.imagem;
+        else EXPECT_EQ(Em(texto, "Bit.bmp"), std::string::npos);
+    }
+}
+
+// Regression: names from the database and the header folder went into the page as they were, so a "<"
+// hid the rest of the row and a quote in the folder cut the picture's address.
+TEST(RelatorioNimbal, TextosDeForaSaoEscapados) {
+    struct Caso {
+        std::string localidade, estado, pasta;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"Poço <Fundo>", "Minas Gerais", "/a/", "<B>Localidade: </B>Poço &lt;Fundo&gt;</TD>"},
+        {"Fazenda A & B", "Minas Gerais", "/a/", "<B>Localidade: </B>Fazenda A &amp; B</TD>"},
+        {"X", "<script>", "/a/", "<B>Estado: </B>&lt;script&gt;</TD>"},
+        {"X", "Y", "/d\"x/", "<IMG SRC=\"/d&quot;x/Cabecalho_Nimbal21.jpg\""},
+        {"X", "Y", "/R&D/", "<IMG SRC=\"/R&amp;D/Cabecalho_Nimbal21.jpg\""},
+    };
+    for (const Caso& caso : casos) {
+        TDadosRelatorioNimbal dados = Dados();
+        dados.Localidade = caso.localidade;
+        dados.Estado = caso.estado;
+        dados.PastaDados = caso.pasta;
+        const std::string texto = TextoRelatorioNimbal(dados);
+        EXPECT_NE(Em(texto, caso.esperado), std::string::npos) << caso.esperado;
+        EXPECT_EQ(Em(texto, "<script>"), std::string::npos);
+    }
+}
+
+TEST(RelatorioNimbal, AspasDaCoordenadaFicamComoSao) {
+    EXPECT_EQ(EscaparHtml("19°55'00\""), "19°55'00\"");
+    EXPECT_EQ(EscaparHtml("a<b>&c"), "a&lt;b&gt;&amp;c");
+}
