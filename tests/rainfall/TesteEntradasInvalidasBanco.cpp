@@ -131,6 +131,18 @@ TEST(EntradasInvalidas, CoordenadaDeEstacaoQueNaoENumeroSoImpedeAInterpolacao) {
     }
 }
 
+// A database folder whose two files hold known bytes, to show that a failed build leaves them alone.
+struct BancoExistente {
+    explicit BancoExistente(const PastaTemporaria& temporaria) : pasta(temporaria.Arquivo("banco")) {
+        std::filesystem::create_directories(pasta);
+        Gravar(estacoes, "estações de antes");
+        Gravar(localidades, "localidades de antes");
+    }
+    std::string pasta;
+    std::string estacoes = pasta + "/" + formato_bd::kArquivoEstacoes;
+    std::string localidades = pasta + "/" + formato_bd::kArquivoLocalidades;
+};
+
 // Rows: tables given to `talvek-calc banco` with a fault in one line, or not a table at all.
 TEST(EntradasInvalidas, TabelaComDefeitoNaoTocaNoBancoExistente) {
     struct Caso {
@@ -161,12 +173,10 @@ TEST(EntradasInvalidas, TabelaComDefeitoNaoTocaNoBancoExistente) {
         {"", true, ", linha 0: o cabeçalho deve ser \"Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\"."},
     };
     PastaTemporaria pasta;
-    const std::string banco = pasta.Arquivo("banco");
-    std::filesystem::create_directories(banco);
-    const std::string arquivoEstacoes = banco + "/" + formato_bd::kArquivoEstacoes;
-    const std::string arquivoLocalidades = banco + "/" + formato_bd::kArquivoLocalidades;
-    Gravar(arquivoEstacoes, "estações de antes");
-    Gravar(arquivoLocalidades, "localidades de antes");
+    const BancoExistente existente(pasta);
+    const std::string& banco = existente.pasta;
+    const std::string& arquivoEstacoes = existente.estacoes;
+    const std::string& arquivoLocalidades = existente.localidades;
     const std::string tabela = pasta.Arquivo("tabela.csv");
     for (const Caso& caso : casos) {
         Gravar(tabela, caso.tabela);
@@ -185,12 +195,10 @@ TEST(EntradasInvalidas, TabelaComDefeitoNaoTocaNoBancoExistente) {
 // stations were written first and stayed, new, beside the old localities.
 TEST(EntradasInvalidas, BancoQueNaoPodeSerGravadoInteiroNaoMudaNenhumArquivo) {
     PastaTemporaria pasta;
-    const std::string banco = pasta.Arquivo("banco");
-    std::filesystem::create_directories(banco);
-    const std::string arquivoEstacoes = banco + "/" + formato_bd::kArquivoEstacoes;
-    const std::string arquivoLocalidades = banco + "/" + formato_bd::kArquivoLocalidades;
-    Gravar(arquivoEstacoes, "estações de antes");
-    Gravar(arquivoLocalidades, "localidades de antes");
+    const BancoExistente existente(pasta);
+    const std::string& banco = existente.pasta;
+    const std::string& arquivoEstacoes = existente.estacoes;
+    const std::string& arquivoLocalidades = existente.localidades;
     std::filesystem::permissions(arquivoLocalidades, std::filesystem::perms::owner_read);
     const std::string estacoes = pasta.Arquivo("estacoes.csv");
     const std::string localidades = pasta.Arquivo("localidades.csv");
