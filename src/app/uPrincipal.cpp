@@ -34,6 +34,7 @@
 #include "app/uEntradaDados.h"
 #include "app/uResultados.h"
 #include "app/uSimulacao.h"
+#include "platform/Regional.h"
 #include "report/URelatorio.h"
 
 namespace talvek::gui {
@@ -97,6 +98,11 @@ QString FormatoHora() {
     QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
     formato.remove(QLatin1Char('t'));
     return formato.trimmed();
+}
+
+// The date by the short-date format of the regional settings ("dd/mm/yyyy": "m" stands for the month).
+QString TextoDataCurta(const QDate& data) {
+    return data.toString(QString::fromStdString(Regional().FormatoDataCurta).replace(QLatin1Char('m'), QLatin1Char('M')));
 }
 
 QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
@@ -523,7 +529,7 @@ TDadosRelatorio TFPrincipal::DadosRelatorio() {
             {Nimbal1.StrEstado, Nimbal1.StrCidade, Nimbal1.Latitude, Nimbal1.Longitude},
             IDProjeto,
             Unidades,
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+            TextoDataCurta(QDate::currentDate()).toStdString(),
             QDir(pastaPrograma_).absolutePath().toStdString() + "/",
             std::nullopt};
 }

@@ -50,6 +50,7 @@ constexpr const char* kFormatoDicaY = "0.00";
 
 constexpr int kAjudaPagina = 129;
 constexpr int kAjudaSecaoReal = 128;
+constexpr int kAjudaRelatorio = 131;
 
 // Progress display in the status bar, px.
 constexpr int kLarguraProgresso = 273;
@@ -142,6 +143,7 @@ TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::f
     DefinirDica(*BtnFecharSimula, QStringLiteral("Fechar projeto"));
     BtnVoltarSimula = new QPushButton(QStringLiteral("&Voltar"));
     BtnRelatSimula = new QPushButton(QStringLiteral("&Relatório"));
+    DefinirContextoAjuda(BtnRelatSimula, kAjudaRelatorio);
     BtnAjudaSimula = new QPushButton(QStringLiteral("&Ajuda"));
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(BtnVoltarSimula);
