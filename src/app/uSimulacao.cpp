@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -209,7 +208,6 @@ QWidget* TPaginaSimulacao::CriarGrafico() {
         const auto maisPerto = std::min_element(pontos.begin(), pontos.end(), [&](const QPointF& a, const QPointF& b) {
             return std::abs(a.x() - ponto.x()) < std::abs(b.x() - ponto.x());
         });
-        cliqueNoPonto_ = true;
         MostrarDicaPonto(static_cast<int>(maisPerto - pontos.begin()));
     });
     return Grafico;
@@ -511,23 +509,10 @@ bool TPaginaSimulacao::eventFilter(QObject* alvo, QEvent* evento) {
         const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
             Protegido(window(), [this] { VerificarCDu(); });
-    } else if (alvo == Grafico->viewport()) {
-        // A press off the points clears the hint (a press on a point sets it again right after); moving
-        // with the button still down after a click on a point clears it too.
-        switch (evento->type()) {
-            case QEvent::MouseButtonPress:
-                cliqueNoPonto_ = false;
-                Grafico->setToolTip(QString());
-                break;
-            case QEvent::MouseMove:
-                if (cliqueNoPonto_ && static_cast<QMouseEvent*>(evento)->buttons() != Qt::NoButton) {
-                    cliqueNoPonto_ = false;
-                    Grafico->setToolTip(QString());
-                }
-                break;
-            case QEvent::MouseButtonRelease: cliqueNoPonto_ = false; break;
-            default: break;
-        }
+    } else if (alvo == Grafico->viewport() && evento->type() == QEvent::MouseButtonPress) {
+        // A press clears the hint; the series reports a click on a point (press and release without
+        // moving) afterwards, which sets it again.
+        Grafico->setToolTip(QString());
     }
     return false;
 }

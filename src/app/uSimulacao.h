@@ -134,7 +134,6 @@ private:
     QCategoryAxis* eixoX_;
     QValueAxis* eixoY_;
     bool simulando_ = false;
-    bool cliqueNoPonto_ = false;  // a point was clicked and the button is still down
 };
 
 }  // namespace talvek::gui

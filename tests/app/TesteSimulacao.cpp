@@ -94,8 +94,9 @@ private slots:
         QCOMPARE(s.Progresso->value(), 0);
         QCOMPARE(s.Status->text(), QString());
 
-        // Clicking near the 5th point shows its length and flow; a press off the points clears it.
-        emit s.Series1->clicked(QPointF(262, 0));
+        // Clicking the 5th point shows its length and flow; a press off the points clears it.
+        const QPoint ponto = s.Grafico->mapFromScene(s.Grafico->chart()->mapToPosition(s.Series1->at(4), s.Series1));
+        QTest::mouseClick(s.Grafico->viewport(), Qt::LeftButton, {}, ponto);
         QCOMPARE(s.Grafico->toolTip(),
                  QStringLiteral("(250; ") + QString::fromStdString(FormatarFloat("0.00", s.Series1->at(4).y())) + ")");
         QTest::mousePress(s.Grafico->viewport(), Qt::LeftButton, {}, QPoint(2, 2));

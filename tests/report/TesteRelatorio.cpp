@@ -61,8 +61,9 @@ private slots:
         Calcular(j, usuario);
         j.IDProjeto.Nome = "Lavoura <Sul> & Cia";
         QString titulo, texto;
-        QSize minimo;
-        bool figura = true;
+        QSize minimo, tamanho;
+        QPoint posicao;
+        bool figura = true, maximizada = false;
         AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
             r.Gerar();
             titulo = r.windowTitle();
@@ -72,6 +73,10 @@ private slots:
             QVERIFY(texto.contains(QStringLiteral("Data de emissão do relatório: ") +
                                    QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
             GuardarTela(r, QStringLiteral("relatorio"));
+            maximizada = r.isMaximized();
+            r.setWindowState(Qt::WindowNoState);
+            posicao = r.pos();
+            tamanho = r.size();
         });
         QVERIFY(j.Resultados->BRelatorio->isEnabled());
         j.Resultados->BRelatorio->click();
@@ -85,6 +90,10 @@ private slots:
         QVERIFY(!figura);
         const QSize tela = j.screen()->size();
         QCOMPARE(minimo, QSize(qRound(0.75 * tela.width()), qRound(0.75 * tela.height())));
+        // Opened maximized; restored, it is centred on the screen.
+        QVERIFY(maximizada);
+        QCOMPARE(posicao, QPoint(qRound((tela.width() - tamanho.width()) / 2.0),
+                                 qRound((tela.height() - tamanho.height()) / 2.0)));
         j.GerenteSys1.Alterado = false;
     }
 
