@@ -58,6 +58,10 @@ constexpr int kAfastamentoStatus = 7;
 constexpr int kMaximoProgresso = 100;
 constexpr int kPassoProgresso = 5;  // per row: the 21st row reaches the maximum
 
+// Widest picture of the chart in the report, px: 17 cm at 96 px per inch, the width of an A4 page
+// within 2 cm margins.
+constexpr int kLarguraMaximaFigura = 640;
+
 constexpr TEntradaSimulacao kEntradas[] = {TEntradaSimulacao::Comp, TEntradaSimulacao::EH, TEntradaSimulacao::nc,
                                            TEntradaSimulacao::nt,   TEntradaSimulacao::Sc, TEntradaSimulacao::St,
                                            TEntradaSimulacao::VIB};
@@ -490,8 +494,14 @@ void TPaginaSimulacao::VerificarCDu() {
 QImage TPaginaSimulacao::FiguraGrafico() const {
     QImage figura(Grafico->size(), QImage::Format_RGB32);
     figura.fill(Qt::white);
-    QPainter pintor(&figura);
-    Grafico->render(&pintor);
+    {
+        QPainter pintor(&figura);
+        Grafico->render(&pintor);
+    }
+    // A printed page keeps a picture at its size on screen and does not shrink it: a chart wider than
+    // the printable width of the page would lose its right-hand side on paper.
+    if (figura.width() > kLarguraMaximaFigura)
+        figura = figura.scaledToWidth(kLarguraMaximaFigura, Qt::SmoothTransformation);
     return figura;
 }
 

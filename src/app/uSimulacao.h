@@ -79,7 +79,8 @@ public:
     void SelecionarLinha(int k);
     // The hint of the chart after a click on point `indice`: "(x; y)".
     void MostrarDicaPonto(int indice);
-    // The chart as it stands, drawn on white at its own size: the picture of the report.
+    // The chart as it stands, drawn on white at its own size, scaled down to the printable width of a
+    // page when wider: the picture of the report.
     QImage FiguraGrafico() const;
     // True while a series is being computed.
     bool Simulando() const { return simulando_; }
