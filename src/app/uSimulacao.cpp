@@ -405,7 +405,10 @@ void TPaginaSimulacao::AdicionarPonto(int indice, const QString& texto, double x
     eixoX_->append(texto, x);
     eixoX_->setRange(std::min(eixoX_->min(), x), std::max(eixoX_->max(), x));
     eixoY_->setRange(std::min(eixoY_->min(), y), std::max(eixoY_->max(), y));
-    if (eixoY_->max() > eixoY_->min()) eixoY_->applyNiceNumbers();
+    if (eixoY_->max() > eixoY_->min())
+        eixoY_->applyNiceNumbers();
+    else
+        eixoY_->setRange(y, y + 1);  // a flat series (no runoff gives Q = 0 on every row)
 }
 
 void TPaginaSimulacao::AdicionarValores(const QString& texto, double Q, double H, double Hr) {

@@ -191,6 +191,22 @@ private slots:
         j.GerenteSys1.Alterado = false;
     }
 
+    // A field whose hillslope yields no runoff: every row of the length series
+    // has Q = 0 and the chart stays drawable.
+    void SemEscoamentoSerieDeVazaoNula() {
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        Simular(janela, usuario, QStringLiteral(TALVEK_DADOS_TESTE "/SemEscoamento3.tvk"));
+        TPaginaSimulacao& s = *j.Simulacao;
+        QCOMPARE(usuario.Textos(), QStringList());
+        QCOMPARE(s.Series1->count(), 21);
+        for (int i = 0; i < 21; ++i) QCOMPARE(s.Series1->at(i).y(), 0.0);
+        const auto* eixoY = qobject_cast<QValueAxis*>(s.Grafico->chart()->axes(Qt::Vertical).first());
+        QVERIFY(eixoY->max() > eixoY->min());
+        j.GerenteSys1.Alterado = false;
+    }
+
     void SerieEmCursoBloqueiaAJanela() {
         Usuario usuario;
         JanelaDeTeste janela;
