@@ -168,7 +168,7 @@ void TFPrincipal::CriarPaginas() {
     Resultados = new TPaginaResultados(CanalDrenagem, [this] { GerenteSys1.Alterado = true; });
     Entrada = new TPaginaEntrada({CanalDrenagem, Terreno, Sistema, Nimbal1}, Unidades, *Resultados->CoefUni,
                                  [this](bool alterado) { GerenteSys1.Alterado = alterado; });
-    Simulacao = new TPaginaSimulacao({CanalDrenagem, Terreno, Nimbal1.Precipitacao, Unidades}, progresso_,
+    Simulacao = new TPaginaSimulacao({CanalDrenagem, Terreno, Nimbal1.Precipitacao}, progresso_,
                                      [this] { GerenteSys1.Alterado = true; });
     Paginas->addWidget(inicial);
     Paginas->addWidget(Entrada);

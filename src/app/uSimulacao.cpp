@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/ArquivoProjeto.h"
 #include "app/CamposNumericos.h"
 #include "app/Dicas.h"
 #include "app/ErroPadrao.h"
@@ -440,10 +439,9 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
     } fim{*this, modelo_.Canal.Q()};
 
     const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
-    const QString unidade = entrada == TEntradaSimulacao::VIB ? Texto(modelo_.Unidades.UVIB)
-                                                              : QString::fromUtf8(descricao.Unidade);
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
-                   Texto(MensagemSimulacao(saida, entrada)), unidade, QString::fromUtf8(descricao.Rotulo));
+                   Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
+                   QString::fromUtf8(descricao.Rotulo));
 
     const TSerieSimulacao serie = talvek::Simular(
         entrada, modelo_.Canal, modelo_.Terreno, modelo_.Precipitacao,

@@ -29,7 +29,6 @@ class IProgresso;
 class TCanalDrenagem;
 class TPrecipitacao;
 class TTerreno;
-struct TUnidades;
 }  // namespace talvek
 
 namespace talvek::gui {
@@ -43,7 +42,6 @@ public:
         TCanalDrenagem& Canal;
         TTerreno& Terreno;
         TPrecipitacao& Precipitacao;
-        const TUnidades& Unidades;  // UVIB is the unit of the VIB list
     };
 
     // `progresso` gives the busy pointer and lets the window repaint between rows; `marcarAlterado` is

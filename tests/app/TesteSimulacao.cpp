@@ -147,6 +147,8 @@ private slots:
         TFPrincipal& j = *janela.janela;
         Simular(janela, usuario, kTriangular);
         TPaginaSimulacao& s = *j.Simulacao;
+        // Regression: the VIB list was labelled with the display unit (m/dia) beside its values in mm/h.
+        j.Unidades = {"%", 100, "m/dia", 0.024};
         const double Q = j.VazaoProjeto;
         const double H = j.CanalDrenagem.H();
         const double St = j.Terreno.St(), VIB = j.Terreno.VIB(), nt = j.Terreno.nt.Valor;
