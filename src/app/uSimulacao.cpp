@@ -345,7 +345,11 @@ void TPaginaSimulacao::Iniciar() {
 
 void TPaginaSimulacao::Encerrar() {
     LimparGrafico();
-    modelo_.Canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
+    // The recommended height follows the coefficient kept, so that the design (and its report) never
+    // pairs a new coefficient with the height of the old one.
+    TCanalDrenagem& canal = modelo_.Canal;
+    canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
+    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
     RemoverProgresso();
 }
 

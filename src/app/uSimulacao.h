@@ -53,7 +53,7 @@ public:
     // the channel length) on the tab "Q", and the channel's CDu in the coefficient box.
     void Iniciar();
     // Leaving with "&Voltar": the chart is cleared, the coefficient typed here becomes the design's CDu
-    // and the progress display leaves the status bar.
+    // (with its recommended height) and the progress display leaves the status bar.
     void Encerrar();
 
     // The progress bar and status label of a series, placed in `barra` (once) and removed by Encerrar.

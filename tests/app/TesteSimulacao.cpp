@@ -295,6 +295,23 @@ private slots:
         j.GerenteSys1.Alterado = false;
     }
 
+    // Regression: "&Voltar" kept the new coefficient but the old recommended height, and the report
+    // printed the two side by side.
+    void VoltarGuardaOCoeficienteComSuaAltura() {
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        Simular(janela, usuario, kTriangular);
+        TPaginaSimulacao& s = *j.Simulacao;
+        const QString coefResultados = j.Resultados->CoefUni->text();
+        Digitar(s.SimulaCDu, QStringLiteral("2"));
+        s.BtnVoltarSimula->click();
+        QCOMPARE(j.CanalDrenagem.CDu(), 2.0);
+        QCOMPARE(j.CanalDrenagem.Hr(), std::sqrt(2.0) * (100 * j.CanalDrenagem.H()) + 10);
+        QCOMPARE(j.Resultados->CoefUni->text(), coefResultados);  // the results page keeps its boxes
+        j.GerenteSys1.Alterado = false;
+    }
+
     void CoeficienteAbaixoDeUmERecusado_data() {
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("fica");
