@@ -34,15 +34,23 @@ namespace {
 const QString kTriangular = QStringLiteral(TALVEK_DADOS_TESTE "/Encosta3Triangular.tvk");
 const QString kTrapezio = QStringLiteral(TALVEK_DADOS_TESTE "/Encosta3Trapezio.tvk");
 
-// Opens the project, designs it and enters the simulation page.
-void Simular(JanelaDeTeste& janela, Usuario& usuario, const QString& projeto) {
+// A main window with the project opened, designed and shown on the simulation page. The project is
+// marked unmodified at the end, so that closing the window asks nothing.
+struct PaginaSimulada {
+    Usuario usuario;
+    JanelaDeTeste janela;
     TFPrincipal& j = *janela.janela;
-    usuario.arquivosAbrir.append(projeto);
-    j.AbrirClick();
-    j.CalcularClick();
-    QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaResultados));
-    j.Resultados->BSimulacao->click();
-}
+    TPaginaSimulacao& s = *j.Simulacao;
+
+    explicit PaginaSimulada(const QString& projeto) {
+        usuario.arquivosAbrir.append(projeto);
+        j.AbrirClick();
+        j.CalcularClick();
+        QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaResultados));
+        j.Resultados->BSimulacao->click();
+    }
+    ~PaginaSimulada() { j.GerenteSys1.Alterado = false; }
+};
 
 // The core series of the same project file, computed without the window.
 TSerieSimulacao SerieDoNucleo(const QString& projeto, TEntradaSimulacao entrada, double CDu) {
@@ -65,13 +73,11 @@ private slots:
     void init() { DefinirRegional(Virgula()); }
 
     void EntradaMostraAVazaoContraOComprimento() {
-        Usuario usuario;
         AjudaPedida ajuda;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
-        QCOMPARE(usuario.Textos(), QStringList());
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
+        QCOMPARE(t.usuario.Textos(), QStringList());
         QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaSimulacao));
         QCOMPARE(s.RVazao->checkedId(), 0);
         QCOMPARE(s.RTeorica->checkedId(), -1);
@@ -106,7 +112,6 @@ private slots:
         s.BitBtn6->click();
         QCOMPARE(ajuda.pedidos, (QStringList{"topico 129", "topico 128"}));
         GuardarTela(j, QStringLiteral("simulacao"));
-        j.GerenteSys1.Alterado = false;
     }
 
     void CadaItemDesenhaASerieDoNucleo_data() {
@@ -142,11 +147,9 @@ private slots:
         QFETCH(QString, unidade);
         QFETCH(QString, rotulo);
         QFETCH(QString, primeiroX);
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
         // Regression: the VIB list was labelled with the display unit (m/dia) beside its values in mm/h.
         j.Unidades = {"%", 100, "m/dia", 0.024};
         const double Q = j.VazaoProjeto;
@@ -155,7 +158,7 @@ private slots:
 
         QButtonGroup* grupos[] = {s.RVazao, s.RTeorica, s.RRecomendada};
         Item(grupos[saida], entrada)->click();
-        QCOMPARE(usuario.Textos(), QStringList());
+        QCOMPARE(t.usuario.Textos(), QStringList());
         for (int g = 0; g < 3; ++g) QCOMPARE(grupos[g]->checkedId(), g == saida ? entrada : -1);
 
         const auto tipoSaida = static_cast<TSaidaSimulacao>(saida);
@@ -190,31 +193,25 @@ private slots:
         QCOMPARE(j.Terreno.St(), St);
         QCOMPARE(j.Terreno.VIB(), VIB);
         QCOMPARE(j.Terreno.nt.Valor, nt);
-        j.GerenteSys1.Alterado = false;
     }
 
     // A field whose hillslope yields no runoff: every row of the length series
     // has Q = 0 and the chart stays drawable.
     void SemEscoamentoSerieDeVazaoNula() {
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, QStringLiteral(TALVEK_DADOS_TESTE "/SemEscoamento3.tvk"));
-        TPaginaSimulacao& s = *j.Simulacao;
-        QCOMPARE(usuario.Textos(), QStringList());
+        PaginaSimulada t(QStringLiteral(TALVEK_DADOS_TESTE "/SemEscoamento3.tvk"));
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
+        QCOMPARE(t.usuario.Textos(), QStringList());
         QCOMPARE(s.Series1->count(), 21);
         for (int i = 0; i < 21; ++i) QCOMPARE(s.Series1->at(i).y(), 0.0);
         const auto* eixoY = qobject_cast<QValueAxis*>(s.Grafico->chart()->axes(Qt::Vertical).first());
         QVERIFY(eixoY->max() > eixoY->min());
-        j.GerenteSys1.Alterado = false;
     }
 
     void SerieEmCursoBloqueiaAJanela() {
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
         struct Estado {
             bool visto = false, opcoes = true, janela = true, cursor = false, progresso = false;
             QString status;
@@ -235,39 +232,33 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(s.Status->text(), QString());
         QVERIFY(!s.Progresso->isVisible());
-        j.GerenteSys1.Alterado = false;
     }
 
     void FalhaDoDimensionamentoMostraAMensagem() {
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTrapezio);
-        TPaginaSimulacao& s = *j.Simulacao;
-        QCOMPARE(usuario.Textos(), QStringList());
+        PaginaSimulada t(kTrapezio);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
+        QCOMPARE(t.usuario.Textos(), QStringList());
         QVERIFY(s.CanalTra->isVisibleTo(&s));
         // A trapezoid without base or side slope has no depth: every row fails.
         j.CanalDrenagem.SetB(0);
         j.CanalDrenagem.Z = {0.0, -1};
         const double St = j.Terreno.St();
         Item(s.RVazao, 5)->click();
-        QCOMPARE(usuario.Textos(), QStringList{"Erro no dimensinamento dos canais"});
-        QCOMPARE(usuario.caixas.first().icone, Icone::Erro);
+        QCOMPARE(t.usuario.Textos(), QStringList{"Erro no dimensinamento dos canais"});
+        QCOMPARE(t.usuario.caixas.first().icone, Icone::Erro);
         QCOMPARE(s.Series1->count(), 0);
         QCOMPARE(s.SimulaQ->count(), 0);
         QCOMPARE(j.Terreno.St(), St);
         QVERIFY(j.isEnabled());
         QVERIFY(s.Opcoes->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        j.GerenteSys1.Alterado = false;
     }
 
     void CoeficienteNovoRedesenhaAAlturaRecomendada() {
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
         Item(s.RVazao, 5)->click();  // "Q x St"
         Digitar(s.SimulaCDu, QStringLiteral("1,5"));
         QCOMPARE(s.SimulaHr->currentIndex(), -1);
@@ -292,24 +283,20 @@ private slots:
         QCOMPARE(s.Series1->count(), 0);
         QVERIFY(s.Progresso->parentWidget() != j.statusBar());
         QCOMPARE(j.CanalDrenagem.CDu(), 1.5);
-        j.GerenteSys1.Alterado = false;
     }
 
     // Regression: "&Voltar" kept the new coefficient but the old recommended height, and the report
     // printed the two side by side.
     void VoltarGuardaOCoeficienteComSuaAltura() {
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
         const QString coefResultados = j.Resultados->CoefUni->text();
         Digitar(s.SimulaCDu, QStringLiteral("2"));
         s.BtnVoltarSimula->click();
         QCOMPARE(j.CanalDrenagem.CDu(), 2.0);
         QCOMPARE(j.CanalDrenagem.Hr(), std::sqrt(2.0) * (100 * j.CanalDrenagem.H()) + 10);
         QCOMPARE(j.Resultados->CoefUni->text(), coefResultados);  // the results page keeps its boxes
-        j.GerenteSys1.Alterado = false;
     }
 
     void CoeficienteAbaixoDeUmERecusado_data() {
@@ -326,19 +313,16 @@ private slots:
         QFETCH(QString, digitado);
         QFETCH(QString, fica);
         QFETCH(int, mensagens);
-        Usuario usuario;
-        JanelaDeTeste janela;
-        TFPrincipal& j = *janela.janela;
-        Simular(janela, usuario, kTriangular);
-        TPaginaSimulacao& s = *j.Simulacao;
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
         Digitar(s.SimulaCDu, digitado);
         s.BtnAjudaSimula->setFocus(Qt::TabFocusReason);
         QCOMPARE(s.SimulaCDu->text(), fica);
-        QCOMPARE(usuario.Textos().size(), mensagens);
+        QCOMPARE(t.usuario.Textos().size(), mensagens);
         if (mensagens)
-            QCOMPARE(usuario.Textos().first(),
+            QCOMPARE(t.usuario.Textos().first(),
                      QStringLiteral("O valor do coeficiente de desuniformidade não pode ser inferior a 1."));
-        j.GerenteSys1.Alterado = false;
     }
 };
 
