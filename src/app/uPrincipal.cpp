@@ -102,7 +102,8 @@ QString FormatoHora() {
 
 // The date by the short-date format of the regional settings ("dd/mm/yyyy": "m" stands for the month).
 QString TextoDataCurta(const QDate& data) {
-    return data.toString(QString::fromStdString(Regional().FormatoDataCurta).replace(QLatin1Char('m'), QLatin1Char('M')));
+    const QString formato = QString::fromStdString(Regional().FormatoDataCurta);
+    return data.toString(QString(formato).replace(QLatin1Char('m'), QLatin1Char('M')));
 }
 
 QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }

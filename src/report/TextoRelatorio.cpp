@@ -77,7 +77,8 @@ std::string Chuva(const TPrecipitacaoExponencialNegativa& p, const TLocalChuva& 
 std::string Canal(const TCanalDrenagem& c, const TTipoSistema& sistema, const TUnidades& u) {
     std::string texto =
         Linha(Subtitulo(k4, "Canal")) +
-        Linha(Celula(k8, "Seção: ", c.TipoCanal.Texto()) + Celula2("Declividade: ", G(u.KDecli * c.Sc()) + " " + u.UDecli)) +
+        Linha(Celula(k8, "Seção: ", c.TipoCanal.Texto()) +
+              Celula2("Declividade: ", G(u.KDecli * c.Sc()) + " " + u.UDecli)) +
         Linha(Celula(k8, "Rugosidade: ", G(c.nc.Valor)) +
               Celula2("Comprimento: ", std::to_string(c.Comprimento()) + " m"));
     if (c.TipoCanal.Tipo == TTipoCanal::Triangular)

@@ -57,7 +57,8 @@ private slots:
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
-        QFile::copy(QStringLiteral(TALVEK_DADOS_PROGRAMA "/Cabecalho.jpg"), janela.Caminho(QStringLiteral("Cabecalho.jpg")));
+        QFile::copy(QStringLiteral(TALVEK_DADOS_PROGRAMA "/Cabecalho.jpg"),
+                    janela.Caminho(QStringLiteral("Cabecalho.jpg")));
         Calcular(j, usuario);
         j.IDProjeto.Nome = "Lavoura <Sul> & Cia";
         QString titulo, texto;
@@ -81,9 +82,11 @@ private slots:
         QVERIFY(j.Resultados->BRelatorio->isEnabled());
         j.Resultados->BRelatorio->click();
         QCOMPARE(usuario.Textos(), QStringList());
-        QCOMPARE(titulo, QStringLiteral("Relatório - Dimensionamento de Sistemas de Drenagem sem Inundação Parcial"));
+        QCOMPARE(titulo,
+                 QStringLiteral("Relatório - Dimensionamento de Sistemas de Drenagem sem Inundação Parcial"));
         QVERIFY(texto.contains(QStringLiteral("Nome: Lavoura <Sul> & Cia")));
-        QVERIFY(texto.contains(QStringLiteral("Vazão: ") + QString::fromStdString(FormatarFloat("0.0", j.VazaoProjeto)) +
+        QVERIFY(texto.contains(QStringLiteral("Vazão: ") +
+                               QString::fromStdString(FormatarFloat("0.0", j.VazaoProjeto)) +
                                QStringLiteral(" L/s")));
         QVERIFY(texto.contains(QStringLiteral("RESULTADOS")));
         QVERIFY(!texto.contains(QStringLiteral("SIMULAÇÃO")));

@@ -123,8 +123,10 @@ TEST(TextoRelatorio, CamposDeEntradaEResultadosComSeusFormatos) {
     RegionalTemporario regional({.SeparadorDecimal = ','});
     EXPECT_TRUE(Contem(Projeto().Texto(),
                        "<FONT SIZE=3><B>RESULTADOS</B></FONT><TABLE COLS=3 WIDTH=\"100%\">"
-                       "<TR><TD >" + k4 + "<B>Vazão: </B>0,7 L/s</TD><TD colspan=2><B>Espaçamento horizontal: </B>20,0 m</TD></TR>"
-                       "<TR><TD >" + k4 + "<B>Altura teórica: </B>1,6 cm</TD><TD colspan=2><B>Espaçamento vertical: </B>0,40 m</TD></TR>"
+                       "<TR><TD >" + k4 + "<B>Vazão: </B>0,7 L/s</TD>"
+                       "<TD colspan=2><B>Espaçamento horizontal: </B>20,0 m</TD></TR>"
+                       "<TR><TD >" + k4 + "<B>Altura teórica: </B>1,6 cm</TD>"
+                       "<TD colspan=2><B>Espaçamento vertical: </B>0,40 m</TD></TR>"
                        "<TR><TD colspan=2>" + k4 + "<B>Altura recomendada: </B>11,7 cm</TD></TR></TABLE><P>"));
 }
 
@@ -154,7 +156,8 @@ TEST(TextoRelatorio, RamosDoTipoDeSistemaEDoCanal) {
     const Caso casos[] = {
         {2, TTipoCanal::Trapezoidal,
          {"<TITLE>Dimensionamento de Sistemas de Drenagem com Inundação Parcial</TITLE>",
-          "<TR><TD>" + k8 + "<B>Coeficiente de desunifomidade: </B>1.2</TD><TD><B>Tempo de Drenagem: </B>24 h</TD></TR>",
+          "<TR><TD>" + k8 +
+              "<B>Coeficiente de desunifomidade: </B>1.2</TD><TD><B>Tempo de Drenagem: </B>24 h</TD></TR>",
           "<TR><TD colspan=2>" + k8 + "<B>Declividade: </B>0.02 m/m</TD></TR>", "<B>Base: </B>"},
          {"<B>Rugosidade: </B>0.1", "Declividade da parede do canal"}},
         {3, TTipoCanal::Trapezoidal,
