@@ -272,6 +272,7 @@ private slots:
         const TSerieSimulacao nucleo = SerieDoNucleo(kTriangular, TEntradaSimulacao::St, 1.5);
         QCOMPARE(s.Series1->count(), 21);
         for (int i = 0; i < 21; ++i) QCOMPARE(s.Series1->at(i).y(), nucleo.Linhas[std::size_t(i)].Hr);
+        GuardarTela(j, QStringLiteral("simulacao_hr"));
 
         // Row k chosen in one list is row k in all four.
         s.SimulaH->setCurrentIndex(7);
