@@ -19,7 +19,7 @@ constexpr TDescricaoEntrada kEntradas[] = {
     {"nt", "Rugosidade do terreno (10E-2)", "10E-2", "Rugosidade do terreno:", "0.0##", "rugosidade do terreno"},
     {"Sc", "Declividade do canal (10E-2 %)", "10E-2 %", "Declividade do canal:", "0.0###", "declividade do canal"},
     {"St", "Declividade do terreno (%)", "%", "Declividade do terreno:", "0.0##", "declividade do terreno"},
-    {"VIB", "VIB (mm/h)", "", "VIB:", "0.0#", "VIB"},
+    {"VIB", "VIB (mm/h)", "mm/h", "VIB:", "0.0#", "VIB"},
 };
 
 constexpr TDescricaoSaida kSaidas[] = {

@@ -22,7 +22,8 @@ enum class TEntradaSimulacao { Comp = 0, EH = 1, nc = 2, nt = 3, Sc = 4, St = 5,
 inline constexpr int kLinhasSimulacao = 21;
 
 // The texts of an input: its short name, the chart's bottom-axis title, the unit and label of its list,
-// the picture of its values and its phrase in the status message. VIB's list unit is the window's UVIB.
+// the picture of its values and its phrase in the status message. The unit is that of the values listed,
+// whatever the display units of the data-entry page (VIB in mm/h).
 struct TDescricaoEntrada {
     const char* Nome;
     const char* TituloEixo;

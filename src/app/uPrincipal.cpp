@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,9 @@
 #include "app/InterfaceUsuario.h"
 #include "app/uEntradaDados.h"
 #include "app/uResultados.h"
+#include "app/uSimulacao.h"
+#include "platform/Regional.h"
+#include "report/URelatorio.h"
 
 namespace talvek::gui {
 
@@ -94,6 +98,12 @@ QString FormatoHora() {
     QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
     formato.remove(QLatin1Char('t'));
     return formato.trimmed();
+}
+
+// The date by the short-date format of the regional settings ("dd/mm/yyyy": "m" stands for the month).
+QString TextoDataCurta(const QDate& data) {
+    const QString formato = QString::fromStdString(Regional().FormatoDataCurta);
+    return data.toString(QString(formato).replace(QLatin1Char('m'), QLatin1Char('M')));
 }
 
 QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
@@ -160,12 +170,12 @@ void TFPrincipal::CriarPaginas() {
     Resultados = new TPaginaResultados(CanalDrenagem, [this] { GerenteSys1.Alterado = true; });
     Entrada = new TPaginaEntrada({CanalDrenagem, Terreno, Sistema, Nimbal1}, Unidades, *Resultados->CoefUni,
                                  [this](bool alterado) { GerenteSys1.Alterado = alterado; });
-    auto* simulacao = new QWidget;
-    simulacao->setObjectName(QStringLiteral("Simulacao"));
+    Simulacao = new TPaginaSimulacao({CanalDrenagem, Terreno, Nimbal1.Precipitacao}, progresso_,
+                                     [this] { GerenteSys1.Alterado = true; });
     Paginas->addWidget(inicial);
     Paginas->addWidget(Entrada);
     Paginas->addWidget(Resultados);
-    Paginas->addWidget(simulacao);
+    Paginas->addWidget(Simulacao);
     setCentralWidget(Paginas);
 
     const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
@@ -173,15 +183,16 @@ void TFPrincipal::CriarPaginas() {
     connect(Entrada->BFechar, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
     connect(Resultados->BVoltar, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarClick));
     connect(Resultados->BFechar, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
+    connect(Resultados->BSimulacao, &QPushButton::clicked, this, acao(&TFPrincipal::SimulacaoClick));
+    connect(Simulacao->BtnVoltarSimula, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarSimulacaoClick));
+    connect(Simulacao->BtnFecharSimula, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
+    connect(Resultados->BRelatorio, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
+    connect(Simulacao->BtnRelatSimula, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
     connect(Entrada->BAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPaginaEntrada); });
     connect(Resultados->BAjuda, &QPushButton::clicked, this,
             [this] { Ajuda().AbrirTopico(Resultados->ContextoAjudaPagina()); });
     connect(Resultados->BAjudaReal, &QPushButton::clicked, this,
             [this] { Ajuda().AbrirTopico(ContextoAjuda(Resultados->BAjudaReal)); });
-
-    // Commands whose windows come with later versions stay disabled.
-    for (QPushButton* botao : {Resultados->BRelatorio, Resultados->BSimulacao})
-        botao->setEnabled(false);
 }
 
 void TFPrincipal::CriarMenus() {
@@ -486,6 +497,40 @@ void TFPrincipal::CalcularClick() {
 void TFPrincipal::VoltarClick() {
     CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
     MostrarPagina(PaginaEntrada);
+}
+
+void TFPrincipal::SimulacaoClick() {
+    Simulacao->InstalarProgresso(*statusBar());
+    CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
+    // The page shows before the first series, so that its progress can be followed.
+    MostrarPagina(PaginaSimulacao);
+    Simulacao->Iniciar();
+}
+
+void TFPrincipal::VoltarSimulacaoClick() {
+    Simulacao->Encerrar();
+    MostrarPagina(PaginaResultados);
+}
+
+void TFPrincipal::RelatorioClick() {
+    CanalDrenagem.SetQ(VazaoProjeto);  // a simulation leaves its last routed flow in the channel
+    TFRelatorio::TFonteGrafico grafico;
+    if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
+    TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);
+    relatorio.exec();
+}
+
+TDadosRelatorio TFPrincipal::DadosRelatorio() {
+    return {Sistema,
+            CanalDrenagem,
+            Terreno,
+            Nimbal1.Precipitacao,
+            {Nimbal1.StrEstado, Nimbal1.StrCidade, Nimbal1.Latitude, Nimbal1.Longitude},
+            IDProjeto,
+            Unidades,
+            TextoDataCurta(QDate::currentDate()).toStdString(),
+            QDir(pastaPrograma_).absolutePath().toStdString() + "/",
+            std::nullopt};
 }
 
 void TFPrincipal::ConfigurarImpressoraClick() {

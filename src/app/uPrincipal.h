@@ -15,6 +15,7 @@
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
 #include "rainfall/Nimbal21.h"
+#include "report/TextoRelatorio.h"
 
 class QAction;
 class QLabel;
@@ -29,6 +30,7 @@ namespace talvek::gui {
 class TFIdentProjeto;
 class TPaginaEntrada;
 class TPaginaResultados;
+class TPaginaSimulacao;
 
 class TFPrincipal : public QMainWindow {
 public:
@@ -57,6 +59,7 @@ public:
 
     TPaginaEntrada* Entrada;
     TPaginaResultados* Resultados;
+    TPaginaSimulacao* Simulacao;
     QStackedWidget* Paginas;
     QLabel* Relogio;
 
@@ -97,6 +100,12 @@ public:
     void FecharClick();
     void CalcularClick();
     void VoltarClick();
+    void SimulacaoClick();        // "&Simulação" of the results page
+    void VoltarSimulacaoClick();  // "&Voltar" of the simulation page
+    // "&Relatório" of the results and simulation pages: the design report, with the simulation chart
+    // when asked for from the simulation page.
+    void RelatorioClick();
+    TDadosRelatorio DadosRelatorio();
     void IdentificacaoClick();
     void ConfigurarSistemaClick();
     void SobreClick();

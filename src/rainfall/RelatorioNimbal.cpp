@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "report/Html.h"
+
 namespace talvek {
 
 namespace {
@@ -18,30 +20,9 @@ std::string Dimensao(int pixels) { return std::to_string(pixels).substr(0, 4); }
 
 }  // namespace
 
-// As HTML content, and a double-quote character as a reference too, for a value between quotes.
-static std::string EscaparAtributo(const std::string& texto) {
-    std::string escapado;
-    for (const char c : EscaparHtml(texto)) escapado += c == '"' ? std::string("&quot;") : std::string(1, c);
-    return escapado;
-}
-
-std::string EscaparHtml(const std::string& texto) {
-    std::string escapado;
-    escapado.reserve(texto.size());
-    for (const char c : texto) {
-        switch (c) {
-            case '&': escapado += "&amp;"; break;
-            case '<': escapado += "&lt;"; break;
-            case '>': escapado += "&gt;"; break;
-            default: escapado += c; break;
-        }
-    }
-    return escapado;
-}
-
 std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados) {
     const std::string titulo = kTituloRelatorioNimbal;
-    const std::string caminhoCabecalho = EscaparAtributo(dados.PastaDados + kCabecalho);
+    const std::string caminhoCabecalho = EscaparHtml(dados.PastaDados + kCabecalho);
 
     std::vector<std::string> linhas = {
         "<HTML>",

@@ -36,8 +36,4 @@ struct TDadosRelatorioNimbal {
 // escaped, so that a name holding "<" or "&" shows as written and cannot break the page.
 std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados);
 
-// `texto` as HTML content: &, < and > written as character references (a coordinate's closing
-// double-quote character stays as it is).
-std::string EscaparHtml(const std::string& texto);
-
 }  // namespace talvek

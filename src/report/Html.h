@@ -1,0 +1,12 @@
+// HTML text of the reports.
+#pragma once
+
+#include <string>
+
+namespace talvek {
+
+// `texto` with &, <, > and " written as character references, so that a text typed by the user or read from
+// a file shows as written, in content as between the quotes of an attribute.
+std::string EscaparHtml(const std::string& texto);
+
+}  // namespace talvek
