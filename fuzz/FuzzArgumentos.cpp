@@ -21,7 +21,8 @@ using namespace talvek::fuzz;
 namespace {
 
 const cli::Comando* const kComandos[] = {&cli::kComandoBanco, &cli::kComandoIdf, &cli::kComandoDimensionar,
-                                         &cli::kComandoHidrograma, &cli::kComandoSimular};
+                                         &cli::kComandoHidrograma, &cli::kComandoSimular,
+                                         &cli::kComandoRelatorio};
 
 const std::string& ProjetoExemplo() {
     static const std::string bytes = LerBytes(TALVEK_PROJETO_EXEMPLO);

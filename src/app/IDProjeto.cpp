@@ -15,6 +15,8 @@ const char* const kChaveVersao = "Versao";
 const char* const kVersao = "1";
 const char* const kSemVersao = "0";
 
+}  // namespace
+
 std::chrono::year_month_day Hoje() {
     const std::time_t agora = std::time(nullptr);
     std::tm local{};
@@ -22,8 +24,6 @@ std::chrono::year_month_day Hoje() {
     return std::chrono::year{local.tm_year + 1900} / std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
            std::chrono::day{static_cast<unsigned>(local.tm_mday)};
 }
-
-}  // namespace
 
 std::string TextoData(std::chrono::year_month_day data) {
     const char separador = Regional().SeparadorData;

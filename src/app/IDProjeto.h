@@ -26,4 +26,7 @@ public:
 // The date as "dd/mm/yyyy" with the date separator of the regional settings.
 std::string TextoData(std::chrono::year_month_day data);
 
+// Today in the local time zone.
+std::chrono::year_month_day Hoje();
+
 }  // namespace talvek

@@ -17,8 +17,6 @@ constexpr const char* kDescricao =
     "  --json     resultado em JSON, números com ponto decimal\n"
     "  --gravar   grava os resultados no arquivo do projeto";
 
-bool SistemaDimensionado(const TTipoSistema& sistema) { return sistema.Tipo == 2 || sistema.Tipo == 3; }
-
 void MostrarTexto(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
     saida << "Sistema: " << p.Sistema.Texto() << '\n'
@@ -47,16 +45,8 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
 
     TProjeto projeto;
     if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
-    if (!SistemaDimensionado(projeto.Sistema))
-        return Falhar("O sistema \"" + projeto.Sistema.Texto() + "\" não é dimensionado.", json, saida, erros,
-                      kFalhaNoCalculo);
+    if (const std::optional<int> falha = DimensionarProjeto(projeto, json, saida, erros)) return *falha;
     TCanalDrenagem& canal = projeto.CanalDrenagem;
-    try {
-        canal.Dimensionar(projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema);
-    } catch (const EDimensionamento& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
-    }
-    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
 
     if (opcoes.marcas.contains("--gravar")) {
         try {

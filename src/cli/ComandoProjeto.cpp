@@ -63,6 +63,20 @@ std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjet
     return std::nullopt;
 }
 
+std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros) {
+    if (projeto.Sistema.Tipo != 2 && projeto.Sistema.Tipo != 3)
+        return Falhar("O sistema \"" + projeto.Sistema.Texto() + "\" não é dimensionado.", json, saida, erros,
+                      kFalhaNoCalculo);
+    TCanalDrenagem& canal = projeto.CanalDrenagem;
+    try {
+        canal.Dimensionar(projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema);
+    } catch (const EDimensionamento& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+    }
+    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+    return std::nullopt;
+}
+
 int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros) {
     erros << "talvek-calc " << comando << ": " << problema << "\nUso: talvek-calc " << uso << '\n';
     return kArgumentosInvalidos;

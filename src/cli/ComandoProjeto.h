@@ -38,6 +38,11 @@ std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& arg
 std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros);
 
+// Sizes the project's drain as the desktop program's "Calcular" does, with the recommended height of the
+// project's non-uniformity coefficient. A system type that is not sized, or a failed sizing, is reported as
+// Falhar does; its exit code, kFalhaNoCalculo, is returned.
+std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros);
+
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
 int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros);
 

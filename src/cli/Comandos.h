@@ -22,5 +22,6 @@ extern const Comando kComandoIdf;
 extern const Comando kComandoDimensionar;
 extern const Comando kComandoHidrograma;
 extern const Comando kComandoSimular;
+extern const Comando kComandoRelatorio;
 
 }  // namespace talvek::cli

@@ -18,6 +18,7 @@ const Comando kComandos[] = {
     kComandoDimensionar,
     kComandoHidrograma,
     kComandoSimular,
+    kComandoRelatorio,
 };
 
 std::span<const Comando> Comandos() { return kComandos; }

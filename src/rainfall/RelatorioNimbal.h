@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "report/Html.h"
+
 namespace talvek {
 
 // The report's title, also the end of the report window's title.
@@ -15,10 +17,6 @@ inline constexpr const char* kTituloRelatorioNimbal =
 
 // Name under which the report refers to the map picture with the marked point.
 inline constexpr const char* kFiguraMapaRelatorio = "Bit.bmp";
-
-struct TTamanhoFigura {
-    int Largura, Altura;  // pixels
-};
 
 // What the report shows, as the query dialog displays it.
 struct TDadosRelatorioNimbal {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ArquivoProjeto.h"
+#include "report/Html.h"
 
 namespace talvek {
 
@@ -21,12 +22,6 @@ struct TLocalChuva {
     std::string Cidade;
     std::string Latitude;
     std::string Longitude;
-};
-
-// Size of the simulation chart's picture, px.
-struct TTamanhoFigura {
-    int Largura;
-    int Altura;
 };
 
 struct TDadosRelatorio {

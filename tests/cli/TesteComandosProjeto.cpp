@@ -294,3 +294,50 @@ TEST_F(ComandosProjeto, SimularQueFalhaOuForaDoSistemaSaiComCodigo2) {
     EXPECT_EQ(tipo2.codigo, 2);
     EXPECT_NE(tipo2.erros.find("sem Inundação Parcial"), std::string::npos) << tipo2.erros;
 }
+
+// The report is that of a fresh sizing (not of the results stored in the file), with the user's texts
+// escaped; --saida writes the same text with the byte-order mark browsers need for UTF-8.
+TEST_F(ComandosProjeto, RelatorioDoProjetoDimensionado) {
+    const std::string projeto = Copia("Lavoura3.tvk");
+    TArquivoIni(projeto).EscreverTexto("IDENTIFICACAO", "Nome", "Lavoura <3> & Cia");
+    const std::string antes = LerBytes(projeto);
+    const ExecucaoCalc r = Executar({"relatorio", projeto});
+    ASSERT_EQ(r.codigo, 0) << r.erros;
+    EXPECT_EQ(r.erros, "");
+    EXPECT_TRUE(r.saida.starts_with("<HTML>"));
+    EXPECT_TRUE(r.saida.ends_with("</BODY></HTML>\n"));
+    EXPECT_NE(r.saida.find("<TITLE>Dimensionamento de Sistemas de Drenagem sem Inundação Parcial</TITLE>"),
+              std::string::npos);
+    EXPECT_NE(r.saida.find("<B>Vazão: </B>122.2 L/s"), std::string::npos) << "Q of the sizing, not the file's 45.6";
+    EXPECT_NE(r.saida.find("<B>Altura recomendada: </B>23.7 cm"), std::string::npos);
+    EXPECT_NE(r.saida.find("Lavoura &lt;3&gt; &amp; Cia"), std::string::npos);
+    EXPECT_NE(r.saida.find("Talvek2/Cabecalho.jpg"), std::string::npos) << "the header picture of the program";
+    EXPECT_EQ(LerBytes(projeto), antes) << "the report writes nothing into the project";
+
+    const std::string arquivo = pasta / "relatorio.html";
+    ASSERT_EQ(Executar({"relatorio", projeto, "--saida", arquivo}).codigo, 0);
+    EXPECT_EQ(LerBytes(arquivo), "\xEF\xBB\xBF" + r.saida);
+}
+
+TEST_F(ComandosProjeto, RelatorioQueNaoPodeSerFeito) {
+    const struct {
+        std::vector<std::string> argumentos;
+        int codigo;
+        std::string erros;
+    } casos[] = {
+        {{"relatorio", Dados("Falha2SemTempo.tvk")}, 2, std::string(kErroDimensionamento) + "\n"},
+        {{"relatorio", Dados("CanalInexistente.tvk")}, 3,
+         "Não foi possível abrir o arquivo " + Dados("CanalInexistente.tvk") + ".\n"},
+        {{"relatorio", Dados("Lavoura3.tvk"), "--saida", "/pasta-que-nao-existe/r.html"}, 3,
+         "Erro ao gravar o arquivo /pasta-que-nao-existe/r.html: a pasta não existe.\n"},
+        {{"relatorio"}, 1,
+         "talvek-calc relatorio: falta o arquivo do projeto\nUso: talvek-calc relatorio PROJETO.tvk "
+         "[--saida RELATORIO.html]\n"},
+    };
+    for (const auto& caso : casos) {
+        const ExecucaoCalc r = Executar(caso.argumentos);
+        EXPECT_EQ(r.codigo, caso.codigo) << caso.argumentos.back();
+        EXPECT_EQ(r.saida, "") << caso.argumentos.back();
+        EXPECT_EQ(r.erros, caso.erros) << caso.argumentos.back();
+    }
+}
