@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ComumFuzz.h"
-#include "cli/Comandos.h"
+#include "Comandos.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;

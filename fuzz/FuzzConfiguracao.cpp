@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ComumFuzz.h"
-#include "app/Configuracao.h"
+#include "project/Configuracao.h"
 #include "platform/Numeros.h"
 
 using namespace talvek;

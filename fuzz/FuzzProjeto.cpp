@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ComumFuzz.h"
-#include "app/Projeto.h"
+#include "project/Projeto.h"
 #include "platform/ArquivosTexto.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"

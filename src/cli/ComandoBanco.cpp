@@ -5,7 +5,7 @@
 #include <variant>
 #include <ostream>
 
-#include "cli/Comandos.h"
+#include "Comandos.h"
 #include "rainfall/ImportacaoBD.h"
 
 namespace talvek::cli {

@@ -2,7 +2,7 @@
 // with the recommended height of the project's non-uniformity coefficient.
 #include <ostream>
 
-#include "cli/ComandoProjeto.h"
+#include "ComandoProjeto.h"
 #include "platform/Numeros.h"
 
 namespace talvek::cli {

@@ -2,8 +2,8 @@
 // drains, as wide as the horizontal spacing EH) under its design storm.
 #include <ostream>
 
-#include "app/SerieSimulacao.h"
-#include "cli/ComandoProjeto.h"
+#include "project/SerieSimulacao.h"
+#include "ComandoProjeto.h"
 #include "platform/Numeros.h"
 
 namespace talvek::cli {

@@ -6,8 +6,8 @@
 #include <string>
 #include <variant>
 
-#include "cli/ComandoProjeto.h"
-#include "cli/Comandos.h"
+#include "ComandoProjeto.h"
+#include "Comandos.h"
 #include "platform/Codificacao.h"
 #include "platform/Numeros.h"
 #include "rainfall/UnBD.h"

@@ -1,4 +1,4 @@
-#include "cli/ComandoProjeto.h"
+#include "ComandoProjeto.h"
 
 #include <langinfo.h>
 #include <locale.h>

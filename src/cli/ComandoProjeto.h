@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-#include "app/Projeto.h"
-#include "cli/Comandos.h"
+#include "project/Projeto.h"
+#include "Comandos.h"
 
 namespace talvek::cli {
 

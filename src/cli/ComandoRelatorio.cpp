@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/IDProjeto.h"
-#include "cli/ComandoProjeto.h"
+#include "project/IDProjeto.h"
+#include "ComandoProjeto.h"
 #include "platform/ArquivosTexto.h"
 #include "report/TextoRelatorio.h"
 

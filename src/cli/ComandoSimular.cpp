@@ -3,8 +3,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/SerieSimulacao.h"
-#include "cli/ComandoProjeto.h"
+#include "project/SerieSimulacao.h"
+#include "ComandoProjeto.h"
 #include "platform/Numeros.h"
 
 namespace talvek::cli {

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <span>
 
-#include "cli/ComandoProjeto.h"
-#include "cli/Comandos.h"
+#include "ComandoProjeto.h"
+#include "Comandos.h"
 #include "platform/Excecoes.h"
 
 namespace talvek::cli {

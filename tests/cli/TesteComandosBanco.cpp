@@ -8,7 +8,7 @@
 #include <fstream>
 #include <vector>
 
-#include "../rainfall/PastaTemporaria.h"
+#include "PastaTemporaria.h"
 #include "rainfall/UnBD.h"
 
 using talvek::teste::PastaTemporaria;
@@ -48,14 +48,14 @@ double CampoNumerico(const std::string& json, const std::string& campo) {
 class ComandosBanco : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::ofstream(pasta.Arquivo("estacoes.csv")) << "Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\n"
+        std::ofstream(pasta / "estacoes.csv") << "Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\n"
                                                          "MG;Perto;-21;-45;1000;0.1;10;0.7;ANA\n"
                                                          "GO;Longe;-20;-47;2000;0.4;40;1;GRIDF-BR\n";
-        std::ofstream(pasta.Arquivo("localidades.csv")) << "Estado;Nome;Latitude;Longitude\nMG;Lavras;-21.24;-45\n";
+        std::ofstream(pasta / "localidades.csv") << "Estado;Nome;Latitude;Longitude\nMG;Lavras;-21.24;-45\n";
     }
     Execucao Banco() {
-        return Executar({"banco", "--estacoes", pasta.Arquivo("estacoes.csv"), "--localidades",
-                         pasta.Arquivo("localidades.csv"), "--saida", pasta.Arquivo("dados")});
+        return Executar({"banco", "--estacoes", pasta / "estacoes.csv", "--localidades",
+                         pasta / "localidades.csv", "--saida", pasta / "dados"});
     }
     PastaTemporaria pasta;
 };
@@ -66,14 +66,14 @@ TEST_F(ComandosBanco, BancoConstruidoRespondeAoIdf) {
     EXPECT_NE(banco.saida.find("MG             1            1"), std::string::npos) << banco.saida;
 
     const Execucao exata = Executar({"idf", "--lat", "21°00'00\"", "--lon", "45°00'00\"", "--json", "--dados",
-                                     pasta.Arquivo("dados")});
+                                     pasta / "dados"});
     EXPECT_EQ(exata.codigo, 0);
     EXPECT_EQ(exata.saida, "{\"Nome\":\"Perto\",\"K\":1000,\"a\":0.1,\"b\":10,\"c\":0.7,\"Autor\":\"ANA\","
                            "\"Latitude\":\"21°00'00\\\"\",\"Longitude\":\"45°00'00\\\"\"}\n");
 
     // Distances 1° and 2°: weights 1 and 1/32.
     const Execucao interpolada =
-        Executar({"idf", "--lat", "-20", "--lon", "-45", "--json", "--dados", pasta.Arquivo("dados")});
+        Executar({"idf", "--lat", "-20", "--lon", "-45", "--json", "--dados", pasta / "dados"});
     EXPECT_EQ(interpolada.codigo, 0);
     EXPECT_NEAR(CampoNumerico(interpolada.saida, "K"), (32 * 1000.0 + 2000) / 33, 1e-9) << interpolada.saida;
     EXPECT_NEAR(CampoNumerico(interpolada.saida, "b"), (32 * 10.0 + 40) / 33, 1e-12);
@@ -81,12 +81,12 @@ TEST_F(ComandosBanco, BancoConstruidoRespondeAoIdf) {
 }
 
 TEST_F(ComandosBanco, TabelaComDefeitoNaoGravaNada) {
-    std::ofstream(pasta.Arquivo("localidades.csv")) << "Estado;Nome;Latitude;Longitude\nMG;Lavras;21.24;-45\n";
+    std::ofstream(pasta / "localidades.csv") << "Estado;Nome;Latitude;Longitude\nMG;Lavras;21.24;-45\n";
     const Execucao banco = Banco();
     EXPECT_EQ(banco.codigo, 1);
     EXPECT_NE(banco.saida.find("localidades.csv, linha 2: latitude 21.24 fora do alcance"), std::string::npos)
         << banco.saida;
-    EXPECT_FALSE(std::filesystem::exists(pasta.Arquivo("dados")));
+    EXPECT_FALSE(std::filesystem::exists(pasta / "dados"));
 }
 
 TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {

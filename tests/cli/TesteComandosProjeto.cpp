@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "../platform/PastaTemporaria.h"
+#include "PastaTemporaria.h"
 #include "ExecucaoCalc.h"
 #include "platform/ArquivoIni.h"
 

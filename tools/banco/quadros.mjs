@@ -1,5 +1,5 @@
 // The state table, the state-map frames and the colours of the map of Brazil, as the program has them
-// (src/rainfall/UnBD.cpp and MapasEstados.cpp); the program's tests check the drawn maps against its own
+// (src/core/rainfall/UnBD.cpp and MapasEstados.cpp); the program's tests check the drawn maps against its own
 // copy, so a drift here shows up there.
 
 // Index 0–26: abbreviation, GeoNames admin1 code of Brazil, colour on the map of Brazil.

@@ -1,0 +1,33 @@
+#include "common/RegionalQt.h"
+
+#include <QLocale>
+
+namespace talvek::gui {
+
+namespace {
+
+char CaractereAscii(const QString& texto, char alternativo) {
+    if (texto.size() != 1 || texto[0].unicode() < 0x21 || texto[0].unicode() > 0x7e) return alternativo;
+    return static_cast<char>(texto[0].unicode());
+}
+
+}  // namespace
+
+ConfiguracaoRegional RegionalDoLocale(const QLocale& locale) {
+    ConfiguracaoRegional regional;
+    regional.SeparadorDecimal = CaractereAscii(locale.decimalPoint(), '.');
+    const char milharAlternativo = regional.SeparadorDecimal == ',' ? '.' : ',';
+    regional.SeparadorMilhar = CaractereAscii(locale.groupSeparator(), milharAlternativo);
+    if (regional.SeparadorMilhar == regional.SeparadorDecimal) regional.SeparadorMilhar = milharAlternativo;
+    // Qt writes the month "M"; the core's date pictures write it "m", as they have no minutes.
+    const QString data = locale.dateFormat(QLocale::ShortFormat);
+    regional.FormatoDataCurta = QString(data).replace(QLatin1Char('M'), QLatin1Char('m')).toStdString();
+    for (QChar c : data)
+        if (!c.isLetter()) {
+            regional.SeparadorData = CaractereAscii(QString(c), '/');
+            break;
+        }
+    return regional;
+}
+
+}  // namespace talvek::gui

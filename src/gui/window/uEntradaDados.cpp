@@ -1,0 +1,807 @@
+#include "window/uEntradaDados.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <climits>
+#include <cmath>
+
+#include "common/CamposNumericos.h"
+#include "help/Ajuda.h"
+#include "common/Figuras.h"
+#include "dialogs/Cobertura.h"
+#include "dialogs/RugCan.h"
+#include "dialogs/RugTer.h"
+#include "dialogs/Sm.h"
+#include "dialogs/Z.h"
+#include "common/Dicas.h"
+#include "common/ErroPadrao.h"
+#include "common/InterfaceUsuario.h"
+#include "design/uCanal.h"
+#include "model/uTerreno.h"
+#include "platform/Aritmetica.h"
+#include "query/Nimbal21.h"
+
+namespace talvek::gui {
+
+namespace {
+
+// Pictures of the number fields.
+constexpr const char* kFormatoGeral = "0.0######";
+constexpr const char* kFormatoEspacamento = "0.0##";
+constexpr const char* kFormatoEspacamentoLigado = "0.0#";
+constexpr const char* kFormatoTr = "0.0#";
+constexpr const char* kFormatoTempo = "0.0";
+constexpr const char* kFormatoComprimento = "0";
+constexpr const char* kFormatoCDu = "0.0#";
+constexpr const char* kFormatoVIBNovaUnidade = "0.0#";
+
+const QString kTrapezoidal = QStringLiteral("Trapezoidal");
+const QString kTriangular = QStringLiteral("Triangular");
+const QString kMascaraLatitude = QStringLiteral("99°99'99\";_");
+
+constexpr double kComprimentoMaximo = 1500.0;  // m
+const QString kComprimentoExcedido = QStringLiteral(" O comprimento máximo permitido para o canal é de 1500 metros. ");
+
+// Check messages of the required fields.
+const QString kMsgTempo = QStringLiteral("Valor do tempo de drenagem inconsistente.");
+const QString kMsgTr = QStringLiteral("Valor do periodo de retorno inconsistente.");
+const QString kMsgK = QStringLiteral("Valor do parâmetro \"K\" inconsistente.");
+const QString kMsgA = QStringLiteral("Valor do parâmetro \"a\" inconsistente.");
+const QString kMsgB = QStringLiteral("Valor do parâmetro \"b\" inconsistente.");
+const QString kMsgC = QStringLiteral("Valor do parâmetro \"c\" inconsistente.");
+const QString kMsgSc = QStringLiteral("Valor da declividade do canal inconsistente.");
+const QString kMsgComprimento = QStringLiteral("Valor do comprimento do canal inconsistente.");
+const QString kMsgRugCan = QStringLiteral("Valor da rugosidade do canal inconsistente.");
+const QString kMsgBase = QStringLiteral("Valor da base do canal inconsistente.");
+const QString kMsgSt = QStringLiteral("Valor da declividade do terreno inconsistente.");
+const QString kMsgZ = QStringLiteral("Valor da inclinação da parede do canal inconsistente.");
+const QString kMsgSm = QStringLiteral("Valor da inclinação do murundum inconsistente.");
+const QString kMsgRugTer = QStringLiteral("Valor da rugosidade do terreno inconsistente.");
+const QString kMsgEH = QStringLiteral("Valor do espaçamento horizontal inconsistente.");
+const QString kMsgEV = QStringLiteral("Valor do espaçamento vertical inconsistente.");
+const QString kMsgVIB = QStringLiteral("Valor da velocidade de infiltração básica inconsistente.");
+
+// Hints that change with the channel type.
+const QString kDicaBase = QStringLiteral("Base do canal");
+const QString kDicaSt = QStringLiteral("Declividade do terreno");
+const QString kDicaZ = QStringLiteral("Inverso da declividade das faces laterais");
+const QString kDicaSm = QStringLiteral("Declividade da parede de montante do canal");
+
+constexpr int kAjudaSistema = 101;
+constexpr int kAjudaDialogoRugCan = 109;
+constexpr int kAjudaDialogoRugTer = 111;
+constexpr int kAjudaDialogoCobertura = 120;
+constexpr int kAjudaPagina = 102;
+constexpr int kAjudaPrecipitacao = 103;
+constexpr int kAjudaCanal = 106;
+constexpr int kAjudaTerreno = 110;
+constexpr int kAjudaEspacamento = 113;
+constexpr int kAjudaSolo = 114;
+constexpr int kAjudaRugTer = 115;
+constexpr int kAjudaRugCan = 116;
+constexpr int kAjudaDecli = 117;
+constexpr int kAjudaTipoCanal = 118;
+constexpr int kAjudaVIB = 119;
+constexpr int kAjudaZ = 137;
+constexpr int kAjudaSm = 138;
+constexpr int kAjudaTempo = 139;
+
+constexpr int kLarguraCampo = 96;  // px
+
+QLabel* Rotulo(const QString& texto, QWidget* campo = nullptr) {
+    auto* rotulo = new QLabel(texto);
+    if (campo) rotulo->setBuddy(campo);
+    return rotulo;
+}
+
+QString Texto(const std::string& texto) { return QString::fromStdString(texto); }
+
+// Channel length in whole metres: halves go to the even number; lengths beyond the integer range are
+// kept at its end.
+std::int32_t ComprimentoInteiro(double metros) {
+    const double inteiro = std::nearbyint(metros);
+    return inteiro >= static_cast<double>(INT32_MAX) ? INT32_MAX : static_cast<std::int32_t>(inteiro);
+}
+
+}  // namespace
+
+TPaginaEntrada::TPaginaEntrada(TObjetosDesenho objetos, const TUnidades& unidades, QLineEdit& coefUni,
+                               std::function<void(bool)> definirAlterado, QWidget* pai)
+    : QWidget(pai),
+      objetos_(objetos),
+      unidades_(unidades),
+      coefUni_(coefUni),
+      definirAlterado_(std::move(definirAlterado)),
+      filtro_(new TFiltroNumerico([this](QLineEdit& campo) { TeclaDigitada(campo); }, this)) {
+    CBSistema = new QComboBox;
+    CBSistema->addItems({QStringLiteral("Drenagem de Superfície com Inundação Parcial"),
+                         QStringLiteral("Drenagem de Superfície sem Inundação Parcial")});
+    CBSistema->setObjectName(QStringLiteral("CBSistema"));
+    DefinirDica(*CBSistema, QStringLiteral("Tipo do sistema de drenagem"));
+    DefinirContextoAjuda(CBSistema, kAjudaSistema);
+    TTempo = CriarCampo("TTempo", QStringLiteral("Tempo de drenagem"));
+    DefinirContextoAjuda(TTempo, kAjudaTempo);
+    LTempo_ = Rotulo(QStringLiteral("Tempo de drenagem:"), TTempo);
+    UnidTempo_ = Rotulo(QStringLiteral("h"));
+
+    auto* cabecalho = new QHBoxLayout;
+    cabecalho->addWidget(Rotulo(QStringLiteral("&Sistema:"), CBSistema));
+    cabecalho->addWidget(CBSistema, 1);
+    cabecalho->addSpacing(24);
+    cabecalho->addWidget(LTempo_);
+    cabecalho->addWidget(TTempo);
+    cabecalho->addWidget(UnidTempo_);
+
+    auto* esquerda = new QVBoxLayout;
+    esquerda->addWidget(CriarGrupoPrecipitacao());
+    esquerda->addWidget(CriarGrupoTerreno());
+    esquerda->addWidget(CriarGrupoEspacamento());
+    esquerda->addWidget(CriarGrupoSolo());
+    esquerda->addStretch(1);
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(CriarGrupoCanal());
+    direita->addStretch(1);
+    auto* colunas = new QHBoxLayout;
+    colunas->addLayout(esquerda, 1);
+    colunas->addLayout(direita, 1);
+
+    BAjuda = new QPushButton(QStringLiteral("&Ajuda"));
+    BCalcular = new QPushButton(QStringLiteral("&Calcular"));
+    BFechar = new QPushButton(QStringLiteral("&Fechar"));
+    DefinirDica(*BFechar, QStringLiteral("Fechar projeto"));
+    DefinirContextoAjuda(BAjuda, kAjudaPagina);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(BAjuda);
+    botoes->addStretch(1);
+    botoes->addWidget(BCalcular);
+    botoes->addWidget(BFechar);
+
+    auto* pagina = new QVBoxLayout(this);
+    pagina->addLayout(cabecalho);
+    pagina->addLayout(colunas, 1);
+    pagina->addLayout(botoes);
+
+    Teh->setEnabled(false);
+    Tev->setEnabled(false);
+    LigarEventos();
+}
+
+QLineEdit* TPaginaEntrada::CriarCampo(const char* nome, const QString& dica) {
+    auto* campo = new QLineEdit;
+    campo->setObjectName(QString::fromLatin1(nome));
+    campo->setFixedWidth(kLarguraCampo);
+    DefinirDica(*campo, dica);
+    filtro_->Instalar(*campo);
+    return campo;
+}
+
+QGroupBox* TPaginaEntrada::CriarGrupoPrecipitacao() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Precipitação "));
+    DefinirContextoAjuda(grupo, kAjudaPrecipitacao);
+    TTr = CriarCampo("TTr", QStringLiteral("Período de retorno"));
+    PrecK = CriarCampo("PrecK", QStringLiteral("Parâmetro K"));
+    PrecA = CriarCampo("PrecA", QStringLiteral("Parâmetro A"));
+    PrecB = CriarCampo("PrecB", QStringLiteral("Parâmetro B"));
+    PrecC = CriarCampo("PrecC", QStringLiteral("Parâmetro C"));
+    PrecLa1 = CriarCampo("PrecLa1", QStringLiteral("Latidude"));
+    PrecLo1 = CriarCampo("PrecLo1", QStringLiteral("Longitude"));
+    PrecLa1->setInputMask(kMascaraLatitude);
+    PrecLo1->setInputMask(kMascaraLatitude);
+    BConsulta = new QPushButton(QStringLiteral("Consulta"));
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(Rotulo(QStringLiteral("T:"), TTr), 0, 0);
+    grade->addWidget(TTr, 0, 1);
+    grade->addWidget(Rotulo(QStringLiteral("anos")), 0, 2);
+    grade->addWidget(Rotulo(QStringLiteral("K:"), PrecK), 1, 0);
+    grade->addWidget(PrecK, 1, 1);
+    grade->addWidget(Rotulo(QStringLiteral("a:"), PrecA), 1, 3);
+    grade->addWidget(PrecA, 1, 4);
+    grade->addWidget(Rotulo(QStringLiteral("b:"), PrecB), 2, 0);
+    grade->addWidget(PrecB, 2, 1);
+    grade->addWidget(Rotulo(QStringLiteral("c:"), PrecC), 2, 3);
+    grade->addWidget(PrecC, 2, 4);
+    grade->addWidget(Rotulo(QStringLiteral("Latitude:"), PrecLa1), 3, 0);
+    grade->addWidget(PrecLa1, 3, 1);
+    grade->addWidget(Rotulo(QStringLiteral("Longitude:"), PrecLo1), 3, 3);
+    grade->addWidget(PrecLo1, 3, 4);
+    grade->addWidget(BConsulta, 4, 0, 1, 5, Qt::AlignRight);
+    grade->setColumnMinimumWidth(2, 24);
+    grade->setColumnStretch(5, 1);
+    return grupo;
+}
+
+QGroupBox* TPaginaEntrada::CriarGrupoCanal() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Canal "));
+    DefinirContextoAjuda(grupo, kAjudaCanal);
+    Canal = new QComboBox;
+    Canal->setObjectName(QStringLiteral("Canal"));
+    Canal->addItems({kTrapezoidal, kTriangular});
+    DefinirDica(*Canal, QStringLiteral("Tipo de canal"));
+    DefinirContextoAjuda(Canal, kAjudaTipoCanal);
+    Tsc = CriarCampo("Tsc", QStringLiteral("Declividade do canal"));
+    DefinirContextoAjuda(Tsc, kAjudaCanal);
+    TComp = CriarCampo("TComp", QStringLiteral("Comprimento do canal"));
+    DefinirContextoAjuda(TComp, kAjudaCanal);
+    RugCan = CriarCampo("RugCan", QStringLiteral("Rugosidade do canal"));
+    DefinirContextoAjuda(RugCan, kAjudaRugCan);
+    Bst = CriarCampo("Bst", kDicaBase);
+    DefinirContextoAjuda(Bst, kAjudaCanal);
+    Zsm = CriarCampo("Zsm", kDicaZ);
+    DefinirContextoAjuda(Zsm, kAjudaZ);
+    UnidSc = Rotulo(QString());
+    UnidSt = Rotulo(QStringLiteral("m"));
+    UnidSm = Rotulo(QString());
+    LBst = Rotulo(QStringLiteral("&B:"), Bst);
+    LZsm = Rotulo(QStringLiteral("&Z:"), Zsm);
+    FiguraCanal = new TQuadroFigura(Figura::CanalTrapezoidal);
+    FiguraCanal->setObjectName(QStringLiteral("FiguraCanal"));
+    FiguraCanal->setFixedSize(TamanhoNatural(Figura::CanalTrapezoidal));
+    BRugCan = new QPushButton(QStringLiteral("Valores de &rugosidade do canal"));
+    BSmZ = new QPushButton(QStringLiteral("Valores de &Z"));
+    DefinirDica(*BSmZ, QStringLiteral("Valores de Z"));
+
+    auto* grade = new QGridLayout(grupo);
+    int linha = 0;
+    grade->addWidget(Rotulo(QStringLiteral("Ti&po:"), Canal), linha, 0);
+    grade->addWidget(Canal, linha++, 1, 1, 2);
+    grade->addWidget(Rotulo(QStringLiteral("D&eclividade do canal:"), Tsc), linha, 0);
+    grade->addWidget(Tsc, linha, 1);
+    grade->addWidget(UnidSc, linha++, 2);
+    grade->addWidget(Rotulo(QStringLiteral("Comprime&nto do canal:"), TComp), linha, 0);
+    grade->addWidget(TComp, linha, 1);
+    grade->addWidget(Rotulo(QStringLiteral("m")), linha++, 2);
+    grade->addWidget(Rotulo(QStringLiteral("Ru&gosidade do canal:"), RugCan), linha, 0);
+    grade->addWidget(RugCan, linha++, 1);
+    grade->addWidget(LBst, linha, 0);
+    grade->addWidget(Bst, linha, 1);
+    grade->addWidget(UnidSt, linha++, 2);
+    grade->addWidget(LZsm, linha, 0);
+    grade->addWidget(Zsm, linha, 1);
+    grade->addWidget(UnidSm, linha++, 2);
+    grade->addWidget(FiguraCanal, linha++, 0, 1, -1, Qt::AlignCenter);
+    grade->addWidget(BRugCan, linha++, 0, 1, -1);
+    grade->addWidget(BSmZ, linha++, 0, 1, -1);
+    grade->setColumnMinimumWidth(2, 36);
+    grade->setColumnStretch(3, 1);
+    return grupo;
+}
+
+QGroupBox* TPaginaEntrada::CriarGrupoTerreno() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Terreno "));
+    DefinirContextoAjuda(grupo, kAjudaTerreno);
+    TDecli = CriarCampo("TDecli", QStringLiteral("Declividade do terreno"));
+    DefinirContextoAjuda(TDecli, kAjudaDecli);
+    RugTer = CriarCampo("RugTer", QStringLiteral("Rugosidade do terreno"));
+    DefinirContextoAjuda(RugTer, kAjudaRugTer);
+    UnidDecli = Rotulo(QString());
+    LRugTer_ = Rotulo(QStringLiteral("Rugos&idade do terreno:"), RugTer);
+    BRugTer = new QPushButton(QStringLiteral("V&alores de rugosidade do terreno"));
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(Rotulo(QStringLiteral("Dec&lividade do terreno:"), TDecli), 0, 0);
+    grade->addWidget(TDecli, 0, 1);
+    grade->addWidget(UnidDecli, 0, 2);
+    grade->addWidget(LRugTer_, 1, 0);
+    grade->addWidget(RugTer, 1, 1);
+    grade->addWidget(BRugTer, 2, 0, 1, -1);
+    grade->setColumnMinimumWidth(2, 36);
+    grade->setColumnStretch(3, 1);
+    return grupo;
+}
+
+QGroupBox* TPaginaEntrada::CriarGrupoEspacamento() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Espaçamento "));
+    DefinirContextoAjuda(grupo, kAjudaEspacamento);
+    Teh = CriarCampo("Teh", QStringLiteral("Espaçamento horizontal"));
+    Tev = CriarCampo("Tev", QStringLiteral("Espaçamento vertical"));
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(Rotulo(QStringLiteral("Horizontal:"), Teh), 0, 0);
+    grade->addWidget(Teh, 0, 1);
+    grade->addWidget(Rotulo(QStringLiteral("m")), 0, 2);
+    grade->addWidget(Rotulo(QStringLiteral("Vertical:"), Tev), 1, 0);
+    grade->addWidget(Tev, 1, 1);
+    grade->addWidget(Rotulo(QStringLiteral("m")), 1, 2);
+    grade->setColumnStretch(3, 1);
+    return grupo;
+}
+
+QGroupBox* TPaginaEntrada::CriarGrupoSolo() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Solo "));
+    DefinirContextoAjuda(grupo, kAjudaSolo);
+    TVib = CriarCampo("TVib", QStringLiteral("Velocidade de infiltração básica"));
+    DefinirContextoAjuda(TVib, kAjudaVIB);
+    UnidVIB = Rotulo(QString());
+    BCobertura = new QPushButton(QStringLiteral("Co&bertura vegetal"));
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(Rotulo(QStringLiteral("Veloc&idade de in&filtração básica (VIB):"), TVib), 0, 0, 1, 3);
+    grade->addWidget(TVib, 1, 0);
+    grade->addWidget(UnidVIB, 1, 1);
+    grade->addWidget(BCobertura, 2, 0, 1, -1);
+    grade->setColumnStretch(2, 1);
+    return grupo;
+}
+
+void TPaginaEntrada::LigarEventos() {
+    for (QLineEdit* campo : {Teh, Tev, TDecli, Bst, TComp}) campo->installEventFilter(this);
+    const auto protegido = [this](void (TPaginaEntrada::*manipulador)()) {
+        return [this, manipulador] { Protegido(window(), [&] { (this->*manipulador)(); }); };
+    };
+    connect(CBSistema, &QComboBox::activated, this, protegido(&TPaginaEntrada::SistemaClick));
+    // Picking the channel type already chosen changes nothing: the switch would replace the typed B and Z
+    // (or St and Sm) with the model's last values.
+    connect(Canal, &QComboBox::activated, this, [this](int item) {
+        if (item != objetos_.CanalDrenagem.TipoCanal.Tipo) Protegido(window(), [this] { CanalClick(); });
+    });
+    connect(Teh, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TehChange));
+    connect(Tev, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TevChange));
+    connect(TDecli, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::TDecliChange));
+    connect(Bst, &QLineEdit::textChanged, this, protegido(&TPaginaEntrada::BstChange));
+    connect(BRugCan, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeCanalClick));
+    connect(BRugTer, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeTerrenoClick));
+    connect(BSmZ, &QPushButton::clicked, this, protegido(&TPaginaEntrada::SmZClick));
+    connect(BCobertura, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CoberturaClick));
+    connect(BConsulta, &QPushButton::clicked, this, protegido(&TPaginaEntrada::ConsultaClick));
+}
+
+bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
+    if (evento->type() == QEvent::FocusIn) {
+        const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason) return false;
+        Protegido(window(), [&] {
+            if (alvo == Teh) EntrarTeh();
+            else if (alvo == Tev) EntrarTev();
+            else if (alvo == TDecli) EntrarTDecli();
+            else if (alvo == Bst) EntrarBst();
+        });
+    } else if (evento->type() == QEvent::FocusOut && alvo == TComp) {
+        const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason) return false;
+        Protegido(window(), [&] { ComprimentoAceito(); });
+    }
+    return false;
+}
+
+double TPaginaEntrada::Valor(const QLineEdit& campo) const { return ValorDoCampo(campo, 0.0); }
+
+QString TPaginaEntrada::TextoCoordenada(const QLineEdit& campo) {
+    QString texto = campo.displayText();
+    return texto.replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+bool TPaginaEntrada::CanalTriangular() const { return Canal->currentText() == kTriangular; }
+
+// ---- Fields to model -------------------------------------------------------------------------------
+
+void TPaginaEntrada::LerCamposDados() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    TTerreno& terreno = objetos_.Terreno;
+    const double kDecli = unidades_.KDecli;
+
+    canal.TipoCanal.Tipo = static_cast<std::uint8_t>(Canal->currentIndex());
+    objetos_.Sistema.Tipo = static_cast<std::uint8_t>(CBSistema->currentIndex() + 2);
+
+    if (canal.TipoCanal.Tipo == TTipoCanal::Triangular) {
+        terreno.SetSt(Dividir(Valor(*Bst), kDecli));
+        canal.Sm.Valor = Dividir(Valor(*Zsm), kDecli);
+        canal.SetB(0);
+        canal.Z.Valor = 0;
+    } else {
+        canal.SetB(Valor(*Bst));
+        canal.Z.Valor = Valor(*Zsm);
+        terreno.SetSt(0);
+        canal.Sm.Valor = 0;
+    }
+
+    if (objetos_.Sistema.Tipo == 2) {
+        canal.SetTD(Valor(*TTempo));
+        terreno.nt.Valor = 0;
+    } else {
+        canal.SetTD(0);
+        terreno.nt.Valor = Valor(*RugTer);
+    }
+
+    canal.nc.Valor = Valor(*RugCan);
+    canal.SetComprimento(ComprimentoInteiro(Valor(*TComp)));
+    canal.SetSc(Dividir(Valor(*Tsc), kDecli));
+    canal.SetCDu(ValorDoCampo(coefUni_, 0.0));
+
+    TPrecipitacaoExponencialNegativa& precipitacao = objetos_.Nimbal1.Precipitacao;
+    precipitacao.SetTr(Valor(*TTr));
+    precipitacao.SetK(Valor(*PrecK));
+    precipitacao.SetA(Valor(*PrecA));
+    precipitacao.SetB(Valor(*PrecB));
+    precipitacao.SetC(Valor(*PrecC));
+
+    const QString latitude = TextoCoordenada(*PrecLa1);
+    const QString longitude = TextoCoordenada(*PrecLo1);
+    if (!latitude.isEmpty()) objetos_.Nimbal1.Latitude = latitude.toStdString();
+    if (!longitude.isEmpty()) objetos_.Nimbal1.Longitude = longitude.toStdString();
+
+    terreno.SetSt(Dividir(Valor(*TDecli), kDecli));
+    if (!Teh->text().isEmpty()) {
+        canal.SetEH(Valor(*Teh));
+        canal.SetEV(canal.EH() * terreno.St());
+    }
+    terreno.SetVIB(Dividir(Valor(*TVib), unidades_.KVIB));
+}
+
+// ---- Model to fields, clearing ---------------------------------------------------------------------
+
+void TPaginaEntrada::MostrarUnidades() {
+    const QString decli = Texto(unidades_.UDecli);
+    UnidDecli->setText(decli);
+    UnidSm->setText(decli);
+    UnidSt->setText(decli);
+    UnidSc->setText(decli);
+    UnidVIB->setText(Texto(unidades_.UVIB));
+}
+
+void TPaginaEntrada::PreencherCamposDados() {
+    const TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    const TTerreno& terreno = objetos_.Terreno;
+    const double kDecli = unidades_.KDecli;
+
+    MostrarUnidades();
+    CBSistema->setCurrentIndex(objetos_.Sistema.Tipo - 2);
+    Canal->setCurrentIndex(canal.TipoCanal.Tipo);
+    SistemaClick();
+
+    MostrarValor(*TDecli, kFormatoGeral, terreno.St() * kDecli);
+    MostrarValor(*Teh, kFormatoEspacamento, canal.EH());
+    MostrarValor(*Tev, kFormatoEspacamento, canal.EV());
+
+    if (canal.TipoCanal.Tipo == TTipoCanal::Triangular) {
+        MostrarValor(*Bst, kFormatoGeral, terreno.St() * kDecli);
+        MostrarValor(*Zsm, kFormatoGeral, canal.Sm.Valor * kDecli);
+    } else {
+        MostrarValor(*Bst, kFormatoGeral, canal.B());
+        MostrarValor(*Zsm, kFormatoGeral, canal.Z.Valor);
+    }
+    CanalClick();
+
+    const TPrecipitacaoExponencialNegativa& precipitacao = objetos_.Nimbal1.Precipitacao;
+    MostrarValor(*TTr, kFormatoTr, precipitacao.Tr());
+    MostrarPrecipitacao();
+
+    MostrarValor(*TVib, kFormatoGeral, terreno.VIB() * unidades_.KVIB);
+    MostrarValor(*RugTer, kFormatoGeral, terreno.nt.Valor);
+    MostrarValor(*Tsc, kFormatoGeral, canal.Sc() * kDecli);
+    MostrarValor(*RugCan, kFormatoGeral, canal.nc.Valor);
+    MostrarValor(*TComp, kFormatoComprimento, canal.Comprimento());
+    MostrarValor(*TTempo, kFormatoTempo, canal.TD());
+    MostrarValor(coefUni_, kFormatoCDu, canal.CDu());
+    definirAlterado_(false);
+}
+
+void TPaginaEntrada::MostrarPrecipitacao() {
+    const TPrecipitacaoExponencialNegativa& precipitacao = objetos_.Nimbal1.Precipitacao;
+    MostrarValor(*PrecK, kFormatoGeral, precipitacao.K());
+    MostrarValor(*PrecA, kFormatoGeral, precipitacao.A());
+    MostrarValor(*PrecB, kFormatoGeral, precipitacao.B());
+    MostrarValor(*PrecC, kFormatoGeral, precipitacao.C());
+    PrecLa1->setText(Texto(objetos_.Nimbal1.Latitude));
+    PrecLo1->setText(Texto(objetos_.Nimbal1.Longitude));
+}
+
+void TPaginaEntrada::MostrarRugosidadeCanal() {
+    MostrarValor(*RugCan, kFormatoGeral, objetos_.CanalDrenagem.nc.Valor);
+}
+
+void TPaginaEntrada::MostrarRugosidadeTerreno() {
+    MostrarValor(*RugTer, kFormatoGeral, objetos_.Terreno.nt.Valor);
+}
+
+void TPaginaEntrada::MostrarSmZ() {
+    const TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    MostrarValor(*Zsm, kFormatoGeral, CanalTriangular() ? canal.Sm.Valor * unidades_.KDecli : canal.Z.Valor);
+}
+
+void TPaginaEntrada::LimparCamposDados() {
+    MostrarUnidades();
+    CBSistema->setCurrentIndex(objetos_.Sistema.Tipo - 2);
+    Canal->setCurrentIndex(objetos_.CanalDrenagem.TipoCanal.Tipo);
+    SistemaClick();
+    CanalClick();
+    for (QLineEdit* campo : {Teh, Tev, Bst, Zsm, TTr, PrecK, PrecA, PrecB, PrecC, TVib, RugTer, TDecli, PrecLa1,
+                             PrecLo1, Tsc, RugCan, TComp, TTempo})
+        campo->clear();
+    definirAlterado_(false);
+}
+
+// ---- Switches --------------------------------------------------------------------------------------
+
+void TPaginaEntrada::SistemaClick() {
+    objetos_.Sistema.Tipo = static_cast<std::uint8_t>(CBSistema->currentIndex() + 2);
+    const bool comInundacao = objetos_.Sistema.Tipo == 2;
+    LTempo_->setVisible(comInundacao);
+    TTempo->setVisible(comInundacao);
+    UnidTempo_->setVisible(comInundacao);
+    LRugTer_->setVisible(!comInundacao);
+    RugTer->setVisible(!comInundacao);
+    BRugTer->setVisible(!comInundacao);
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::CanalClick() {
+    if (Canal->currentText() == kTrapezoidal)
+        MudarParaTrapezoidal();
+    else if (CanalTriangular())
+        MudarParaTriangular();
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::MudarParaTrapezoidal() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    canal.TipoCanal.Tipo = TTipoCanal::Trapezoidal;
+    canal.Sm.Valor = Dividir(Valor(*Zsm), unidades_.KDecli);  // the wall slope still shown
+    FiguraCanal->SetFigura(Figura::CanalTrapezoidal);
+    LBst->setText(QStringLiteral("&B:"));
+    LZsm->setText(QStringLiteral("&Z:"));
+    UnidSt->setText(QStringLiteral("m"));
+    UnidSm->hide();
+    BSmZ->setText(QStringLiteral("Valores de &Z"));
+    DefinirDica(*BSmZ, QStringLiteral("Valores de Z"));
+    DefinirDica(*Bst, kDicaBase);
+    DefinirDica(*Zsm, kDicaZ);
+    DefinirContextoAjuda(Zsm, kAjudaZ);
+    MostrarValor(*Bst, kFormatoGeral, canal.B());
+    MostrarValor(*Zsm, kFormatoGeral, canal.Z.Valor);
+}
+
+void TPaginaEntrada::MudarParaTriangular() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    canal.TipoCanal.Tipo = TTipoCanal::Triangular;
+    canal.SetB(Valor(*Bst));  // the trapezoid still shown
+    canal.Z.Valor = Valor(*Zsm);
+    FiguraCanal->SetFigura(Figura::CanalTriangular);
+    LBst->setText(QStringLiteral("S&t:"));
+    LZsm->setText(QStringLiteral("S&m:"));
+    UnidSm->setText(Texto(unidades_.UDecli));
+    UnidSt->setText(Texto(unidades_.UDecli));
+    UnidSm->show();
+    UnidSt->show();
+    BSmZ->setText(QStringLiteral("Valores de S&m"));
+    DefinirDica(*BSmZ, QStringLiteral("Valores de Sm"));
+    DefinirDica(*Bst, kDicaSt);
+    DefinirDica(*Zsm, kDicaSm);
+    DefinirContextoAjuda(Zsm, kAjudaSm);
+    MostrarValor(*Bst, kFormatoGeral, objetos_.Terreno.St() * unidades_.KDecli);
+    MostrarValor(*Zsm, kFormatoGeral, canal.Sm.Valor * unidades_.KDecli);
+}
+
+// ---- Linked fields ---------------------------------------------------------------------------------
+
+void TPaginaEntrada::EntrarTeh() {
+    EhGuia = true;
+    EvGuia = false;
+    TehChange();
+}
+
+void TPaginaEntrada::EntrarTev() {
+    EvGuia = true;
+    EhGuia = false;
+}
+
+void TPaginaEntrada::EntrarTDecli() {
+    DecliEditado = true;
+    BstEditado = false;
+}
+
+void TPaginaEntrada::EntrarBst() {
+    BstEditado = true;
+    DecliEditado = false;
+    BstChange();
+}
+
+void TPaginaEntrada::TehChange() {
+    if (!EhGuia || Teh->text().isEmpty()) return;
+    const double ev = Dividir(Valor(*TDecli) * Valor(*Teh), unidades_.KDecli);
+    MostrarValor(*Tev, kFormatoEspacamentoLigado, ev);
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::TevChange() {
+    if (!EvGuia || Tev->text().isEmpty()) return;
+    const double eh = Dividir(Valor(*Tev), Dividir(Valor(*TDecli), unidades_.KDecli));
+    MostrarValor(*Teh, kFormatoEspacamentoLigado, eh);
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::TDecliChange() {
+    Tev->clear();
+    Teh->clear();
+    EhGuia = true;
+    EvGuia = false;
+    if (DecliEditado && CanalTriangular()) {
+        Bst->setText(TDecli->text());
+        MarcarAlterado();
+    }
+    const double declividade = Valor(*TDecli);
+    const bool semDeclividade = TDecli->text().isEmpty() || declividade == 0.0;
+    if (!semDeclividade) objetos_.Terreno.SetSt(Dividir(declividade, unidades_.KDecli));
+    Teh->setEnabled(!semDeclividade);
+    Tev->setEnabled(!semDeclividade);
+}
+
+void TPaginaEntrada::BstChange() {
+    if (!BstEditado || !CanalTriangular()) return;
+    TDecli->setText(Bst->text());
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::TeclaDigitada(QLineEdit& campo) {
+    MarcarAlterado();
+    if (&campo == TDecli) {
+        Teh->clear();
+        Tev->clear();
+    }
+}
+
+bool TPaginaEntrada::ComprimentoAceito() {
+    if (TComp->text().isEmpty() || Valor(*TComp) <= kComprimentoMaximo) return true;
+    Interface().Mensagem(window(), TituloPrograma(), kComprimentoExcedido, Icone::Informacao, Botoes::Ok);
+    TComp->setText(QStringLiteral("1500"));
+    // The focus returns once the click or key that moved it away has been delivered.
+    QTimer::singleShot(0, TComp, [campo = TComp] { campo->setFocus(); });
+    return false;
+}
+
+// ---- Reference dialogs ----------------------------------------------------------------------------
+
+void TPaginaEntrada::RugosidadeCanalClick() {
+    TReal& nc = objetos_.CanalDrenagem.nc;
+    TRugCan RugCan1;
+    RugCan1.Indice = nc.Indice;
+    RugCan1.Valor = nc.Valor;
+    RugCan1.HelpContext = kAjudaDialogoRugCan;
+    if (!RugCan1.Executar(window())) return;
+    nc = {RugCan1.Valor, static_cast<std::int8_t>(RugCan1.Indice)};
+    MostrarRugosidadeCanal();
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::RugosidadeTerrenoClick() {
+    TReal& nt = objetos_.Terreno.nt;
+    TRugTer RugTer1;
+    RugTer1.Indice = nt.Indice;
+    RugTer1.Valor = nt.Valor;
+    RugTer1.HelpContext = kAjudaDialogoRugTer;
+    if (!RugTer1.Executar(window())) return;
+    nt = {RugTer1.Valor, static_cast<std::int8_t>(RugTer1.Indice)};
+    MostrarRugosidadeTerreno();
+    MarcarAlterado();
+}
+
+// The Sm dialog shows and returns Sm in the slope unit of the page, while the channel holds it in m/m.
+void TPaginaEntrada::SmZClick() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    if (CanalTriangular()) {
+        TSm Sm1;
+        Sm1.Indice = canal.Sm.Indice;
+        Sm1.Valor = canal.Sm.Valor * unidades_.KDecli;
+        Sm1.HelpContext = kAjudaSm;
+        Sm1.UDeclive = unidades_.UDecli;
+        Sm1.KDeclive = unidades_.KDecli;
+        if (!Sm1.Executar(window())) return;
+        canal.Sm = {Sm1.Valor / unidades_.KDecli, static_cast<std::int8_t>(Sm1.Indice)};
+    } else {
+        TZ Z1;
+        Z1.Indice = canal.Z.Indice;
+        Z1.Valor = canal.Z.Valor;
+        Z1.HelpContext = kAjudaZ;
+        if (!Z1.Executar(window())) return;
+        canal.Z = {Z1.Valor, static_cast<std::int8_t>(Z1.Indice)};
+    }
+    MostrarSmZ();
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::CoberturaClick() {
+    talvek::TCobertura& cobertura = objetos_.Terreno.Cobertura;
+    gui::TCobertura Cobertura1;
+    Cobertura1.SetTratamento(cobertura.Tratamento);
+    Cobertura1.SetUsoTerra(cobertura.UsoTerra);
+    Cobertura1.SetCondicaoHidrologica(cobertura.CondicaoHidrologica);
+    Cobertura1.HelpContext = kAjudaDialogoCobertura;
+    if (!Cobertura1.Executar(window())) return;
+    cobertura.Tratamento.Atribuir(Cobertura1.Tratamento());
+    cobertura.UsoTerra.Atribuir(Cobertura1.UsoTerra());
+    cobertura.CondicaoHidrologica.Atribuir(Cobertura1.CondicaoHidrologica());
+    MarcarAlterado();
+}
+
+// The rainfall query starts from the parameters and coordinates of the page (the return period stays).
+// A page over the bare component state, without the query (as the tests of other dialogs build it),
+// does nothing.
+void TPaginaEntrada::ConsultaClick() {
+    auto* consulta = dynamic_cast<gui::TNimbal21*>(&objetos_.Nimbal1);
+    if (!consulta) return;
+    gui::TNimbal21& nimbal = *consulta;
+    nimbal.Precipitacao.SetK(Valor(*PrecK));
+    nimbal.Precipitacao.SetA(Valor(*PrecA));
+    nimbal.Precipitacao.SetB(Valor(*PrecB));
+    nimbal.Precipitacao.SetC(Valor(*PrecC));
+    nimbal.Latitude = TextoCoordenada(*PrecLa1).toStdString();
+    nimbal.Longitude = TextoCoordenada(*PrecLo1).toStdString();
+    if (!nimbal.Executar(window())) return;
+    MostrarPrecipitacao();
+    MarcarAlterado();
+}
+
+// ---- Emptiness check -------------------------------------------------------------------------------
+
+std::optional<TPaginaEntrada::TCampoVazio> TPaginaEntrada::PrimeiroCampoVazio() const {
+    const bool triangular = objetos_.CanalDrenagem.TipoCanal.Tipo == TTipoCanal::Triangular;
+    const bool comInundacao = objetos_.Sistema.Tipo == 2;
+    const std::pair<QLineEdit*, const QString*> obrigatorios[] = {
+        {TTr, &kMsgTr},
+        {PrecK, &kMsgK},
+        {PrecA, &kMsgA},
+        {PrecB, &kMsgB},
+        {PrecC, &kMsgC},
+        {Tsc, &kMsgSc},
+        {TComp, &kMsgComprimento},
+        {RugCan, &kMsgRugCan},
+        {Zsm, triangular ? &kMsgSm : &kMsgZ},
+        {Bst, triangular ? &kMsgSt : &kMsgBase},
+        comInundacao ? std::pair{TTempo, &kMsgTempo} : std::pair{RugTer, &kMsgRugTer},
+        {TDecli, &kMsgSt},
+        {Tev, &kMsgEV},
+        {Teh, &kMsgEH},
+        {TVib, &kMsgVIB},
+    };
+    for (const auto& [campo, mensagem] : obrigatorios)
+        if (campo->text().isEmpty()) return TCampoVazio{campo, *mensagem};
+    return std::nullopt;
+}
+
+bool TPaginaEntrada::DadosConsistentes() {
+    const std::optional<TCampoVazio> vazio = PrimeiroCampoVazio();
+    return !vazio || CampoPreenchido(*vazio->Campo, vazio->Mensagem);
+}
+
+// ---- Unit change -----------------------------------------------------------------------------------
+
+void TPaginaEntrada::GuardarValoresExibidos() {
+    TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    const double kDecli = unidades_.KDecli;
+    canal.SetSc(Dividir(Valor(*Tsc), kDecli));
+    objetos_.Terreno.SetVIB(Dividir(Valor(*TVib), unidades_.KVIB));
+    if (CanalTriangular()) canal.Sm.Valor = Dividir(Valor(*Zsm), kDecli);
+    objetos_.Terreno.SetSt(Dividir(Valor(*TDecli), kDecli));
+}
+
+void TPaginaEntrada::ReexibirComNovasUnidades() {
+    // The unit labels always follow the new units, so that an empty field is typed in the unit shown;
+    // the values are shown again where there is one.
+    const TCanalDrenagem& canal = objetos_.CanalDrenagem;
+    const double kDecli = unidades_.KDecli;
+    const QString decli = Texto(unidades_.UDecli);
+    UnidSc->setText(decli);
+    if (!Tsc->text().isEmpty()) MostrarValor(*Tsc, kFormatoGeral, canal.Sc() * kDecli);
+    UnidDecli->setText(decli);
+    if (!TDecli->text().isEmpty()) MostrarValor(*TDecli, kFormatoGeral, objetos_.Terreno.St() * kDecli);
+    if (CanalTriangular()) {
+        UnidSm->setText(decli);
+        if (!Zsm->text().isEmpty()) MostrarValor(*Zsm, kFormatoGeral, canal.Sm.Valor * kDecli);
+        UnidSt->setText(decli);
+        if (!Bst->text().isEmpty()) MostrarValor(*Bst, kFormatoGeral, objetos_.Terreno.St() * kDecli);
+    }
+    if (!TVib->text().isEmpty()) MostrarValor(*TVib, kFormatoVIBNovaUnidade, objetos_.Terreno.VIB() * unidades_.KVIB);
+    UnidVIB->setText(Texto(unidades_.UVIB));
+}
+
+}  // namespace talvek::gui

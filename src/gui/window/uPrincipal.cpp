@@ -1,0 +1,562 @@
+#include "window/uPrincipal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+#include "common/CamposNumericos.h"
+#include "project/Configuracao.h"
+#include "help/Ajuda.h"
+#include "dialogs/ConfSistema.h"
+#include "project/ConfSistemaEstados.h"
+#include "dialogs/IdentProjeto.h"
+#include "dialogs/Sobre.h"
+#include "common/Figuras.h"
+#include "dialogs/PaginasInternet.h"
+#include "common/Dicas.h"
+#include "common/ErroPadrao.h"
+#include "common/InterfaceUsuario.h"
+#include "window/uEntradaDados.h"
+#include "window/uResultados.h"
+#include "window/uSimulacao.h"
+#include "platform/Regional.h"
+#include "window/URelatorio.h"
+
+namespace talvek::gui {
+
+namespace {
+
+const QString kTituloPrograma = QStringLiteral("Talvek 2.0");
+const QString kNomeDefault = QStringLiteral("PROJETO.TVK");
+const QString kFiltroProjetos = QStringLiteral("*.tvk (*.tvk)");
+const QString kExtensaoProjetos = QStringLiteral("tvk");
+const QString kTituloAbrir = QStringLiteral("Abrir");
+const QString kErroNoCalculo = QStringLiteral(" Erro no cálculo ");
+constexpr const char* kArquivoAjudaPrograma = "Talvek2.hlp";
+
+constexpr int kAjudaJanela = 100;
+constexpr int kAjudaPaginaEntrada = 102;
+constexpr int kLarguraRelogio = 100;  // px
+constexpr int kIntervaloRelogio = 1000;  // ms
+
+// The busy pointer for the lifetime of the object, or until Restaurar.
+class TCursorOcupado {
+public:
+    TCursorOcupado() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~TCursorOcupado() { Restaurar(); }
+    TCursorOcupado(const TCursorOcupado&) = delete;
+    TCursorOcupado& operator=(const TCursorOcupado&) = delete;
+    void Restaurar() {
+        if (ativo_) QApplication::restoreOverrideCursor();
+        ativo_ = false;
+    }
+
+private:
+    bool ativo_ = true;
+};
+
+// While a computation lets pending events run, the user's clicks, keys and close requests are dropped,
+// so that no other command starts in the middle of it.
+class TBloqueioEntrada : public QObject {
+public:
+    TBloqueioEntrada() { qApp->installEventFilter(this); }
+    ~TBloqueioEntrada() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        switch (evento->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut: return true;
+            case QEvent::Close: evento->ignore(); return true;
+            default: return false;
+        }
+    }
+};
+
+// The locale's long time format without a time-zone field, which does not fit the clock panel.
+QString FormatoHora() {
+    QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
+    formato.remove(QLatin1Char('t'));
+    return formato.trimmed();
+}
+
+// The date by the short-date format of the regional settings ("dd/mm/yyyy": "m" stands for the month).
+QString TextoDataCurta(const QDate& data) {
+    const QString formato = QString::fromStdString(Regional().FormatoDataCurta);
+    return data.toString(QString(formato).replace(QLatin1Char('m'), QLatin1Char('M')));
+}
+
+QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// A handler of the window run as a user action: an exception ends it in the standard error box.
+auto AcaoProtegida(TFPrincipal* janela, void (TFPrincipal::*manipulador)()) {
+    return [janela, manipulador] { Protegido(janela, [&] { (janela->*manipulador)(); }); };
+}
+
+QAction* Comando(QObject* dono, const QString& legenda, const QString& dica) {
+    auto* acao = new QAction(legenda, dono);
+    DefinirDica(*acao, dica);
+    return acao;
+}
+
+}  // namespace
+
+TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
+    : QMainWindow(pai), pastaPrograma_(pastaPrograma) {
+    qApp->installEventFilter(this);  // hints of the controls into the status bar
+    arquivoAjuda_ = QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoAjudaPrograma));
+    DefinirArquivoAjuda(arquivoAjuda_);
+    Protegido(this, [this] {
+        if (!QDir::setCurrent(pastaPrograma_))
+            throw Exception(("Erro de E/S: não foi possível usar a pasta " + pastaPrograma_ + ".").toStdString());
+    });
+    GerenteSys1.TituloPrograma = kTituloPrograma;
+    setWindowTitle(GerenteSys1.TituloPrograma);
+    setWindowIcon(IconeGlifo(Glifo::Programa));
+    QCoreApplication::setApplicationName(GerenteSys1.TituloPrograma);
+    DefinirContextoAjuda(this, kAjudaJanela);
+    CanalDrenagem.Encosta.Progresso = &progresso_;
+
+    CriarPaginas();
+    CriarMenus();
+    CriarBarras();
+    CriarBarraStatus();
+    LigarGerente();
+    LerConfiguracaoInicial();
+
+    GerenteSys1.NomeDefault = kNomeDefault;
+    GerenteSys1.NomeProjeto = GerenteSys1.NomeDefault;
+    GerenteSys1.PathProjeto = pastaPrograma_;
+    Nimbal1.PastaPrograma = pastaPrograma_;
+    GerenteSys1.PastaPrograma = pastaPrograma_;
+    GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
+    GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
+    HabilitarComandosProjeto(false);
+    MostrarPagina(PaginaInicial);
+    resize(900, 680);
+
+    FIdentProjeto = new TFIdentProjeto(this);
+    FIdentProjeto->SetAoDigitar([this] { GerenteSys1.Alterado = true; });
+}
+
+TFPrincipal::~TFPrincipal() = default;
+
+// ---- Construction ----------------------------------------------------------------------------------
+
+void TFPrincipal::CriarPaginas() {
+    Paginas = new QStackedWidget;
+    auto* inicial = new TQuadroFigura(Figura::Inicial);
+    inicial->setObjectName(QStringLiteral("Inicial"));
+    Resultados = new TPaginaResultados(CanalDrenagem, [this] { GerenteSys1.Alterado = true; });
+    Entrada = new TPaginaEntrada({CanalDrenagem, Terreno, Sistema, Nimbal1}, Unidades, *Resultados->CoefUni,
+                                 [this](bool alterado) { GerenteSys1.Alterado = alterado; });
+    Simulacao = new TPaginaSimulacao({CanalDrenagem, Terreno, Nimbal1.Precipitacao}, progresso_,
+                                     [this] { GerenteSys1.Alterado = true; });
+    Paginas->addWidget(inicial);
+    Paginas->addWidget(Entrada);
+    Paginas->addWidget(Resultados);
+    Paginas->addWidget(Simulacao);
+    setCentralWidget(Paginas);
+
+    const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
+    connect(Entrada->BCalcular, &QPushButton::clicked, this, acao(&TFPrincipal::CalcularClick));
+    connect(Entrada->BFechar, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
+    connect(Resultados->BVoltar, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarClick));
+    connect(Resultados->BFechar, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
+    connect(Resultados->BSimulacao, &QPushButton::clicked, this, acao(&TFPrincipal::SimulacaoClick));
+    connect(Simulacao->BtnVoltarSimula, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarSimulacaoClick));
+    connect(Simulacao->BtnFecharSimula, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
+    connect(Resultados->BRelatorio, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
+    connect(Simulacao->BtnRelatSimula, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
+    connect(Entrada->BAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPaginaEntrada); });
+    connect(Resultados->BAjuda, &QPushButton::clicked, this,
+            [this] { Ajuda().AbrirTopico(Resultados->ContextoAjudaPagina()); });
+    connect(Resultados->BAjudaReal, &QPushButton::clicked, this,
+            [this] { Ajuda().AbrirTopico(ContextoAjuda(Resultados->BAjudaReal)); });
+}
+
+void TFPrincipal::CriarMenus() {
+    QMenu* projeto = menuBar()->addMenu(QStringLiteral("&Projeto"));
+    projeto->menuAction()->setStatusTip(QStringLiteral("Menu Projeto"));
+    MNovo = Comando(this, QStringLiteral("Novo"), QStringLiteral("Cria um novo projeto"));
+    MAbrir = Comando(this, QStringLiteral("Abrir"), QStringLiteral("Abre um projeto gravado em disco"));
+    MSalvar = Comando(this, QStringLiteral("Salvar"), QStringLiteral("Salva o projeto atual em um arquivo em disco"));
+    MSalvarComo = Comando(this, QStringLiteral("Salvar Como ..."),
+                          QStringLiteral("Salva o projeto atual em um arquivo em disco com outro nome"));
+    MFechar = Comando(this, QStringLiteral("Fechar"), QStringLiteral("Fechar o projeto atual"));
+    MSair = Comando(this, QStringLiteral("&Sair"), QStringLiteral("Finaliza a execução do Talvek 2.0"));
+    projeto->addActions({MNovo, MAbrir, MSalvar, MSalvarComo, MFechar});
+    projeto->addSeparator();
+    for (int slot = 0; slot < 4; ++slot) {
+        MRecentes[slot] = projeto->addAction(QString());
+        connect(MRecentes[slot], &QAction::triggered, this,
+                [this, slot] { Protegido(this, [&] { AbrirRecenteClick(slot); }); });
+    }
+    projeto->addSeparator();
+    projeto->addAction(MSair);
+
+    MIdentificacao = Comando(this, QStringLiteral("&Identificação do Projeto"),
+                             QStringLiteral("Menu Identificação do Projeto"));
+    menuBar()->addAction(MIdentificacao);
+
+    QMenu* configuracoes = menuBar()->addMenu(QStringLiteral("&Configurações"));
+    configuracoes->menuAction()->setStatusTip(QStringLiteral("Menu Configurações"));
+    MConfigurarSistema = configuracoes->addAction(QStringLiteral("Configurar &Sistema"));
+    DefinirDica(*MConfigurarSistema, QStringLiteral("Configuração de unidades"));
+    MConfigurarImpressora = configuracoes->addAction(QStringLiteral("Configurar &Impressora"));
+    DefinirDica(*MConfigurarImpressora, QStringLiteral("Efetua alterações na configuração da impressoar"));
+
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+    ajuda->menuAction()->setStatusTip(QStringLiteral("Menu Ajuda"));
+    MConteudo = ajuda->addAction(QStringLiteral("&Conteúdo"));
+    DefinirDica(*MConteudo, QStringLiteral("Exibe o conteúdo do sistema de ajuda"));
+    ajuda->addSeparator();
+    MObterAjuda = ajuda->addAction(QStringLiteral("&Obter Ajuda Sobre ..."));
+    DefinirDica(*MObterAjuda, QStringLiteral("Obtem ajuda sobre um item específico"));
+    ajuda->addSeparator();
+    MSobre = ajuda->addAction(QStringLiteral("&Sobre o Talvek 2.0"));
+    DefinirDica(*MSobre, QStringLiteral("Exibe a tela de abertura do Talvek 2.0"));
+
+    const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
+    connect(MNovo, &QAction::triggered, this, acao(&TFPrincipal::NovoClick));
+    connect(MAbrir, &QAction::triggered, this, acao(&TFPrincipal::AbrirClick));
+    connect(MSalvar, &QAction::triggered, this, acao(&TFPrincipal::SalvarClick));
+    connect(MSalvarComo, &QAction::triggered, this, acao(&TFPrincipal::SalvarComoClick));
+    connect(MFechar, &QAction::triggered, this, acao(&TFPrincipal::FecharClick));
+    connect(MSair, &QAction::triggered, this, &QWidget::close);
+    connect(MConfigurarImpressora, &QAction::triggered, this, acao(&TFPrincipal::ConfigurarImpressoraClick));
+    connect(MIdentificacao, &QAction::triggered, this, acao(&TFPrincipal::IdentificacaoClick));
+    connect(MConfigurarSistema, &QAction::triggered, this, acao(&TFPrincipal::ConfigurarSistemaClick));
+    connect(MSobre, &QAction::triggered, this, acao(&TFPrincipal::SobreClick));
+    connect(MConteudo, &QAction::triggered, this, [] { Ajuda().AbrirConteudo(); });
+    connect(MObterAjuda, &QAction::triggered, this, [] { Ajuda().AbrirIndice(QString()); });
+
+    const std::pair<QAction*, Glifo> glifos[] = {
+        {MNovo, Glifo::Novo},
+        {MAbrir, Glifo::Abrir},
+        {MSalvar, Glifo::Salvar},
+        {MFechar, Glifo::Fechar},
+        {MSair, Glifo::Sair},
+        {MConfigurarSistema, Glifo::ConfigurarSistema},
+        {MConfigurarImpressora, Glifo::ConfigurarImpressora},
+        {MConteudo, Glifo::AjudaConteudo},
+        {MObterAjuda, Glifo::AjudaIndice},
+        {MSobre, Glifo::Sobre},
+    };
+    for (const auto& [comando, glifo] : glifos) comando->setIcon(IconeGlifo(glifo));
+}
+
+void TFPrincipal::CriarBarras() {
+    QToolBar* projeto = addToolBar(QStringLiteral("Projeto"));
+    BNovo = projeto->addAction(QStringLiteral("Novo projeto"));
+    BAbrir = projeto->addAction(QStringLiteral("Abrir projeto"));
+    BSalvar = projeto->addAction(QStringLiteral("Salvar projeto"));
+    BFechar = projeto->addAction(QStringLiteral("Fechar projeto"));
+    projeto->addSeparator();
+    BIdentificacao = projeto->addAction(QStringLiteral("Identificação do projeto"));
+
+    QToolBar* ferramentas = addToolBar(QStringLiteral("Ferramentas"));
+    BConfigurarSistema = ferramentas->addAction(QStringLiteral("Configurar sistema"));
+    BConfigurarImpressora = ferramentas->addAction(QStringLiteral("Configurar impressora"));
+    ferramentas->addSeparator();
+    BSobre = ferramentas->addAction(QStringLiteral("Sobre o Talvek 2.0"));
+
+    QToolBar* saida = addToolBar(QStringLiteral("Saída"));
+    BSair = saida->addAction(QStringLiteral("Sair"));
+
+    BarraInternet = addToolBar(QStringLiteral("Internet"));
+    BarraInternet->toggleViewAction()->setVisible(false);
+    for (const TPaginaInternet& pagina : PaginasInternet(pastaPrograma_)) {
+        QAction* botao = BarraInternet->addAction(IconeGlifo(pagina.Simbolo), pagina.Nome);
+        DefinirDica(*botao, DicaPagina(pagina));
+        connect(botao, &QAction::triggered, this, [this, pagina] { Protegido(this, [&] { AbrirPagina(pagina); }); });
+    }
+
+    const std::pair<QAction*, Glifo> botoes[] = {
+        {BNovo, Glifo::Novo},
+        {BAbrir, Glifo::Abrir},
+        {BSalvar, Glifo::Salvar},
+        {BFechar, Glifo::Fechar},
+        {BIdentificacao, Glifo::Identificacao},
+        {BConfigurarSistema, Glifo::ConfigurarSistema},
+        {BConfigurarImpressora, Glifo::ConfigurarImpressora},
+        {BSobre, Glifo::Sobre},
+        {BSair, Glifo::Sair},
+    };
+    for (const auto& [botao, glifo] : botoes) {
+        DefinirDica(*botao, botao->text());
+        botao->setIcon(IconeGlifo(glifo));
+    }
+
+    // Each button does what the menu item of the same name does.
+    connect(BNovo, &QAction::triggered, MNovo, &QAction::trigger);
+    connect(BAbrir, &QAction::triggered, MAbrir, &QAction::trigger);
+    connect(BSalvar, &QAction::triggered, MSalvar, &QAction::trigger);
+    connect(BFechar, &QAction::triggered, MFechar, &QAction::trigger);
+    connect(BIdentificacao, &QAction::triggered, MIdentificacao, &QAction::trigger);
+    connect(BConfigurarSistema, &QAction::triggered, MConfigurarSistema, &QAction::trigger);
+    connect(BConfigurarImpressora, &QAction::triggered, MConfigurarImpressora, &QAction::trigger);
+    connect(BSobre, &QAction::triggered, MSobre, &QAction::trigger);
+    connect(BSair, &QAction::triggered, MSair, &QAction::trigger);
+
+}
+
+void TFPrincipal::CriarBarraStatus() {
+    Relogio = new QLabel;
+    Relogio->setObjectName(QStringLiteral("Relogio"));
+    Relogio->setFixedWidth(kLarguraRelogio);
+    Relogio->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(Relogio);
+    relogio_ = new QTimer(this);
+    connect(relogio_, &QTimer::timeout, this, &TFPrincipal::AtualizarRelogio);
+    relogio_->start(kIntervaloRelogio);
+    AtualizarRelogio();
+}
+
+void TFPrincipal::LigarGerente() {
+    GerenteSys1.OnZerarVariaveis = [this] { ZerarVariaveis(); };
+    GerenteSys1.OnLerArquivo = [this](bool& LeuCerto) { LerArquivo(LeuCerto); };
+    GerenteSys1.OnEscreverArquivo = [this] { EscreverArquivo(); };
+    GerenteSys1.OnAbilitarCampos = [this] { HabilitarComandosProjeto(true); };
+    GerenteSys1.OnDesabilitarCampos = [this] { HabilitarComandosProjeto(false); };
+    GerenteSys1.OnLerCamposDados = [this] { Entrada->LerCamposDados(); };
+    GerenteSys1.OnPreencherCamposDados = [this] { Entrada->PreencherCamposDados(); };
+    GerenteSys1.OnLimparCamposDados = [this] { Entrada->LimparCamposDados(); };
+}
+
+// ---- Configuration file ----------------------------------------------------------------------------
+
+void TFPrincipal::LerConfiguracaoInicial() {
+    const TConfiguracao configuracao =
+        LerConfiguracao(QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoConfiguracao)).toStdString());
+    Unidades = configuracao.Unidades;
+    for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
+        GerenteSys1.Recentes[slot] = QString::fromStdString(configuracao.Recentes[slot]);
+    IndEstado = configuracao.IndEstado;
+    Nimbal1.IndEstado = static_cast<std::int16_t>(IndiceBancoDoEstado(IndEstado));
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::GravarConfiguracao() {
+    TConfiguracao configuracao;
+    configuracao.Unidades = Unidades;
+    for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
+        configuracao.Recentes[slot] = GerenteSys1.Recentes[slot].toStdString();
+    configuracao.IndEstado = IndEstado;
+    EscreverConfiguracao(QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoConfiguracao)).toStdString(),
+                         configuracao);
+}
+
+// ---- Project manager's events ----------------------------------------------------------------------
+
+TObjetosProjeto TFPrincipal::ObjetosProjeto() {
+    return {IDProjeto, Sistema, Nimbal1, Terreno, CanalDrenagem, Unidades};
+}
+
+void TFPrincipal::ZerarVariaveis() {
+    IDProjeto.Limpar();
+    CanalDrenagem.Limpar();
+    Terreno.Limpar();
+    Nimbal1.Limpar();
+    Nimbal1.IndEstacao = 0;
+    Nimbal1.IndEstado = static_cast<std::int16_t>(IndiceBancoDoEstado(IndEstado));
+    Sistema.Tipo = 2;
+}
+
+void TFPrincipal::HabilitarComandosProjeto(bool habilitar) {
+    if (!habilitar) setWindowTitle(GerenteSys1.TituloPrograma);
+    for (QAction* comando : {MSalvar, MSalvarComo, MFechar, MIdentificacao, BSalvar, BFechar, BIdentificacao})
+        comando->setEnabled(habilitar);
+}
+
+void TFPrincipal::LerArquivo(bool& LeuCerto) {
+    LeuCerto = false;
+    LerProjeto(GerenteSys1.PathProjeto.toStdString(), ObjetosProjeto());
+    LeuCerto = true;
+}
+
+void TFPrincipal::EscreverArquivo() { EscreverProjeto(GerenteSys1.PathProjeto.toStdString(), ObjetosProjeto()); }
+
+// ---- Commands --------------------------------------------------------------------------------------
+
+int TFPrincipal::PaginaAtual() const { return Paginas->currentIndex(); }
+
+void TFPrincipal::MostrarPagina(Pagina pagina) { Paginas->setCurrentIndex(pagina); }
+
+void TFPrincipal::AtualizarLegendasRecentes() {
+    for (std::size_t slot = 0; slot < MRecentes.size(); ++slot)
+        MRecentes[slot]->setText(QStringLiteral("&%1/ ").arg(slot + 1) +
+                                 EscaparMnemonico(NomeSemPasta(GerenteSys1.Recentes[slot])));
+}
+
+void TFPrincipal::NovoClick() {
+    if (!GerenteSys1.NovoProjeto(*this)) return;
+    MostrarPagina(PaginaInicial);
+    FIdentProjeto->Executar(IDProjeto);
+    MostrarPagina(PaginaEntrada);
+}
+
+void TFPrincipal::IdentificacaoClick() { FIdentProjeto->Executar(IDProjeto); }
+
+// The unit change: the values shown go into the model with the old factors and come back with the new.
+void TFPrincipal::ConfigurarSistemaClick() {
+    Entrada->GuardarValoresExibidos();
+    if (ExecutarConfSistema(this, Unidades, IndEstado)) Entrada->ReexibirComNovasUnidades();
+}
+
+void TFPrincipal::SobreClick() {
+    TFSobre sobre(this);
+    sobre.exec();
+}
+
+bool TFPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
+    if (evento->type() == QEvent::Enter && alvo->isWidgetType()) {
+        auto* controle = static_cast<QWidget*>(alvo);
+        if (controle->window() == this) statusBar()->showMessage(controle->statusTip());
+    }
+    return false;
+}
+
+void TFPrincipal::mouseDoubleClickEvent(QMouseEvent* evento) {
+    if (evento->button() == Qt::LeftButton) Protegido(this, [this] { SobreClick(); });
+}
+
+void TFPrincipal::AbrirClick() {
+    if (!GerenteSys1.AbrirProjeto(*this)) return;
+    MostrarPagina(PaginaEntrada);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::AbrirRecenteClick(int slot) {
+    const QString caminho = GerenteSys1.Recentes[static_cast<std::size_t>(slot)];
+    if (caminho.isEmpty()) return;  // an entry without a project
+    if (!GerenteSys1.AbrirProjetoRecente(*this, caminho)) return;
+    MostrarPagina(PaginaEntrada);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::SalvarClick() { GerenteSys1.SalvarProjeto(*this); }
+
+void TFPrincipal::SalvarComoClick() { GerenteSys1.SalvarProjetoComo(*this); }
+
+void TFPrincipal::FecharClick() {
+    if (!GerenteSys1.FecharProjeto(*this)) return;
+    MostrarPagina(PaginaInicial);
+    AtualizarLegendasRecentes();
+}
+
+void TFPrincipal::CalcularClick() {
+    if (!Entrada->ComprimentoAceito()) return;
+    TCursorOcupado ocupado;
+    try {
+        Entrada->LerCamposDados();
+    } catch (const std::exception& erro) {
+        ocupado.Restaurar();
+        MostrarErro(this, erro);
+        return;
+    }
+    if (const auto vazio = Entrada->PrimeiroCampoVazio()) {
+        ocupado.Restaurar();
+        CampoPreenchido(*vazio->Campo, vazio->Mensagem);
+        return;
+    }
+    try {
+        {
+            TBloqueioEntrada bloqueio;
+            CanalDrenagem.Dimensionar(Terreno, Nimbal1.Precipitacao, Sistema);
+        }
+        VazaoProjeto = CanalDrenagem.Q();
+        Resultados->MostrarResultados(Sistema.Tipo == 2);
+        MostrarPagina(PaginaResultados);
+    } catch (...) {
+        ocupado.Restaurar();
+        Interface().Mensagem(this, TituloPrograma(), kErroNoCalculo, Icone::Erro, Botoes::Ok);
+    }
+}
+
+void TFPrincipal::VoltarClick() {
+    CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
+    MostrarPagina(PaginaEntrada);
+}
+
+void TFPrincipal::SimulacaoClick() {
+    Simulacao->InstalarProgresso(*statusBar());
+    CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
+    // The page shows before the first series, so that its progress can be followed.
+    MostrarPagina(PaginaSimulacao);
+    Simulacao->Iniciar();
+}
+
+void TFPrincipal::VoltarSimulacaoClick() {
+    Simulacao->Encerrar();
+    MostrarPagina(PaginaResultados);
+}
+
+void TFPrincipal::RelatorioClick() {
+    CanalDrenagem.SetQ(VazaoProjeto);  // a simulation leaves its last routed flow in the channel
+    TFRelatorio::TFonteGrafico grafico;
+    if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
+    TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);
+    relatorio.exec();
+}
+
+TDadosRelatorio TFPrincipal::DadosRelatorio() {
+    return {Sistema,
+            CanalDrenagem,
+            Terreno,
+            Nimbal1.Precipitacao,
+            {Nimbal1.StrEstado, Nimbal1.StrCidade, Nimbal1.Latitude, Nimbal1.Longitude},
+            IDProjeto,
+            Unidades,
+            TextoDataCurta(QDate::currentDate()).toStdString(),
+            QDir(pastaPrograma_).absolutePath().toStdString() + "/",
+            std::nullopt};
+}
+
+void TFPrincipal::ConfigurarImpressoraClick() {
+    QPrintDialog dialogo(&Impressora(), this);
+    dialogo.setWindowTitle(QStringLiteral("Configurar impressora"));
+    dialogo.exec();
+}
+
+QPrinter& TFPrincipal::Impressora() {
+    if (!impressora_) impressora_ = std::make_unique<QPrinter>();
+    return *impressora_;
+}
+
+void TFPrincipal::AtualizarRelogio() {
+    Relogio->setText(QLocale::system().toString(QTime::currentTime(), FormatoHora()));
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* evento) {
+    bool fechou = false;
+    Protegido(this, [&] { fechou = GerenteSys1.FecharProjeto(*this); });
+    if (!fechou) {
+        evento->ignore();
+        return;
+    }
+    Protegido(this, [this] { GravarConfiguracao(); });
+    evento->accept();
+}
+
+}  // namespace talvek::gui

@@ -1,0 +1,147 @@
+// The program's main window: it owns the design objects and the display units, hosts the project
+// manager's commands in its menus and toolbars, runs the design on the case of its data-entry page and
+// shows the results.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+#include "project/ArquivoProjeto.h"
+#include "window/GerenteSys.h"
+#include "common/ProgressoQt.h"
+#include "project/IDProjeto.h"
+#include "design/uCanal.h"
+#include "model/uTerreno.h"
+#include "query/Nimbal21.h"
+#include "report/TextoRelatorio.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+
+namespace talvek::gui {
+
+class TFIdentProjeto;
+class TPaginaEntrada;
+class TPaginaResultados;
+class TPaginaSimulacao;
+
+class TFPrincipal : public QMainWindow {
+public:
+    enum Pagina { PaginaInicial = 0, PaginaEntrada = 1, PaginaResultados = 2, PaginaSimulacao = 3 };
+
+    // `pastaPrograma` is the folder of the executable: working directory, configuration file, help file
+    // and the folder of new projects.
+    explicit TFPrincipal(const QString& pastaPrograma, QWidget* pai = nullptr);
+    ~TFPrincipal() override;
+
+    // The design objects, created in this order and owned until the window closes.
+    TCanalDrenagem CanalDrenagem;
+    TTerreno Terreno;
+    TTipoSistema Sistema;
+    TIDProjeto IDProjeto;
+    gui::TNimbal21 Nimbal1;  // the rainfall component, owner of the design storm and the query
+
+    TUnidades Unidades;         // display units of slopes and VIB
+    int IndEstado = 0;          // default state of the rainfall query (position in the 22-state list)
+    double VazaoProjeto = 0.0;  // Q of the last successful calculation, L/s
+    TGerenteSys GerenteSys1;
+
+    QString ArquivoAjuda() const { return arquivoAjuda_; }
+    int PaginaAtual() const;
+    QPrinter& Impressora();  // the printer chosen in "Configurar Impressora", used by the report
+
+    TPaginaEntrada* Entrada;
+    TPaginaResultados* Resultados;
+    TPaginaSimulacao* Simulacao;
+    QStackedWidget* Paginas;
+    QLabel* Relogio;
+
+    // Menu items.
+    QAction* MNovo;
+    QAction* MAbrir;
+    QAction* MSalvar;
+    QAction* MSalvarComo;
+    QAction* MFechar;
+    std::array<QAction*, 4> MRecentes;
+    QAction* MSair;
+    QAction* MIdentificacao;
+    QAction* MConfigurarSistema;
+    QAction* MConfigurarImpressora;
+    QAction* MConteudo;
+    QAction* MObterAjuda;
+    QAction* MSobre;
+    // Toolbar buttons.
+    QAction* BNovo;
+    QAction* BAbrir;
+    QAction* BSalvar;
+    QAction* BFechar;
+    QAction* BIdentificacao;
+    QAction* BConfigurarSistema;
+    QAction* BConfigurarImpressora;
+    QAction* BSobre;
+    QAction* BSair;
+    QToolBar* BarraInternet;
+    TFIdentProjeto* FIdentProjeto;  // the identification dialog, created after the window and kept
+
+
+    // The actions of the window, as the menus, toolbars and buttons run them.
+    void NovoClick();
+    void AbrirClick();
+    void AbrirRecenteClick(int slot);
+    void SalvarClick();
+    void SalvarComoClick();
+    void FecharClick();
+    void CalcularClick();
+    void VoltarClick();
+    void SimulacaoClick();        // "&Simulação" of the results page
+    void VoltarSimulacaoClick();  // "&Voltar" of the simulation page
+    // "&Relatório" of the results and simulation pages: the design report, with the simulation chart
+    // when asked for from the simulation page.
+    void RelatorioClick();
+    TDadosRelatorio DadosRelatorio();
+    void IdentificacaoClick();
+    void ConfigurarSistemaClick();
+    void SobreClick();
+    void AtualizarLegendasRecentes();
+    void MostrarPagina(Pagina pagina);
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;  // the about box
+    // The hint of the control under the mouse goes to the status bar.
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    void CriarMenus();
+    void CriarBarras();
+    void CriarBarraStatus();
+    void CriarPaginas();
+    void LigarGerente();
+    void LerConfiguracaoInicial();
+    void GravarConfiguracao();
+
+    // Handlers of the project manager's events.
+    void ZerarVariaveis();
+    void HabilitarComandosProjeto(bool habilitar);
+    void LerArquivo(bool& LeuCerto);
+    void EscreverArquivo();
+
+    void AtualizarRelogio();
+    void ConfigurarImpressoraClick();
+    TObjetosProjeto ObjetosProjeto();
+
+    QString pastaPrograma_;
+    QString arquivoAjuda_;
+    ProgressoQt progresso_;
+    std::unique_ptr<QPrinter> impressora_;
+    QTimer* relogio_;
+};
+
+}  // namespace talvek::gui

@@ -1,0 +1,535 @@
+#include "window/uSimulacao.h"
+
+#include <QButtonGroup>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/CamposNumericos.h"
+#include "common/Dicas.h"
+#include "common/ErroPadrao.h"
+#include "common/InterfaceUsuario.h"
+#include "design/uCanal.h"
+#include "help/Ajuda.h"
+#include "common/Figuras.h"
+#include "common/GrupoOpcoes.h"
+#include "platform/Numeros.h"
+#include "platform/Progresso.h"
+#include "platform/Regional.h"
+
+namespace talvek::gui {
+
+namespace {
+
+const QString kCDuInferior = QStringLiteral("O valor do coeficiente de desuniformidade não pode ser inferior a 1.");
+constexpr const char* kFormatoLista = " #0.0";
+constexpr const char* kFormatoCDu = "0.0##";
+constexpr const char* kFormatoDicaY = "0.00";
+
+constexpr int kAjudaPagina = 129;
+constexpr int kAjudaSecaoReal = 128;
+constexpr int kAjudaRelatorio = 131;
+
+// Progress display in the status bar, px.
+constexpr int kLarguraProgresso = 273;
+constexpr int kAlturaProgresso = 15;
+constexpr int kAfastamentoStatus = 7;
+constexpr int kMaximoProgresso = 100;
+constexpr int kPassoProgresso = 5;  // per row: the 21st row reaches the maximum
+
+// Widest picture of the chart in the report, px: 17 cm at 96 px per inch, the width of an A4 page
+// within 2 cm margins.
+constexpr int kLarguraMaximaFigura = 640;
+
+constexpr TEntradaSimulacao kEntradas[] = {TEntradaSimulacao::Comp, TEntradaSimulacao::EH, TEntradaSimulacao::nc,
+                                           TEntradaSimulacao::nt,   TEntradaSimulacao::Sc, TEntradaSimulacao::St,
+                                           TEntradaSimulacao::VIB};
+
+QString Texto(const std::string& texto) { return QString::fromStdString(texto); }
+
+// While a series runs: the busy pointer, the tabs and the whole window disabled, and requests to close
+// the window refused, so that nothing else starts or ends in the middle of the series.
+class TBloqueioSerie : public QObject {
+public:
+    TBloqueioSerie(IProgresso& progresso, QWidget& janela, QWidget& opcoes, bool& simulando)
+        : progresso_(progresso), janela_(janela), opcoes_(opcoes), simulando_(simulando) {
+        progresso_.CursorOcupado(true);
+        simulando_ = true;
+        opcoes_.setEnabled(false);
+        janela_.setEnabled(false);
+        janela_.installEventFilter(this);
+    }
+    ~TBloqueioSerie() override {
+        janela_.removeEventFilter(this);
+        janela_.setEnabled(true);
+        opcoes_.setEnabled(true);
+        simulando_ = false;
+        progresso_.CursorOcupado(false);
+    }
+    TBloqueioSerie(const TBloqueioSerie&) = delete;
+    TBloqueioSerie& operator=(const TBloqueioSerie&) = delete;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() != QEvent::Close) return false;
+        evento->ignore();
+        return true;
+    }
+
+private:
+    IProgresso& progresso_;
+    QWidget& janela_;
+    QWidget& opcoes_;
+    bool& simulando_;
+};
+
+QComboBox* Lista(const char* nome) {
+    auto* lista = new QComboBox;
+    lista->setObjectName(QString::fromLatin1(nome));
+    lista->setMinimumContentsLength(8);
+    return lista;
+}
+
+QLabel* Rotulo(const QString& texto) { return new QLabel(texto); }
+
+TQuadroFigura* Secao(const char* nome, Figura figura) {
+    auto* quadro = new TQuadroFigura(figura);
+    quadro->setObjectName(QString::fromLatin1(nome));
+    quadro->setMinimumSize(TamanhoNatural(figura) / 2);
+    return quadro;
+}
+
+}  // namespace
+
+TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::function<void()> marcarAlterado,
+                                   QWidget* pai)
+    : QWidget(pai),
+      modelo_(modelo),
+      progresso_(progresso),
+      filtro_(new TFiltroNumerico(
+          [this, marcar = std::move(marcarAlterado)](QLineEdit&) {
+              SimulaHr->setCurrentIndex(-1);  // the Hr column is stale until "OK"
+              marcar();
+          },
+          this)) {
+    setObjectName(QStringLiteral("Simulacao"));
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(CriarGrafico(), 1);
+    topo->addWidget(CriarOpcoes());
+
+    auto* secoes = new QHBoxLayout;
+    secoes->addWidget(CriarSecaoUniforme(), 3);
+    secoes->addWidget(CriarSecaoReal(), 2);
+
+    BtnFecharSimula = new QPushButton(QStringLiteral("&Fechar"));
+    DefinirDica(*BtnFecharSimula, QStringLiteral("Fechar projeto"));
+    BtnVoltarSimula = new QPushButton(QStringLiteral("&Voltar"));
+    BtnRelatSimula = new QPushButton(QStringLiteral("&Relatório"));
+    DefinirContextoAjuda(BtnRelatSimula, kAjudaRelatorio);
+    BtnAjudaSimula = new QPushButton(QStringLiteral("&Ajuda"));
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(BtnVoltarSimula);
+    botoes->addStretch(1);
+    botoes->addWidget(BtnRelatSimula);
+    botoes->addWidget(BtnAjudaSimula);
+    botoes->addWidget(BtnFecharSimula);
+
+    auto* pagina = new QVBoxLayout(this);
+    pagina->addLayout(topo, 3);
+    pagina->addLayout(secoes, 1);
+    pagina->addLayout(botoes);
+    DefinirContextoAjuda(this, kAjudaPagina);
+
+    Progresso = new QProgressBar;
+    Progresso->setObjectName(QStringLiteral("ProgressoSimulacao"));
+    Progresso->setRange(0, kMaximoProgresso);
+    Progresso->setFixedSize(kLarguraProgresso, kAlturaProgresso);
+    Progresso->setTextVisible(false);
+    Progresso->hide();
+    Status = new QLabel;
+    Status->setObjectName(QStringLiteral("StatusSimulacao"));
+    Status->setContentsMargins(kAfastamentoStatus, 0, 0, 0);
+
+    connect(BtnAjudaSimula, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPagina); });
+    connect(BitBtn6, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaSecaoReal); });
+    const auto calcular = [this] { Protegido(window(), [this] { CalculaHRClick(); }); };
+    connect(CalculaHR, &QPushButton::clicked, this, calcular);
+    connect(SimulaCDu, &QLineEdit::returnPressed, this, calcular);
+    for (QComboBox* lista : {SimulaQ, SimulaH, SimulaTudo, SimulaHr})
+        connect(lista, &QComboBox::currentIndexChanged, this, [this](int k) {
+            if (k >= 0) SelecionarLinha(k);
+        });
+}
+
+QWidget* TPaginaSimulacao::CriarGrafico() {
+    grafico_ = new QChart;
+    grafico_->legend()->hide();
+    grafico_->setBackgroundBrush(Qt::white);
+    grafico_->setLocalizeNumbers(true);
+    Series1 = new QLineSeries;
+    Series1->setColor(Qt::blue);
+    Series1->setPointsVisible(true);
+    grafico_->addSeries(Series1);
+    eixoX_ = new QCategoryAxis;
+    eixoX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    eixoX_->setLabelsAngle(-90);
+    eixoY_ = new QValueAxis;
+    eixoY_->setLabelFormat(QStringLiteral("%.1f"));
+    grafico_->addAxis(eixoX_, Qt::AlignBottom);
+    grafico_->addAxis(eixoY_, Qt::AlignLeft);
+    Series1->attachAxis(eixoX_);
+    Series1->attachAxis(eixoY_);
+
+    Grafico = new QChartView(grafico_);
+    Grafico->setObjectName(QStringLiteral("Grafico"));
+    Grafico->setRenderHint(QPainter::Antialiasing);
+    Grafico->setMinimumSize(420, 300);
+    Grafico->viewport()->installEventFilter(this);
+    connect(Series1, &QLineSeries::clicked, this, [this](const QPointF& ponto) {
+        const QList<QPointF> pontos = Series1->points();
+        if (pontos.isEmpty()) return;
+        const auto maisPerto = std::min_element(pontos.begin(), pontos.end(), [&](const QPointF& a, const QPointF& b) {
+            return std::abs(a.x() - ponto.x()) < std::abs(b.x() - ponto.x());
+        });
+        MostrarDicaPonto(static_cast<int>(maisPerto - pontos.begin()));
+    });
+    return Grafico;
+}
+
+QButtonGroup* TPaginaSimulacao::CriarGrupo(QWidget* aba, const QString& titulo, TSaidaSimulacao saida) {
+    auto* quadro = new QGroupBox(titulo);
+    auto* itens = new QVBoxLayout(quadro);
+    auto* grupo = new QButtonGroup(aba);
+    const QString nome = QString::fromLatin1(DescricaoSaida(saida).Nome);
+    for (int item = 0; item < static_cast<int>(std::size(kEntradas)); ++item) {
+        auto* opcao = new QRadioButton(nome + QStringLiteral(" x ") +
+                                       QString::fromLatin1(DescricaoEntrada(kEntradas[item]).Nome));
+        grupo->addButton(opcao, item);
+        itens->addWidget(opcao);
+    }
+    itens->addStretch(1);
+    auto* layout = new QVBoxLayout(aba);
+    layout->addWidget(quadro);
+    connect(grupo, &QButtonGroup::idClicked, this,
+            [this, saida](int item) { Protegido(window(), [&] { EscolherSerie(saida, item); }); });
+    return grupo;
+}
+
+QTabWidget* TPaginaSimulacao::CriarOpcoes() {
+    Opcoes = new QTabWidget;
+    Opcoes->setObjectName(QStringLiteral("Opcoes"));
+    TSVazao = new QWidget;
+    TSTeorica = new QWidget;
+    TSRecomendada = new QWidget;
+    RVazao = CriarGrupo(TSVazao, QStringLiteral(" Vazão "), TSaidaSimulacao::Q);
+    RTeorica = CriarGrupo(TSTeorica, QStringLiteral("Altura teórica"), TSaidaSimulacao::H);
+    RRecomendada = CriarGrupo(TSRecomendada, QStringLiteral("Altura recomendada"), TSaidaSimulacao::Hr);
+    Opcoes->addTab(TSVazao, QStringLiteral("Q"));
+    Opcoes->addTab(TSTeorica, QStringLiteral("H"));
+    Opcoes->addTab(TSRecomendada, QStringLiteral("Hr"));
+    return Opcoes;
+}
+
+QWidget* TPaginaSimulacao::CriarSecaoUniforme() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Seção uniforme "));
+    SimulaQ = Lista("SimulaQ");
+    SimulaH = Lista("SimulaH");
+    SimulaTudo = Lista("SimulaTudo");
+    YUni = new QLabel;
+    YUni->setObjectName(QStringLiteral("YUni"));
+    UnidUni = new QLabel;
+    UnidUni->setObjectName(QStringLiteral("UnidUni"));
+    CanalTra = Secao("CanalTra", Figura::SecaoTrapezoidal);
+    CanalTri = Secao("CanalTri", Figura::SecaoTriangular);
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(CanalTra, 0, 0, 3, 1);
+    grade->addWidget(CanalTri, 0, 0, 3, 1);
+    grade->addWidget(YUni, 0, 1);
+    grade->addWidget(SimulaTudo, 0, 2);
+    grade->addWidget(UnidUni, 0, 3);
+    grade->addWidget(Rotulo(QStringLiteral("Vazão:")), 1, 1);
+    grade->addWidget(SimulaQ, 1, 2);
+    grade->addWidget(Rotulo(QStringLiteral("L/s")), 1, 3);
+    grade->addWidget(Rotulo(QStringLiteral("Altura teórica:")), 2, 1);
+    grade->addWidget(SimulaH, 2, 2);
+    grade->addWidget(Rotulo(QStringLiteral("cm")), 2, 3);
+    grade->setColumnStretch(0, 1);
+    return grupo;
+}
+
+QWidget* TPaginaSimulacao::CriarSecaoReal() {
+    auto* grupo = new QGroupBox(QStringLiteral(" Seção real "));
+    DefinirContextoAjuda(grupo, kAjudaSecaoReal);
+    SimulaCDu = new QLineEdit;
+    SimulaCDu->setObjectName(QStringLiteral("SimulaCDu"));
+    SimulaCDu->setFixedWidth(72);
+    DefinirDica(*SimulaCDu, QStringLiteral("Coeficiente de desuniformidade"));
+    filtro_->Instalar(*SimulaCDu);
+    SimulaCDu->installEventFilter(this);
+    CalculaHR = new QPushButton(QStringLiteral("OK"));
+    SimulaHr = Lista("SimulaHr");
+    BitBtn6 = new QPushButton(QStringLiteral("&Ajuda"));
+    auto* rotuloCDu = Rotulo(QStringLiteral("Coef. de &desuniformidade:"));
+    rotuloCDu->setBuddy(SimulaCDu);
+
+    auto* grade = new QGridLayout(grupo);
+    grade->addWidget(rotuloCDu, 0, 0);
+    grade->addWidget(SimulaCDu, 0, 1);
+    grade->addWidget(CalculaHR, 0, 2);
+    grade->addWidget(Rotulo(QStringLiteral("Altura recomendada:")), 1, 0);
+    grade->addWidget(SimulaHr, 1, 1);
+    grade->addWidget(Rotulo(QStringLiteral("cm")), 1, 2);
+    grade->addWidget(BitBtn6, 2, 2);
+    grade->setRowStretch(3, 1);
+    return grupo;
+}
+
+// ---- Progress display ------------------------------------------------------------------------------
+
+void TPaginaSimulacao::InstalarProgresso(QStatusBar& barra) {
+    if (Progresso->parentWidget() == &barra) return;
+    barra.addWidget(Progresso);
+    barra.addWidget(Status);
+    Progresso->setValue(1);
+    Progresso->hide();
+    Status->clear();
+    Status->show();
+}
+
+void TPaginaSimulacao::RemoverProgresso() {
+    if (auto* barra = qobject_cast<QStatusBar*>(Progresso->parentWidget())) {
+        barra->removeWidget(Progresso);
+        barra->removeWidget(Status);
+    }
+    Progresso->setParent(this);
+    Status->setParent(this);
+    Progresso->hide();
+    Status->hide();
+}
+
+// ---- Entering and leaving --------------------------------------------------------------------------
+
+void TPaginaSimulacao::Iniciar() {
+    const bool triangular = modelo_.Canal.TipoCanal.Tipo == TTipoCanal::Triangular;
+    CanalTri->setVisible(triangular);
+    CanalTra->setVisible(!triangular);
+    Opcoes->setCurrentWidget(TSVazao);
+    DesmarcarTodos(*RRecomendada);
+    DesmarcarTodos(*RTeorica);
+    SelecionarSerie(TSaidaSimulacao::Q, 0);
+    SelecionarLinha(0);
+    MostrarValor(*SimulaCDu, kFormatoCDu, modelo_.Canal.CDu());
+    Opcoes->setFocus();
+}
+
+void TPaginaSimulacao::Encerrar() {
+    LimparGrafico();
+    // The recommended height follows the coefficient kept, so that the design (and its report) never
+    // pairs a new coefficient with the height of the old one.
+    TCanalDrenagem& canal = modelo_.Canal;
+    canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
+    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+    RemoverProgresso();
+}
+
+// ---- The series ------------------------------------------------------------------------------------
+
+QButtonGroup* TPaginaSimulacao::Grupo(TSaidaSimulacao saida) const {
+    switch (saida) {
+        case TSaidaSimulacao::Q: return RVazao;
+        case TSaidaSimulacao::H: return RTeorica;
+        case TSaidaSimulacao::Hr: return RRecomendada;
+    }
+    return RVazao;
+}
+
+void TPaginaSimulacao::SelecionarSerie(TSaidaSimulacao saida, int item) {
+    MarcarOpcao(*Grupo(saida), item);
+    EscolherSerie(saida, item);
+}
+
+void TPaginaSimulacao::EscolherSerie(TSaidaSimulacao saida, int item) {
+    if (simulando_ || item < 0 || item >= static_cast<int>(std::size(kEntradas))) return;
+    {
+        const TBloqueioSerie bloqueio(progresso_, *window(), *Opcoes, simulando_);
+        for (TSaidaSimulacao outra : {TSaidaSimulacao::Q, TSaidaSimulacao::H, TSaidaSimulacao::Hr})
+            if (outra != saida) DesmarcarTodos(*Grupo(outra));
+        Grafico->setToolTip(QString());
+        Simular(saida, kEntradas[item]);
+    }
+    SelecionarLinha(0);
+}
+
+void TPaginaSimulacao::LimparGrafico() {
+    Series1->clear();
+    const QStringList rotulos = eixoX_->categoriesLabels();
+    for (const QString& rotulo : rotulos) eixoX_->remove(rotulo);
+}
+
+void TPaginaSimulacao::DefinirTitulos(const QString& tituloX, const QString& tituloY, const QString& mensagem,
+                                      const QString& unidade, const QString& rotulo) {
+    eixoX_->setTitleText(tituloX);
+    eixoY_->setTitleText(tituloY);
+    Status->setText(QStringLiteral("Simulando ") + mensagem + QStringLiteral(" ..."));
+    YUni->setText(rotulo);
+    UnidUni->setText(unidade);
+    progresso_.ProcessarEventos();
+}
+
+void TPaginaSimulacao::AdicionarPonto(int indice, const QString& texto, double x, double y) {
+    Progresso->setValue(kPassoProgresso * (indice + 1));
+    if (Series1->count() == 0) {
+        eixoX_->setStartValue(x);
+        eixoX_->setRange(x, x);
+        eixoY_->setRange(y, y);
+    }
+    Series1->append(x, y);
+    eixoX_->append(texto, x);
+    eixoX_->setRange(std::min(eixoX_->min(), x), std::max(eixoX_->max(), x));
+    eixoY_->setRange(std::min(eixoY_->min(), y), std::max(eixoY_->max(), y));
+    if (eixoY_->max() > eixoY_->min())
+        eixoY_->applyNiceNumbers();
+    else
+        eixoY_->setRange(y, y + 1);  // a flat series (no runoff gives Q = 0 on every row)
+}
+
+void TPaginaSimulacao::AdicionarValores(const QString& texto, double Q, double H, double Hr) {
+    SimulaQ->addItem(Texto(FormatarFloat(kFormatoLista, Q)));
+    SimulaH->addItem(Texto(FormatarFloat(kFormatoLista, H)));
+    SimulaHr->addItem(Texto(FormatarFloat(kFormatoLista, Hr)));
+    SimulaTudo->addItem(texto);
+}
+
+void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada) {
+    LimparGrafico();
+    // Axis labels with the decimal separator of the regional settings.
+    grafico_->setLocale(Regional().SeparadorDecimal == ',' ? QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                                           : QLocale::c());
+    for (QComboBox* lista : {SimulaQ, SimulaH, SimulaTudo, SimulaHr}) lista->clear();
+    Progresso->show();
+
+    // The routing of every row overwrites the channel's flow; the design's own flow comes back at the
+    // end, so that a project saved after a simulation keeps the designed Q.
+    struct Fim {
+        TPaginaSimulacao& pagina;
+        double Q;
+        ~Fim() {
+            pagina.modelo_.Canal.SetQ(Q);
+            pagina.Progresso->setValue(0);
+            pagina.Progresso->hide();
+            pagina.Status->clear();
+        }
+    } fim{*this, modelo_.Canal.Q()};
+
+    const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
+    DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
+                   Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
+                   QString::fromUtf8(descricao.Rotulo));
+
+    const TSerieSimulacao serie = talvek::Simular(
+        entrada, modelo_.Canal, modelo_.Terreno, modelo_.Precipitacao,
+        [&](int indice, const TLinhaSimulacao& linha) {
+            AdicionarValores(Texto(linha.Texto), linha.Q, linha.H, linha.Hr);
+            AdicionarPonto(indice, Texto(linha.Texto), linha.X, ValorSaida(linha, saida));
+            progresso_.ProcessarEventos();
+        },
+        &progresso_);
+    if (serie.Erro) Interface().Mensagem(window(), TituloPrograma(), Texto(*serie.Erro), Icone::Erro, Botoes::Ok);
+}
+
+void TPaginaSimulacao::SelecionarLinha(int k) {
+    for (QComboBox* lista : {SimulaQ, SimulaH, SimulaTudo, SimulaHr}) {
+        const QSignalBlocker bloqueio(lista);
+        lista->setCurrentIndex(k < lista->count() ? k : -1);
+    }
+}
+
+// ---- Real section ----------------------------------------------------------------------------------
+
+void TPaginaSimulacao::CalculaHRClick() {
+    progresso_.CursorOcupado(true);
+    struct Cursor {
+        IProgresso& progresso;
+        ~Cursor() { progresso.CursorOcupado(false); }
+    } cursor{progresso_};
+
+    int item = RVazao->checkedId();
+    if (item < 0) item = RTeorica->checkedId();
+    DesmarcarTodos(*RVazao);
+    DesmarcarTodos(*RTeorica);
+    Opcoes->setCurrentWidget(TSRecomendada);
+    TCanalDrenagem& canal = modelo_.Canal;
+    canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
+    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+    if (item < 0) item = RRecomendada->checkedId();
+    if (item >= 0) SelecionarSerie(TSaidaSimulacao::Hr, item);
+    SelecionarLinha(0);
+    if (QAbstractButton* opcao = RRecomendada->checkedButton()) opcao->setFocus();
+}
+
+void TPaginaSimulacao::VerificarCDu() {
+    if (ValorDoCampo(*SimulaCDu, 0.0) >= 1.0) return;
+    Interface().Mensagem(window(), TituloPrograma(), kCDuInferior, Icone::Informacao, Botoes::Ok);
+    SimulaCDu->setText(QStringLiteral("1"));
+    // The focus returns once the click or key that moved it away has been delivered.
+    QTimer::singleShot(0, SimulaCDu, [campo = SimulaCDu] { campo->setFocus(); });
+}
+
+QImage TPaginaSimulacao::FiguraGrafico() const {
+    QImage figura(Grafico->size(), QImage::Format_RGB32);
+    figura.fill(Qt::white);
+    {
+        QPainter pintor(&figura);
+        Grafico->render(&pintor);
+    }
+    // A printed page keeps a picture at its size on screen and does not shrink it: a chart wider than
+    // the printable width of the page would lose its right-hand side on paper.
+    if (figura.width() > kLarguraMaximaFigura)
+        figura = figura.scaledToWidth(kLarguraMaximaFigura, Qt::SmoothTransformation);
+    return figura;
+}
+
+// ---- Chart hint ------------------------------------------------------------------------------------
+
+void TPaginaSimulacao::MostrarDicaPonto(int indice) {
+    if (indice < 0 || indice >= Series1->count()) return;
+    const QPointF ponto = Series1->at(indice);
+    Grafico->setToolTip(QStringLiteral("(") + Texto(FormatarGeral(ponto.x())) + QStringLiteral("; ") +
+                        Texto(FormatarFloat(kFormatoDicaY, ponto.y())) + QStringLiteral(")"));
+}
+
+bool TPaginaSimulacao::eventFilter(QObject* alvo, QEvent* evento) {
+    if (alvo == SimulaCDu && evento->type() == QEvent::FocusOut) {
+        const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+            Protegido(window(), [this] { VerificarCDu(); });
+    } else if (alvo == Grafico->viewport() && evento->type() == QEvent::MouseButtonPress) {
+        // A press clears the hint; the series reports a click on a point (press and release without
+        // moving) afterwards, which sets it again.
+        Grafico->setToolTip(QString());
+    }
+    return false;
+}
+
+}  // namespace talvek::gui

@@ -1,0 +1,138 @@
+// The simulation page of the main window: after a design without partial flooding it charts how the flow
+// or a height responds to one input varied over 21 values, all others held at the design, and lists the
+// same rows in four linked drop-down lists (input value, Q, H, Hr).
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+#include "project/SerieSimulacao.h"
+
+class QButtonGroup;
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QLineSeries;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QValueAxis;
+
+namespace talvek {
+class IProgresso;
+class TCanalDrenagem;
+class TPrecipitacao;
+class TTerreno;
+}  // namespace talvek
+
+namespace talvek::gui {
+
+class TFiltroNumerico;
+class TQuadroFigura;
+
+class TPaginaSimulacao : public QWidget {
+public:
+    struct TModelo {
+        TCanalDrenagem& Canal;
+        TTerreno& Terreno;
+        TPrecipitacao& Precipitacao;
+    };
+
+    // `progresso` gives the busy pointer and lets the window repaint between rows; `marcarAlterado` is
+    // called for every key typed in the coefficient box.
+    TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::function<void()> marcarAlterado,
+                     QWidget* pai = nullptr);
+
+    // Entering from the results page: the section picture of the channel, the first series (Q against
+    // the channel length) on the tab "Q", and the channel's CDu in the coefficient box.
+    void Iniciar();
+    // Leaving with "&Voltar": the chart is cleared, the coefficient typed here becomes the design's CDu
+    // (with its recommended height) and the progress display leaves the status bar.
+    void Encerrar();
+
+    // The progress bar and status label of a series, placed in `barra` (once) and removed by Encerrar.
+    void InstalarProgresso(QStatusBar& barra);
+    void RemoverProgresso();
+
+    // The series of one output against one input: chart, axis titles, status text and the four lists.
+    // A sizing failure keeps the rows computed so far and shows its message; the channel's design flow
+    // is put back afterwards, however the series ends.
+    void Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada);
+    void LimparGrafico();
+    // A click on item `item` of the radio group of `saida`: busy pointer, the window blocked, the other
+    // groups cleared, the series computed, row 0 of the lists selected.
+    void EscolherSerie(TSaidaSimulacao saida, int item);
+    // "OK" of the real section: the coefficient becomes the design's CDu and Hr, and the Hr series of the
+    // input shown (or of the Hr item already selected) is drawn on the tab "Hr".
+    void CalculaHRClick();
+    // Leaving the coefficient box: a value below 1 is refused with a message and replaced by 1.
+    void VerificarCDu();
+    // Selects row k in the four lists.
+    void SelecionarLinha(int k);
+    // The hint of the chart after a click on point `indice`: "(x; y)".
+    void MostrarDicaPonto(int indice);
+    // The chart as it stands, drawn on white at its own size, scaled down to the printable width of a
+    // page when wider: the picture of the report.
+    QImage FiguraGrafico() const;
+    // True while a series is being computed.
+    bool Simulando() const { return simulando_; }
+
+    QChartView* Grafico;
+    QLineSeries* Series1;
+    QTabWidget* Opcoes;
+    QWidget* TSVazao;
+    QWidget* TSTeorica;
+    QWidget* TSRecomendada;
+    QButtonGroup* RVazao;
+    QButtonGroup* RTeorica;
+    QButtonGroup* RRecomendada;
+    QComboBox* SimulaQ;
+    QComboBox* SimulaH;
+    QComboBox* SimulaTudo;
+    QComboBox* SimulaHr;
+    QLabel* YUni;
+    QLabel* UnidUni;
+    TQuadroFigura* CanalTra;
+    TQuadroFigura* CanalTri;
+    QLineEdit* SimulaCDu;
+    QPushButton* CalculaHR;
+    QPushButton* BitBtn6;
+    QPushButton* BtnFecharSimula;
+    QPushButton* BtnVoltarSimula;
+    QPushButton* BtnRelatSimula;
+    QPushButton* BtnAjudaSimula;
+    QProgressBar* Progresso;  // in the status bar while the page is in use
+    QLabel* Status;
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    QWidget* CriarGrafico();
+    QTabWidget* CriarOpcoes();
+    QWidget* CriarSecaoUniforme();
+    QWidget* CriarSecaoReal();
+    QButtonGroup* CriarGrupo(QWidget* aba, const QString& titulo, TSaidaSimulacao saida);
+    void DefinirTitulos(const QString& tituloX, const QString& tituloY, const QString& mensagem,
+                        const QString& unidade, const QString& rotulo);
+    void AdicionarPonto(int indice, const QString& texto, double x, double y);
+    void AdicionarValores(const QString& texto, double Q, double H, double Hr);
+    QButtonGroup* Grupo(TSaidaSimulacao saida) const;
+    void SelecionarSerie(TSaidaSimulacao saida, int item);
+
+    TModelo modelo_;
+    IProgresso& progresso_;
+    TFiltroNumerico* filtro_;
+    QChart* grafico_;
+    QCategoryAxis* eixoX_;
+    QValueAxis* eixoY_;
+    bool simulando_ = false;
+};
+
+}  // namespace talvek::gui

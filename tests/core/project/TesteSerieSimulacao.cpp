@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "project/Projeto.h"
+#include "project/SerieSimulacao.h"
+#include "platform/Regional.h"
+
+using namespace talvek;
+
+namespace {
+
+// The worked hillslope (20 m strip, land use 0, VIB 20 mm/h, St 0.01, nt 0.1) draining into a 100 m
+// triangular drain (Sm 0.5, n 0.03, Sc 0.002), CDu 1.2.
+const std::string kEncosta = std::string(TALVEK_DADOS_TESTE) + "/Encosta3Triangular.tvk";
+
+void Abrir(TProjeto& projeto, const std::string& caminho) { LerProjeto(caminho, projeto.Objetos()); }
+
+TSerieSimulacao Simular(TProjeto& p, TEntradaSimulacao entrada) {
+    return talvek::Simular(entrada, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao);
+}
+
+}  // namespace
+
+TEST(SerieSimulacao, VinteEUmValoresDeCadaEntrada) {
+    RegionalTemporario regional({.SeparadorDecimal = '.'});
+    struct Caso {
+        TEntradaSimulacao entrada;
+        double primeiro, segundo, ultimo;  // model units
+        const char* textoPrimeiro;
+        const char* textoUltimo;  // the axis value by the input's picture
+    };
+    const Caso casos[] = {
+        {TEntradaSimulacao::Comp, 50, 100, 1050, "50", "1050"},
+        {TEntradaSimulacao::EH, 10, 20, 210, "10.0", "210.0"},
+        {TEntradaSimulacao::nc, 0.01, 0.015, 0.11, "1.0", "11.0"},
+        {TEntradaSimulacao::nt, 0.01, 0.04, 0.61, "1.0", "61.0"},
+        {TEntradaSimulacao::Sc, 0.0005, 0.001, 0.0105, "5.0", "105.0"},
+        {TEntradaSimulacao::St, 0.01, 0.03, 0.41, "1.0", "41.0"},
+        {TEntradaSimulacao::VIB, 5, 10, 105, "5.0", "105.0"},
+    };
+    TProjeto p;
+    Abrir(p, kEncosta);
+    for (const Caso& caso : casos) {
+        const TSerieSimulacao serie = Simular(p, caso.entrada);
+        const char* nome = DescricaoEntrada(caso.entrada).Nome;
+        ASSERT_EQ(serie.Linhas.size(), 21u) << nome << ": " << serie.Erro.value_or("");
+        EXPECT_FALSE(serie.Erro) << nome;
+        EXPECT_NEAR(serie.Linhas[0].Valor, caso.primeiro, 1e-12) << nome;
+        EXPECT_NEAR(serie.Linhas[1].Valor, caso.segundo, 1e-12) << nome;
+        EXPECT_NEAR(serie.Linhas[20].Valor, caso.ultimo, 1e-12) << nome;
+        EXPECT_EQ(serie.Linhas[0].Texto, caso.textoPrimeiro) << nome;
+        EXPECT_EQ(serie.Linhas[20].Texto, caso.textoUltimo) << nome;
+        for (const TLinhaSimulacao& linha : serie.Linhas) {
+            EXPECT_GT(linha.Q, 0) << nome << " " << linha.Texto;
+            EXPECT_NEAR(linha.Hr, std::sqrt(1.2) * linha.H + 10, 1e-12) << nome << " " << linha.Texto;
+        }
+    }
+}
+
+// The row whose input equals the design's must give the design's own result, whichever sizing it uses.
+TEST(SerieSimulacao, LinhaDoValorDoProjetoReproduzODimensionamento) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    p.CanalDrenagem.Dimensionar(p.Terreno, p.Nimbal1.Precipitacao, p.Sistema);
+    const double Q = p.CanalDrenagem.Q();
+    const double Hcm = 100 * p.CanalDrenagem.H();
+    ASSERT_GT(Q, 0);
+    struct Caso {
+        TEntradaSimulacao entrada;
+        int linha;  // the row of the design's value: length 100 m, EH 20 m, n 0.03, nt 0.1, Sc 0.002, St 0.01, VIB 20
+    };
+    for (const Caso caso : {Caso{TEntradaSimulacao::Comp, 1}, Caso{TEntradaSimulacao::EH, 1},
+                            Caso{TEntradaSimulacao::nc, 4}, Caso{TEntradaSimulacao::nt, 3},
+                            Caso{TEntradaSimulacao::Sc, 3}, Caso{TEntradaSimulacao::St, 0},
+                            Caso{TEntradaSimulacao::VIB, 3}}) {
+        const TSerieSimulacao serie = Simular(p, caso.entrada);
+        ASSERT_GT(serie.Linhas.size(), static_cast<std::size_t>(caso.linha));
+        const TLinhaSimulacao& linha = serie.Linhas[caso.linha];
+        EXPECT_NEAR(linha.Q, Q, 1e-9 * Q) << DescricaoEntrada(caso.entrada).Nome;
+        EXPECT_NEAR(linha.H, Hcm, 1e-9 * Hcm) << DescricaoEntrada(caso.entrada).Nome;
+    }
+}
+
+TEST(SerieSimulacao, TerrenoVoltaExatamenteAoQueEra) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    p.Terreno.nt.Indice = 5;
+    for (TEntradaSimulacao entrada : {TEntradaSimulacao::nt, TEntradaSimulacao::St, TEntradaSimulacao::VIB}) {
+        Simular(p, entrada);
+        EXPECT_EQ(p.Terreno.nt.Valor, 0.1);
+        EXPECT_EQ(p.Terreno.nt.Indice, 5);
+        EXPECT_EQ(p.Terreno.St(), 0.01);
+        EXPECT_EQ(p.Terreno.VIB(), 20);
+    }
+}
+
+TEST(SerieSimulacao, FalhaDeDimensionamentoEncerraASerieEDevolveOTerreno) {
+    TProjeto p;
+    Abrir(p, std::string(TALVEK_DADOS_TESTE) + "/Falha3SemSecao.tvk");  // trapezoid without B or Z
+    for (TEntradaSimulacao entrada : {TEntradaSimulacao::Comp, TEntradaSimulacao::St}) {
+        int chamadas = 0;
+        const TSerieSimulacao serie = talvek::Simular(entrada, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao,
+                                                      [&chamadas](int, const TLinhaSimulacao&) { ++chamadas; });
+        EXPECT_EQ(serie.Erro, "Erro no dimensinamento dos canais");
+        EXPECT_TRUE(serie.Linhas.empty());
+        EXPECT_EQ(chamadas, 0);
+        EXPECT_EQ(p.Terreno.St(), 0.01);
+    }
+}
+
+TEST(SerieSimulacao, CadaLinhaEAvisadaNaOrdem) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    std::vector<int> indices;
+    std::vector<double> vazoes;
+    const TSerieSimulacao serie =
+        talvek::Simular(TEntradaSimulacao::Sc, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao,
+                        [&](int indice, const TLinhaSimulacao& linha) {
+                            indices.push_back(indice);
+                            vazoes.push_back(linha.Q);
+                        });
+    ASSERT_EQ(indices.size(), 21u);
+    for (int i = 0; i < 21; ++i) {
+        EXPECT_EQ(indices[i], i);
+        EXPECT_EQ(vazoes[i], serie.Linhas[i].Q);
+    }
+}
+
+TEST(SerieSimulacao, SemEscoamentoAsLinhasTemVazaoZero) {
+    TProjeto p;
+    Abrir(p, std::string(TALVEK_DADOS_TESTE) + "/SemEscoamento3.tvk");
+    for (TEntradaSimulacao entrada : {TEntradaSimulacao::Comp, TEntradaSimulacao::nc, TEntradaSimulacao::Sc}) {
+        const TSerieSimulacao serie = Simular(p, entrada);
+        ASSERT_EQ(serie.Linhas.size(), 21u);
+        for (const TLinhaSimulacao& linha : serie.Linhas) {
+            EXPECT_EQ(linha.Q, 0);
+            EXPECT_EQ(linha.H, 0);  // triangular section
+            EXPECT_NEAR(linha.Hr, 10, 1e-12);
+        }
+    }
+}
+
+TEST(SerieSimulacao, MensagensDeStatus) {
+    struct Caso {
+        TSaidaSimulacao saida;
+        TEntradaSimulacao entrada;
+        const char* mensagem;
+    };
+    const Caso casos[] = {
+        {TSaidaSimulacao::Q, TEntradaSimulacao::Comp, "comprimento do dreno x vazão"},
+        {TSaidaSimulacao::H, TEntradaSimulacao::EH, "espaçamento entre drenos x altura teórica"},
+        {TSaidaSimulacao::Q, TEntradaSimulacao::nc, "rugosidade do canal x vazão"},
+        {TSaidaSimulacao::Hr, TEntradaSimulacao::nc, "rugosidade do canal x altura recomendada "},
+        {TSaidaSimulacao::Hr, TEntradaSimulacao::nt, "rugosidade do tereno x altura recomendada"},
+        {TSaidaSimulacao::H, TEntradaSimulacao::nt, "rugosidade do terreno x altura teórica"},
+        {TSaidaSimulacao::Hr, TEntradaSimulacao::St, "declividade do terreno x altura recomendada"},
+        {TSaidaSimulacao::H, TEntradaSimulacao::VIB, "VIB x altura teórica"},
+    };
+    for (const Caso& caso : casos) EXPECT_EQ(MensagemSimulacao(caso.saida, caso.entrada), caso.mensagem);
+}

@@ -1,0 +1,98 @@
+// The number fields' conversions without a window: reading a text under the regional decimal separator,
+// showing a value by a picture (0 as an empty field), and the separators taken from a locale.
+#include <QLocale>
+#include <QTest>
+
+#include "common/CamposNumericos.h"
+#include "common/RegionalQt.h"
+#include "platform/Excecoes.h"
+#include "platform/Regional.h"
+
+namespace talvek::gui::teste {
+
+class TesteCamposNumericos : public QObject {
+    Q_OBJECT
+
+private slots:
+    void LeituraDoCampo_data() {
+        QTest::addColumn<char>("decimal");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<bool>("numero");
+        QTest::newRow("vazio dá o padrão") << ',' << "" << 7.0 << true;
+        QTest::newRow("vírgula") << ',' << "0,5" << 0.5 << true;
+        QTest::newRow("ponto") << '.' << "0.5" << 0.5 << true;
+        QTest::newRow("ponto sob vírgula") << ',' << "0.5" << 0.0 << false;
+        QTest::newRow("dois separadores") << ',' << "1,2,3" << 0.0 << false;
+        QTest::newRow("só o separador") << ',' << "," << 0.0 << false;
+    }
+
+    void LeituraDoCampo() {
+        QFETCH(char, decimal);
+        QFETCH(QString, texto);
+        QFETCH(double, valor);
+        QFETCH(bool, numero);
+        RegionalTemporario regional({decimal, decimal == ',' ? '.' : ',', '/', "dd/mm/yyyy"});
+        if (numero) {
+            QCOMPARE(ValorDoCampo(texto, 7.0), valor);
+            return;
+        }
+        try {
+            ValorDoCampo(texto, 7.0);
+            QFAIL("a text that is not a number was read");
+        } catch (const Exception& erro) {
+            QCOMPARE(QString::fromUtf8(erro.what()), "'" + texto + "' não é um valor numérico válido.");
+        }
+    }
+
+    void ValorMostrado_data() {
+        QTest::addColumn<char>("decimal");
+        QTest::addColumn<QString>("formato");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("zero vazio") << ',' << "0.0#" << 0.0 << "";
+        QTest::newRow("vazão") << ',' << "0.0#" << 0.73643 << "0,74";
+        QTest::newRow("uma a duas casas") << '.' << "0.0#" << 20.0 << "20.0";
+        QTest::newRow("metade para longe do zero") << ',' << "0.00" << 0.125 << "0,13";
+        QTest::newRow("sete casas") << ',' << "0.0######" << 0.0000001 << "0,0000001";
+        QTest::newRow("inteiro") << ',' << "0" << 300.0 << "300";
+        QTest::newRow("altura") << '.' << "0.0" << 11.5784 << "11.6";
+    }
+
+    void ValorMostrado() {
+        QFETCH(char, decimal);
+        QFETCH(QString, formato);
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        RegionalTemporario regional({decimal, decimal == ',' ? '.' : ',', '/', "dd/mm/yyyy"});
+        QCOMPARE(TextoDoValor(formato.toLatin1().constData(), valor, 0.0), texto);
+    }
+
+    void SeparadoresDoLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<char>("decimal");
+        QTest::addColumn<char>("milhar");
+        QTest::addColumn<char>("data");
+        QTest::newRow("Brasil") << "pt_BR" << ',' << '.' << '/';
+        QTest::newRow("C") << "C" << '.' << ',' << '/';
+        QTest::newRow("França: espaço fino no milhar") << "fr_FR" << ',' << '.' << '/';
+        QTest::newRow("Suíça: apóstrofo tipográfico") << "de_CH" << '.' << ',' << '.';
+    }
+
+    void SeparadoresDoLocale() {
+        QFETCH(QString, locale);
+        QFETCH(char, decimal);
+        QFETCH(char, milhar);
+        QFETCH(char, data);
+        const ConfiguracaoRegional regional = RegionalDoLocale(QLocale(locale));
+        QCOMPARE(regional.SeparadorDecimal, decimal);
+        QCOMPARE(regional.SeparadorMilhar, milhar);
+        QCOMPARE(regional.SeparadorData, data);
+        if (locale == QStringLiteral("pt_BR")) QCOMPARE(regional.FormatoDataCurta, std::string("dd/mm/yyyy"));
+    }
+};
+
+}  // namespace talvek::gui::teste
+
+QTEST_MAIN(talvek::gui::teste::TesteCamposNumericos)
+#include "TesteCamposNumericos.moc"
