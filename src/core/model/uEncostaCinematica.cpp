@@ -42,22 +42,6 @@ double PassoTempo(double VIB) {
     return 0.1;
 }
 
-// Shows the busy cursor for the lifetime of the object.
-class CursorOcupado {
-public:
-    explicit CursorOcupado(IProgresso* progresso) : progresso_(progresso) {
-        if (progresso_) progresso_->CursorOcupado(true);
-    }
-    ~CursorOcupado() {
-        if (progresso_) progresso_->CursorOcupado(false);
-    }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-
-private:
-    IProgresso* progresso_;
-};
-
 // Kinematic-wave routing of the rainfall excess down the slope, appending the outflow of the lowest node
 // (L/s per metre) to the hydrograph at every time step until the outlet dries. Depths y in m at the old and
 // new time level, with Z = y^(5/3); α in m^(1/3)/s; times in min.
@@ -184,7 +168,7 @@ int TEncostaCinematicaCustom::NumeroTrechos() const {
 
 THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, TPrecipitacao& precipitacao) {
     SemEscoamento_ = false;
-    const CursorOcupado cursor(Progresso);
+    const TCursorOcupado cursor(Progresso);
     auto& chuva = dynamic_cast<TPrecipitacaoExponencialNegativa&>(precipitacao);
     const double alfa = Dividir(Raiz(St()), nt.Valor);
     return Escoamento(N, chuva, alfa);

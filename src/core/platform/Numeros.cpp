@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Excecoes.h"
 #include "platform/Regional.h"
 
 namespace talvek {
@@ -168,6 +169,16 @@ std::optional<double> LerComSeparadores(const std::string& texto, char separador
 std::optional<double> LerNumero(const std::string& texto) {
     const char separador = Regional().SeparadorDecimal;
     return LerComSeparadores(texto, separador, separador);
+}
+
+std::string MensagemNaoNumerico(const std::string& texto) {
+    return "'" + texto + "' não é um valor numérico válido.";
+}
+
+double LerNumeroOuErro(const std::string& texto) {
+    const std::optional<double> valor = LerNumero(texto);
+    if (!valor) throw Exception(MensagemNaoNumerico(texto));
+    return *valor;
 }
 
 std::optional<double> LerNumeroQualquerSeparador(const std::string& texto) {

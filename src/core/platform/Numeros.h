@@ -21,6 +21,12 @@ std::string FormatarGeral(double valor);
 // "1.2.3" or a value out of the double range) gives no value.
 std::optional<double> LerNumero(const std::string& texto);
 
+// The message of a text that is not a number: "'<texto>' não é um valor numérico válido."
+std::string MensagemNaoNumerico(const std::string& texto);
+
+// As LerNumero, but a text that is not a number raises Exception with MensagemNaoNumerico.
+double LerNumeroOuErro(const std::string& texto);
+
 // As LerNumero, but accepts either "." or "," as the decimal separator (values stored in files).
 std::optional<double> LerNumeroQualquerSeparador(const std::string& texto);
 

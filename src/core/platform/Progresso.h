@@ -34,6 +34,26 @@ private:
     std::int64_t desdeEventos_ = 0;
 };
 
+// The busy pointer of `progresso` for the lifetime of the guard, or until Restaurar; a null hook shows
+// nothing.
+class TCursorOcupado {
+public:
+    explicit TCursorOcupado(IProgresso* progresso) : progresso_(progresso) {
+        if (progresso_) progresso_->CursorOcupado(true);
+    }
+    ~TCursorOcupado() { Restaurar(); }
+    TCursorOcupado(const TCursorOcupado&) = delete;
+    TCursorOcupado& operator=(const TCursorOcupado&) = delete;
+
+    void Restaurar() {
+        if (progresso_) progresso_->CursorOcupado(false);
+        progresso_ = nullptr;
+    }
+
+private:
+    IProgresso* progresso_;
+};
+
 class ISerieGrafico {
 public:
     virtual ~ISerieGrafico() = default;

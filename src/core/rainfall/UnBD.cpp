@@ -148,12 +148,6 @@ std::string Parte(const std::vector<std::string>& caracteres, std::size_t inicio
     return parte;
 }
 
-double NumeroDaParte(const std::string& parte) {
-    const std::optional<double> valor = LerNumero(parte);
-    if (!valor) throw Exception("'" + parte + "' não é um valor numérico válido.");
-    return *valor;
-}
-
 std::string CortarEmCaracteres(const std::string& texto, std::size_t maximo) {
     std::string cortado;
     const std::vector<std::string> caracteres = Caracteres(texto);
@@ -196,9 +190,9 @@ bool NomeAntes(const std::string& a, const std::string& b) {
 
 double CoordenadaParaGraus(const std::string& texto) {
     const std::vector<std::string> caracteres = Caracteres(texto);
-    const double graus = NumeroDaParte(Parte(caracteres, 1));
-    const double minutos = NumeroDaParte(Parte(caracteres, 4));
-    const double segundos = NumeroDaParte(Parte(caracteres, 7));
+    const double graus = LerNumeroOuErro(Parte(caracteres, 1));
+    const double minutos = LerNumeroOuErro(Parte(caracteres, 4));
+    const double segundos = LerNumeroOuErro(Parte(caracteres, 7));
     return graus + (minutos + segundos / 60) / 60;
 }
 

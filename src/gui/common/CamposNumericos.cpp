@@ -14,31 +14,23 @@ namespace talvek::gui {
 
 namespace {
 
-const QString kNaoNumerico = QStringLiteral("' não é um valor numérico válido.");
-
-QChar SeparadorDecimal() { return QLatin1Char(Regional().SeparadorDecimal); }
-QChar SeparadorMilhar() { return QLatin1Char(Regional().SeparadorMilhar); }
-
-bool EhDigitoOuSeparador(QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == SeparadorDecimal(); }
-
-// Keys that reach the field whatever the filter: they edit or confirm rather than type.
-bool PassaSemFiltro(const QKeyEvent& tecla) {
-    switch (tecla.key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: return true;
-        default: return (tecla.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
-    }
-}
-
 }  // namespace
+
+TTeclaNumerica RegraTeclaNumerica(const QKeyEvent& tecla) {
+    const QString texto = tecla.text();
+    if (texto.isEmpty() || (texto.size() == 1 && !texto[0].isPrint()) ||
+        (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return {TTeclaNumerica::Passa, {}};
+    const QChar decimal = QLatin1Char(Regional().SeparadorDecimal);
+    const QChar caractere = texto[0] == QLatin1Char(Regional().SeparadorMilhar) ? decimal : texto[0];
+    const bool numerico = (caractere >= QLatin1Char('0') && caractere <= QLatin1Char('9')) || caractere == decimal;
+    if (texto.size() != 1 || !numerico) return {TTeclaNumerica::Recusa, {}};
+    return {TTeclaNumerica::Digita, caractere};
+}
 
 double ValorDoCampo(const QString& texto, double padrao) {
     if (texto.isEmpty()) return padrao;
-    const std::optional<double> valor = LerNumero(texto.toStdString());
-    if (!valor) throw Exception((QLatin1Char('\'') + texto + kNaoNumerico).toStdString());
-    return *valor;
+    return LerNumeroOuErro(texto.toStdString());
 }
 
 double ValorDoCampo(const QLineEdit& campo, double padrao) { return ValorDoCampo(campo.text(), padrao); }
@@ -71,14 +63,14 @@ bool TFiltroNumerico::eventFilter(QObject* alvo, QEvent* evento) {
         return false;
     if (tecla->modifiers() & Qt::AltModifier) return false;  // accelerators of the window's labels and buttons
     if (aoDigitar_) aoDigitar_(*campo);
-    if (PassaSemFiltro(*tecla)) return false;
-    const QChar caractere = tecla->text().at(0);
-    if (caractere == SeparadorMilhar() && SeparadorMilhar() != SeparadorDecimal()) {
-        QKeyEvent decimal(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(SeparadorDecimal()));
+    const TTeclaNumerica regra = RegraTeclaNumerica(*tecla);
+    if (regra.efeito == TTeclaNumerica::Passa) return false;
+    if (regra.efeito == TTeclaNumerica::Digita && regra.caractere != tecla->text().at(0)) {
+        QKeyEvent decimal(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(regra.caractere));
         campo->event(&decimal);  // straight to the field: this filter has already seen the key
         return true;
     }
-    return !(tecla->text().size() == 1 && EhDigitoOuSeparador(caractere));
+    return regra.efeito == TTeclaNumerica::Recusa;
 }
 
 }  // namespace talvek::gui

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace talvek::gui {
@@ -25,6 +26,16 @@ void MostrarValor(QLineEdit& campo, const char* formato, double valor, double va
 // True when the field holds a text; otherwise shows `mensagem` in an error box, gives the field the
 // focus and returns false.
 bool CampoPreenchido(QLineEdit& campo, const QString& mensagem);
+
+// The key rule of every numeric field. Keys that carry no printable character (arrows, Delete, Tab,
+// Enter, Backspace) and shortcuts (Ctrl, Alt, Meta) pass to the field as they are; a typed thousands
+// separator becomes the decimal separator; only the digits and the decimal separator are typed; every other
+// character is refused.
+struct TTeclaNumerica {
+    enum Efeito { Passa, Digita, Recusa } efeito;
+    QChar caractere;  // what Digita types
+};
+TTeclaNumerica RegraTeclaNumerica(const QKeyEvent& tecla);
 
 // Key filter of the numeric fields, installed on each of them. Every character key first calls
 // `aoDigitar` with the field (the project is marked modified even for a refused key); a typed thousands

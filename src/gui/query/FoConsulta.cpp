@@ -1,7 +1,6 @@
 #include "query/FoConsulta.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -23,6 +22,7 @@
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
 #include "common/InterfaceUsuario.h"
+#include "common/ProgressoQt.h"
 #include "help/Ajuda.h"
 #include "platform/Numeros.h"
 #include "rainfall/Citacoes.h"
@@ -77,15 +77,6 @@ std::string SemBrancosFinais(const std::string& texto) {
 bool EstadoSemDados(int estado) {
     return std::find(std::begin(kEstadosSemDados), std::end(kEstadosSemDados), estado) != std::end(kEstadosSemDados);
 }
-
-// Busy pointer for the lifetime of the object.
-class CursorOcupado {
-public:
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-};
 
 QLabel* Exibidor(QWidget* pai) {
     auto* exibidor = new QLabel(pai);
@@ -455,7 +446,8 @@ void TfrmFoConsulta::AtualizarAviso() {
 void TfrmFoConsulta::EstadosClick() { SelecionarEstado(false); }
 
 void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
-    std::optional<CursorOcupado> ocupado(std::in_place);
+    ProgressoQt progresso;
+    TCursorOcupado ocupado(&progresso);
     ResetarExibicao();
 
     const int novo = Estados->currentIndex();
@@ -476,7 +468,7 @@ void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
         const QString arquivo = Texto(pastaDados_ + entrada.Sigla + ".bmp");
         QImage imagem;
         if (!QFileInfo(arquivo).isFile() || !imagem.load(arquivo)) {
-            ocupado.reset();
+            ocupado.Restaurar();
             if (anterior != novo) {
                 Estados->setCurrentIndex(anterior);
                 SelecionarEstado(chamadoPelaAtivacao);
@@ -501,7 +493,7 @@ void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
     }
 
     PreencherListas();
-    ocupado.reset();
+    ocupado.Restaurar();
     if (!chamadoPelaAtivacao && LBEstacao->count() > 0) LBEstacaoClick();
     AtualizarAviso();
 }

@@ -18,12 +18,7 @@ namespace {
 constexpr const char* kMascaraVazia = "  °  '  \"";
 
 // The number a parameter display shows; the conversion message of the regional settings otherwise.
-double NumeroExibido(const QLabel& exibidor) {
-    const std::string texto = exibidor.text().toStdString();
-    const std::optional<double> valor = LerNumero(texto);
-    if (!valor) throw Exception("'" + texto + "' não é um valor numérico válido.");
-    return *valor;
-}
+double NumeroExibido(const QLabel& exibidor) { return LerNumeroOuErro(exibidor.text().toStdString()); }
 
 bool CoordenadaDada(const std::string& texto) { return !texto.empty() && texto != kMascaraVazia; }
 

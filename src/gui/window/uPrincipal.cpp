@@ -54,22 +54,6 @@ constexpr int kAjudaPaginaEntrada = 102;
 constexpr int kLarguraRelogio = 100;  // px
 constexpr int kIntervaloRelogio = 1000;  // ms
 
-// The busy pointer for the lifetime of the object, or until Restaurar.
-class TCursorOcupado {
-public:
-    TCursorOcupado() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~TCursorOcupado() { Restaurar(); }
-    TCursorOcupado(const TCursorOcupado&) = delete;
-    TCursorOcupado& operator=(const TCursorOcupado&) = delete;
-    void Restaurar() {
-        if (ativo_) QApplication::restoreOverrideCursor();
-        ativo_ = false;
-    }
-
-private:
-    bool ativo_ = true;
-};
-
 // While a computation lets pending events run, the user's clicks, keys and close requests are dropped,
 // so that no other command starts in the middle of it.
 class TBloqueioEntrada : public QObject {
@@ -467,7 +451,7 @@ void TFPrincipal::FecharClick() {
 
 void TFPrincipal::CalcularClick() {
     if (!Entrada->ComprimentoAceito()) return;
-    TCursorOcupado ocupado;
+    TCursorOcupado ocupado(&progresso_);
     try {
         Entrada->LerCamposDados();
     } catch (const std::exception& erro) {

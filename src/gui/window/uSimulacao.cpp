@@ -72,8 +72,7 @@ QString Texto(const std::string& texto) { return QString::fromStdString(texto); 
 class TBloqueioSerie : public QObject {
 public:
     TBloqueioSerie(IProgresso& progresso, QWidget& janela, QWidget& opcoes, bool& simulando)
-        : progresso_(progresso), janela_(janela), opcoes_(opcoes), simulando_(simulando) {
-        progresso_.CursorOcupado(true);
+        : cursor_(&progresso), janela_(janela), opcoes_(opcoes), simulando_(simulando) {
         simulando_ = true;
         opcoes_.setEnabled(false);
         janela_.setEnabled(false);
@@ -84,7 +83,6 @@ public:
         janela_.setEnabled(true);
         opcoes_.setEnabled(true);
         simulando_ = false;
-        progresso_.CursorOcupado(false);
     }
     TBloqueioSerie(const TBloqueioSerie&) = delete;
     TBloqueioSerie& operator=(const TBloqueioSerie&) = delete;
@@ -97,7 +95,7 @@ protected:
     }
 
 private:
-    IProgresso& progresso_;
+    TCursorOcupado cursor_;
     QWidget& janela_;
     QWidget& opcoes_;
     bool& simulando_;
@@ -468,11 +466,7 @@ void TPaginaSimulacao::SelecionarLinha(int k) {
 // ---- Real section ----------------------------------------------------------------------------------
 
 void TPaginaSimulacao::CalculaHRClick() {
-    progresso_.CursorOcupado(true);
-    struct Cursor {
-        IProgresso& progresso;
-        ~Cursor() { progresso.CursorOcupado(false); }
-    } cursor{progresso_};
+    const TCursorOcupado cursor(&progresso_);
 
     int item = RVazao->checkedId();
     if (item < 0) item = RTeorica->checkedId();

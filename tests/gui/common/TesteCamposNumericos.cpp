@@ -1,5 +1,6 @@
 // The number fields' conversions without a window: reading a text under the regional decimal separator,
 // showing a value by a picture (0 as an empty field), and the separators taken from a locale.
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTest>
 
@@ -66,6 +67,41 @@ private slots:
         QFETCH(QString, texto);
         RegionalTemporario regional({decimal, decimal == ',' ? '.' : ',', '/', "dd/mm/yyyy"});
         QCOMPARE(TextoDoValor(formato.toLatin1().constData(), valor, 0.0), texto);
+    }
+
+    // One key rule for the main window's fields and the reference dialogs' value boxes; a text of several
+    // characters (an input method's) once slipped past the value boxes unfiltered.
+    void RegraDaTecla_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("modificadores");
+        QTest::addColumn<int>("efeito");
+        QTest::addColumn<QString>("digitado");
+        const int passa = TTeclaNumerica::Passa, digita = TTeclaNumerica::Digita, recusa = TTeclaNumerica::Recusa;
+        QTest::newRow("dígito") << int(Qt::Key_7) << "7" << 0 << digita << "7";
+        QTest::newRow("separador decimal") << int(Qt::Key_Comma) << "," << 0 << digita << ",";
+        QTest::newRow("milhar vira decimal") << int(Qt::Key_Period) << "." << 0 << digita << ",";
+        QTest::newRow("letra") << int(Qt::Key_A) << "a" << 0 << recusa << "";
+        QTest::newRow("sinal de menos") << int(Qt::Key_Minus) << "-" << 0 << recusa << "";
+        QTest::newRow("vários caracteres") << int(Qt::Key_unknown) << "12" << 0 << recusa << "";
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << 0 << passa << "";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "\r" << 0 << passa << "";
+        QTest::newRow("seta sem texto") << int(Qt::Key_Left) << "" << 0 << passa << "";
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << "v" << int(Qt::ControlModifier) << passa << "";
+        QTest::newRow("acelerador Alt") << int(Qt::Key_C) << "c" << int(Qt::AltModifier) << passa << "";
+    }
+
+    void RegraDaTecla() {
+        QFETCH(int, tecla);
+        QFETCH(QString, texto);
+        QFETCH(int, modificadores);
+        QFETCH(int, efeito);
+        QFETCH(QString, digitado);
+        RegionalTemporario regional({',', '.', '/', "dd/mm/yyyy"});
+        const QKeyEvent evento(QEvent::KeyPress, tecla, Qt::KeyboardModifiers(modificadores), texto);
+        const TTeclaNumerica regra = RegraTeclaNumerica(evento);
+        QCOMPARE(int(regra.efeito), efeito);
+        if (efeito == TTeclaNumerica::Digita) QCOMPARE(QString(regra.caractere), digitado);
     }
 
     void SeparadoresDoLocale_data() {
