@@ -9,13 +9,13 @@ namespace talvek::cli {
 
 namespace {
 
-constexpr const char* kNome = "dimensionar";
 constexpr const char* kUso = "dimensionar PROJETO.tvk [--json] [--gravar]";
 constexpr const char* kDescricao =
     "Dimensiona o canal do projeto (sistema com ou sem inundação parcial) e mostra a vazão de projeto (L/s),\n"
     "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m).\n"
     "  --json     resultado em JSON, números com ponto decimal\n"
     "  --gravar   grava os resultados no arquivo do projeto";
+constexpr TComandoProjeto kComando{"dimensionar", kUso, kDescricao};
 
 void MostrarTexto(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
@@ -36,15 +36,13 @@ void MostrarJson(const TProjeto& p, std::ostream& saida) {
 }
 
 int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
-    const auto lidas = LerOpcoesProjeto(argumentos, {"--json", "--gravar"}, {});
-    if (const std::string* problema = std::get_if<std::string>(&lidas))
-        return UsoIncorreto(kNome, kUso, *problema, erros);
-    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
-    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
-    const bool json = opcoes.marcas.contains("--json");
+    const auto inicio = IniciarComando(kComando, argumentos, {"--json", "--gravar"}, {}, saida, erros);
+    if (const int* codigo = std::get_if<int>(&inicio)) return *codigo;
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);
+    const bool json = opcoes.json;
 
     TProjeto projeto;
-    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (const std::optional<int> falha = DimensionarProjeto(projeto, json, saida, erros)) return *falha;
     TCanalDrenagem& canal = projeto.CanalDrenagem;
 
@@ -65,6 +63,6 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
 
 }  // namespace
 
-const Comando kComandoDimensionar{kNome, kUso, ExecutarDimensionar};
+const Comando kComandoDimensionar{kComando.nome, kUso, ExecutarDimensionar};
 
 }  // namespace talvek::cli

@@ -10,13 +10,13 @@ namespace talvek::cli {
 
 namespace {
 
-constexpr const char* kNome = "hidrograma";
 constexpr const char* kUso = "hidrograma PROJETO.tvk [--json] [--csv]";
 constexpr const char* kDescricao =
     "Mostra o hidrograma de saída da encosta do projeto (faixa de largura EH sob a chuva de projeto):\n"
     "tempo t (min) e vazão q (L/s por metro de dreno). Sem escoamento, o hidrograma não tem pontos.\n"
     "  --json   {\"pontos\":[[t,q],...]}, números com ponto decimal\n"
     "  --csv    linhas t,q com ponto decimal";
+constexpr TComandoProjeto kComando{"hidrograma", kUso, kDescricao};
 
 void MostrarTexto(const THidrograma& hidrograma, std::ostream& saida) {
     saida << "t (min)\tq (L/s/m)\n";
@@ -41,17 +41,13 @@ void MostrarJson(const THidrograma& hidrograma, std::ostream& saida) {
 }
 
 int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
-    const auto lidas = LerOpcoesProjeto(argumentos, {"--json", "--csv"}, {});
-    if (const std::string* problema = std::get_if<std::string>(&lidas))
-        return UsoIncorreto(kNome, kUso, *problema, erros);
-    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
-    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
-    const bool json = opcoes.marcas.contains("--json");
-    const bool csv = opcoes.marcas.contains("--csv");
-    if (json && csv) return UsoIncorreto(kNome, kUso, "--json e --csv não podem ser usados juntos", erros);
+    const auto inicio = IniciarComando(kComando, argumentos, {"--json", "--csv"}, {}, saida, erros);
+    if (const int* codigo = std::get_if<int>(&inicio)) return *codigo;
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);
+    const bool json = opcoes.json;
 
     TProjeto projeto;
-    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     THidrograma hidrograma;
     try {
         hidrograma = HidrogramaDaEncosta(projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);
@@ -60,7 +56,7 @@ int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::o
     }
     if (json)
         MostrarJson(hidrograma, saida);
-    else if (csv)
+    else if (opcoes.csv)
         MostrarCsv(hidrograma, saida);
     else
         MostrarTexto(hidrograma, saida);
@@ -69,6 +65,6 @@ int ExecutarHidrograma(const Argumentos& argumentos, std::ostream& saida, std::o
 
 }  // namespace
 
-const Comando kComandoHidrograma{kNome, kUso, ExecutarHidrograma};
+const Comando kComandoHidrograma{kComando.nome, kUso, ExecutarHidrograma};
 
 }  // namespace talvek::cli

@@ -19,18 +19,16 @@ bool Contem(std::initializer_list<const char*> lista, const std::string& nome) {
     return std::any_of(lista.begin(), lista.end(), [&nome](const char* item) { return nome == item; });
 }
 
-}  // namespace
+struct TPedidoDeAjuda {};  // --help: nothing else is checked
 
-std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& argumentos,
-                                                           std::initializer_list<const char*> marcas,
-                                                           std::initializer_list<const char*> comValor) {
+// Reads PROJETO.tvk and the options; the text of the first problem when they are not right.
+std::variant<TOpcoesProjeto, std::string, TPedidoDeAjuda> LerOpcoes(const Argumentos& argumentos,
+                                                                    std::initializer_list<const char*> marcas,
+                                                                    std::initializer_list<const char*> comValor) {
     TOpcoesProjeto opcoes;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
-        if (argumento == "--help" || argumento == "-h") {
-            opcoes.ajuda = true;
-            return opcoes;
-        }
+        if (argumento == "--help" || argumento == "-h") return TPedidoDeAjuda{};
         if (Contem(marcas, argumento)) {
             opcoes.marcas.insert(argumento);
         } else if (Contem(comValor, argumento)) {
@@ -48,17 +46,36 @@ std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& arg
     return opcoes;
 }
 
-std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjeto& projeto, std::ostream& saida,
+}  // namespace
+
+std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando, const Argumentos& argumentos,
+                                                 std::initializer_list<const char*> marcas,
+                                                 std::initializer_list<const char*> comValor, std::ostream& saida,
+                                                 std::ostream& erros) {
+    auto lidas = LerOpcoes(argumentos, marcas, comValor);
+    if (const std::string* problema = std::get_if<std::string>(&lidas)) return UsoIncorreto(comando, *problema, erros);
+    if (std::holds_alternative<TPedidoDeAjuda>(lidas)) {
+        saida << "Uso: talvek-calc " << comando.uso << "\n\n" << comando.descricao << '\n';
+        return kSucesso;
+    }
+    TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
+    opcoes.json = opcoes.marcas.contains("--json");
+    opcoes.csv = opcoes.marcas.contains("--csv");
+    if (opcoes.json && opcoes.csv) return UsoIncorreto(comando, "--json e --csv não podem ser usados juntos", erros);
+    return std::move(opcoes);
+}
+
+std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros) {
     try {
         LerProjeto(opcoes.projeto, projeto.Objetos());
     } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+        return Falhar(e.what(), opcoes.json, saida, erros, kFalhaNoArquivo);
     }
     try {
         projeto.Nimbal1.Precipitacao.VerificarParametros();
     } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+        return Falhar(e.what(), opcoes.json, saida, erros, kFalhaNoCalculo);
     }
     return std::nullopt;
 }
@@ -77,14 +94,9 @@ std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream
     return std::nullopt;
 }
 
-int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros) {
-    erros << "talvek-calc " << comando << ": " << problema << "\nUso: talvek-calc " << uso << '\n';
+int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros) {
+    erros << "talvek-calc " << comando.nome << ": " << problema << "\nUso: talvek-calc " << comando.uso << '\n';
     return kArgumentosInvalidos;
-}
-
-int MostrarAjuda(const char* uso, const char* descricao, std::ostream& saida) {
-    saida << "Uso: talvek-calc " << uso << "\n\n" << descricao << '\n';
-    return kSucesso;
 }
 
 int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo) {

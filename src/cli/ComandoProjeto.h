@@ -20,22 +20,33 @@ inline constexpr int kArgumentosInvalidos = 1;
 inline constexpr int kFalhaNoCalculo = 2;   // a sizing or hillslope that failed
 inline constexpr int kFalhaNoArquivo = 3;   // a project that does not open or cannot be written
 
-struct TOpcoesProjeto {
-    std::string projeto;                          // the one positional argument
-    std::set<std::string> marcas;                 // flags given, such as "--json"
-    std::map<std::string, std::string> valores;  // options with a value, such as "--saida" → "Q"
-    bool ajuda = false;                           // --help: nothing else is checked
+// A subcommand on a project file: its name, its usage line and what --help says of it.
+struct TComandoProjeto {
+    const char* nome;
+    const char* uso;
+    const char* descricao;
 };
 
-// Reads PROJETO.tvk and the options; the text of the first problem when they are not right.
-std::variant<TOpcoesProjeto, std::string> LerOpcoesProjeto(const Argumentos& argumentos,
-                                                           std::initializer_list<const char*> marcas,
-                                                           std::initializer_list<const char*> comValor);
+struct TOpcoesProjeto {
+    std::string projeto;                          // the one positional argument
+    std::set<std::string> marcas;                 // flags given, such as "--gravar"
+    std::map<std::string, std::string> valores;  // options with a value, such as "--saida" → "Q"
+    bool json = false;                            // results as JSON (--json)
+    bool csv = false;                             // results as CSV (--csv)
+};
+
+// The common start of a subcommand on a project: reads PROJETO.tvk and the options (`marcas` the flags it
+// takes, `comValor` the options with a value), refusing --json with --csv. Gives the options, or the exit
+// code when the subcommand ends here: the usage printed for a wrong argument, the help for --help.
+std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando, const Argumentos& argumentos,
+                                                 std::initializer_list<const char*> marcas,
+                                                 std::initializer_list<const char*> comValor, std::ostream& saida,
+                                                 std::ostream& erros);
 
 // Opens the project named in the options and checks its storm parameters, which a file edited by hand can
 // hold negative (the desktop program refuses them on "Calcular"). On failure the message is reported as
 // Falhar does and its exit code returned: kFalhaNoArquivo for the file, kFalhaNoCalculo for the storm.
-std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjeto& projeto, std::ostream& saida,
+std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros);
 
 // Sizes the project's drain as the desktop program's "Calcular" does, with the recommended height of the
@@ -44,10 +55,7 @@ std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, bool json, TProjet
 std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros);
 
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
-int UsoIncorreto(const char* comando, const char* uso, const std::string& problema, std::ostream& erros);
-
-// Prints the usage and what the subcommand does to `saida`; returns kSucesso.
-int MostrarAjuda(const char* uso, const char* descricao, std::ostream& saida);
+int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros);
 
 // A failure: {"erro":"…"} on `saida` for --json, the message on `erros` otherwise; returns `codigo`.
 int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo);

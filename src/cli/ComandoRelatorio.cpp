@@ -12,13 +12,13 @@ namespace talvek::cli {
 
 namespace {
 
-constexpr const char* kNome = "relatorio";
 constexpr const char* kUso = "relatorio PROJETO.tvk [--saida RELATORIO.html]";
 constexpr const char* kDescricao =
     "Dimensiona o canal do projeto e escreve o relatório do projeto em HTML, como o programa o mostra e\n"
     "imprime (sem o gráfico da simulação).\n"
     "  --saida    grava o relatório neste arquivo (UTF-8, com a marca BOM para os navegadores) em vez de\n"
     "             escrevê-lo na saída padrão";
+constexpr TComandoProjeto kComando{"relatorio", kUso, kDescricao};
 constexpr const char* kBom = "\xEF\xBB\xBF";
 
 // The folder of the report's header picture: the program's folder "Talvek2" beside talvek-calc in the
@@ -32,14 +32,12 @@ std::string PastaProgramaPadrao() {
 }
 
 int ExecutarRelatorio(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
-    const auto lidas = LerOpcoesProjeto(argumentos, {}, {"--saida"});
-    if (const std::string* problema = std::get_if<std::string>(&lidas))
-        return UsoIncorreto(kNome, kUso, *problema, erros);
-    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
-    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
+    const auto inicio = IniciarComando(kComando, argumentos, {}, {"--saida"}, saida, erros);
+    if (const int* codigo = std::get_if<int>(&inicio)) return *codigo;
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);
 
     TProjeto projeto;
-    if (const std::optional<int> falha = AbrirProjeto(opcoes, false, projeto, saida, erros)) return *falha;
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (const std::optional<int> falha = DimensionarProjeto(projeto, false, saida, erros)) return *falha;
     const TNimbal21& chuva = projeto.Nimbal1;
     const std::string texto = TextoRelatorio({projeto.Sistema,
@@ -66,6 +64,6 @@ int ExecutarRelatorio(const Argumentos& argumentos, std::ostream& saida, std::os
 
 }  // namespace
 
-const Comando kComandoRelatorio{kNome, kUso, ExecutarRelatorio};
+const Comando kComandoRelatorio{kComando.nome, kUso, ExecutarRelatorio};
 
 }  // namespace talvek::cli

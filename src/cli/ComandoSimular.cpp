@@ -11,7 +11,6 @@ namespace talvek::cli {
 
 namespace {
 
-constexpr const char* kNome = "simular";
 constexpr const char* kUso =
     "simular PROJETO.tvk --saida Q|H|Hr --entrada Comp|EH|nc|nt|Sc|St|VIB [--json] [--csv]";
 constexpr const char* kDescricao =
@@ -20,6 +19,7 @@ constexpr const char* kDescricao =
     "saída escolhida: vazão Q (L/s), altura teórica H (cm) ou altura recomendada Hr (cm).\n"
     "  --json   {\"linhas\":[{\"x\":...,\"Q\":...,\"H\":...,\"Hr\":...},...]}, x no eixo do gráfico\n"
     "  --csv    linhas x,Q,H,Hr com ponto decimal";
+constexpr TComandoProjeto kComando{"simular", kUso, kDescricao};
 
 template <typename Enum, int N>
 std::optional<Enum> PorNome(const std::string& nome, const char* (*nomeDe)(Enum)) {
@@ -59,23 +59,19 @@ void MostrarJson(const TSerieSimulacao& serie, std::ostream& texto) {
 }
 
 int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
-    const auto lidas = LerOpcoesProjeto(argumentos, {"--json", "--csv"}, {"--saida", "--entrada"});
-    if (const std::string* problema = std::get_if<std::string>(&lidas))
-        return UsoIncorreto(kNome, kUso, *problema, erros);
-    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
-    if (opcoes.ajuda) return MostrarAjuda(kUso, kDescricao, saida);
-    const bool json = opcoes.marcas.contains("--json");
-    const bool csv = opcoes.marcas.contains("--csv");
-    if (json && csv) return UsoIncorreto(kNome, kUso, "--json e --csv não podem ser usados juntos", erros);
+    const auto inicio = IniciarComando(kComando, argumentos, {"--json", "--csv"}, {"--saida", "--entrada"}, saida, erros);
+    if (const int* codigo = std::get_if<int>(&inicio)) return *codigo;
+    const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);
+    const bool json = opcoes.json;
     if (!opcoes.valores.contains("--saida") || !opcoes.valores.contains("--entrada"))
-        return UsoIncorreto(kNome, kUso, "faltam --saida e --entrada", erros);
+        return UsoIncorreto(kComando, "faltam --saida e --entrada", erros);
     const auto saidaEscolhida = PorNome<TSaidaSimulacao, 3>(opcoes.valores.at("--saida"), NomeSaida);
     const auto entrada = PorNome<TEntradaSimulacao, 7>(opcoes.valores.at("--entrada"), NomeEntrada);
-    if (!saidaEscolhida) return UsoIncorreto(kNome, kUso, "saída desconhecida: " + opcoes.valores.at("--saida"), erros);
-    if (!entrada) return UsoIncorreto(kNome, kUso, "entrada desconhecida: " + opcoes.valores.at("--entrada"), erros);
+    if (!saidaEscolhida) return UsoIncorreto(kComando, "saída desconhecida: " + opcoes.valores.at("--saida"), erros);
+    if (!entrada) return UsoIncorreto(kComando, "entrada desconhecida: " + opcoes.valores.at("--entrada"), erros);
 
     TProjeto projeto;
-    if (const std::optional<int> falha = AbrirProjeto(opcoes, json, projeto, saida, erros)) return *falha;
+    if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (projeto.Sistema.Tipo != 3)
         return Falhar("A simulação só se aplica ao sistema \"Drenagem de Superfície sem Inundação Parcial\".", json,
                       saida, erros, kFalhaNoCalculo);
@@ -87,7 +83,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     }
     if (json)
         MostrarJson(serie, saida);
-    else if (csv)
+    else if (opcoes.csv)
         MostrarCsv(serie, saida);
     else
         MostrarTexto(serie, *saidaEscolhida, *entrada, saida);
@@ -98,6 +94,6 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
 
 }  // namespace
 
-const Comando kComandoSimular{kNome, kUso, ExecutarSimular};
+const Comando kComandoSimular{kComando.nome, kUso, ExecutarSimular};
 
 }  // namespace talvek::cli

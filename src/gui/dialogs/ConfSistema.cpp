@@ -2,10 +2,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "help/Ajuda.h"
 #include "project/ConfSistemaEstados.h"
@@ -49,18 +47,11 @@ TFConfSistema::TFConfSistema(const TUnidades& unidades, int indEstado, QWidget* 
     linha("Unidade da &VIB:", UnidVib);
     linha("&Estado:", EstDefault);
 
-    const BotoesDialogo botoes = CriarBotoes(*this);  // "Aj&uda" opens the dialog's help context
+    const BotoesDialogo botoes = MontarDialogoFormulario(*this, campos);  // "Aj&uda" opens the help context
     BtnOk = botoes.ok;
     BtnCancelar = botoes.cancela;
     BtnAjuda = botoes.ajuda;
     connect(BtnOk, &QPushButton::clicked, this, &TFConfSistema::OkClick);
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(campos);
-    layout->addSpacing(8);
-    layout->addLayout(LinhaBotoes(botoes));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     FormShow();
 }

@@ -1,12 +1,10 @@
 #include "dialogs/IdentProjeto.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "help/Ajuda.h"
 #include "common/JanelasCentradas.h"
@@ -42,18 +40,11 @@ TFIdentProjeto::TFIdentProjeto(QWidget* pai) : QDialog(pai) {
     EdTecnico = linha("&Técnico:");
     EdData = linha("&Data:");
 
-    const BotoesDialogo botoes = CriarBotoes(*this);  // "Aj&uda" opens the dialog's help context
+    const BotoesDialogo botoes = MontarDialogoFormulario(*this, campos);  // "Aj&uda" opens the help context
     BtnOk = botoes.ok;
     BtnCancelar = botoes.cancela;
     BtnAjuda = botoes.ajuda;
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(campos);
-    layout->addSpacing(8);
-    layout->addLayout(LinhaBotoes(botoes));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 int TFIdentProjeto::Executar(talvek::TIDProjeto& registro) {

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "help/Ajuda.h"
 
@@ -92,6 +93,17 @@ QHBoxLayout* LinhaBotoes(const BotoesDialogo& botoes, QLabel* rotulo, QWidget* c
     linha->addWidget(botoes.cancela);
     linha->addWidget(botoes.ajuda);
     return linha;
+}
+
+BotoesDialogo MontarDialogoFormulario(QDialog& dialogo, QLayout* campos) {
+    const BotoesDialogo botoes = CriarBotoes(dialogo);
+    QObject::connect(botoes.cancela, &QPushButton::clicked, &dialogo, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialogo);
+    layout->addLayout(campos);
+    layout->addSpacing(8);
+    layout->addLayout(LinhaBotoes(botoes));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return botoes;
 }
 
 }  // namespace talvek::gui

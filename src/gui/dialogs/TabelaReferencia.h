@@ -10,6 +10,7 @@ class QFrame;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -38,5 +39,9 @@ BotoesDialogo CriarBotoes(QDialog& dialogo);
 // The bottom row of a reference dialog: the value box with its label on the left (when given), the three
 // buttons on the right.
 QHBoxLayout* LinhaBotoes(const BotoesDialogo& botoes, QLabel* rotulo = nullptr, QWidget* campo = nullptr);
+
+// The layout of a form dialog (configuration, identification): `campos` over the row of the three
+// buttons, at a fixed size; "&Cancelar" rejects, the caller connects "&Ok".
+BotoesDialogo MontarDialogoFormulario(QDialog& dialogo, QLayout* campos);
 
 }  // namespace talvek::gui
