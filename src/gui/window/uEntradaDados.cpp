@@ -19,10 +19,7 @@
 #include "help/Ajuda.h"
 #include "common/Figuras.h"
 #include "dialogs/Cobertura.h"
-#include "dialogs/RugCan.h"
-#include "dialogs/RugTer.h"
-#include "dialogs/Sm.h"
-#include "dialogs/Z.h"
+#include "dialogs/Referencia.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
 #include "common/InterfaceUsuario.h"
@@ -663,7 +660,7 @@ bool TPaginaEntrada::ComprimentoAceito() {
 
 void TPaginaEntrada::RugosidadeCanalClick() {
     TReal& nc = objetos_.CanalDrenagem.nc;
-    TRugCan RugCan1;
+    TReferencia RugCan1(kTabelaRugCan);
     RugCan1.Indice = nc.Indice;
     RugCan1.Valor = nc.Valor;
     RugCan1.HelpContext = kAjudaDialogoRugCan;
@@ -675,7 +672,7 @@ void TPaginaEntrada::RugosidadeCanalClick() {
 
 void TPaginaEntrada::RugosidadeTerrenoClick() {
     TReal& nt = objetos_.Terreno.nt;
-    TRugTer RugTer1;
+    TReferencia RugTer1(kTabelaRugTer);
     RugTer1.Indice = nt.Indice;
     RugTer1.Valor = nt.Valor;
     RugTer1.HelpContext = kAjudaDialogoRugTer;
@@ -689,7 +686,7 @@ void TPaginaEntrada::RugosidadeTerrenoClick() {
 void TPaginaEntrada::SmZClick() {
     TCanalDrenagem& canal = objetos_.CanalDrenagem;
     if (CanalTriangular()) {
-        TSm Sm1;
+        TReferencia Sm1(kTabelaSm);
         Sm1.Indice = canal.Sm.Indice;
         Sm1.Valor = canal.Sm.Valor * unidades_.KDecli;
         Sm1.HelpContext = kAjudaSm;
@@ -698,7 +695,7 @@ void TPaginaEntrada::SmZClick() {
         if (!Sm1.Executar(window())) return;
         canal.Sm = {Sm1.Valor / unidades_.KDecli, static_cast<std::int8_t>(Sm1.Indice)};
     } else {
-        TZ Z1;
+        TReferencia Z1(kTabelaZ);
         Z1.Indice = canal.Z.Indice;
         Z1.Valor = canal.Z.Valor;
         Z1.HelpContext = kAjudaZ;

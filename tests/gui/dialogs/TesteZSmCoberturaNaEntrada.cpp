@@ -11,9 +11,6 @@
 #include "design/uCanal.h"
 #include "common/CampoNumerico.h"
 #include "dialogs/uCobertura.h"
-#include "dialogs/uRugCan.h"
-#include "dialogs/uSm.h"
-#include "dialogs/uZ.h"
 #include "rainfall/Nimbal21Comp.h"
 
 using namespace talvek;
@@ -66,7 +63,7 @@ private slots:
         PaginaDeTeste p(TTipoCanal::Triangular, "%", 100);
         p.canal.Sm = {0.721, 1};
         QString caixaAoAbrir;
-        AoAbrirModal<TFSm>([&](TFSm& dialogo) {
+        AoAbrirReferencia(kTabelaSm, [&](TFReferencia& dialogo) {
             caixaAoAbrir = dialogo.findChild<TCampoNumerico*>(QStringLiteral("Edit1"))->text();
             Clicar(dialogo, QStringLiteral("Opcao2"));
             Clicar(dialogo, QStringLiteral("OK"));
@@ -82,7 +79,7 @@ private slots:
     // A typed Sm travels back as option −1 in the channel's signed byte.
     void SmDigitado() {
         PaginaDeTeste p(TTipoCanal::Triangular, "m/m", 1);
-        AoAbrirModal<TFSm>([](TFSm& dialogo) {
+        AoAbrirReferencia(kTabelaSm, [](TFReferencia& dialogo) {
             QTest::keyClicks(dialogo.findChild<TCampoNumerico*>(QStringLiteral("Edit1")), "0.55");
             Clicar(dialogo, QStringLiteral("OK"));
         });
@@ -96,7 +93,7 @@ private slots:
         PaginaDeTeste p(TTipoCanal::Trapezoidal, "%", 100);
         p.canal.Z = {2.5, 5};
         AjudaPedida ajuda;
-        AoAbrirModal<TFZ>([](TFZ& dialogo) {
+        AoAbrirReferencia(kTabelaZ, [](TFReferencia& dialogo) {
             Clicar(dialogo, QStringLiteral("BtnAjuda"));
             Clicar(dialogo, QStringLiteral("Opcao4"));
             Clicar(dialogo, QStringLiteral("OK"));
@@ -113,7 +110,7 @@ private slots:
         PaginaDeTeste p(TTipoCanal::Trapezoidal, "m/m", 1);
         p.canal.Z = {2.5, 5};
         p.pagina->Zsm->setText(QStringLiteral("2.5"));
-        AoAbrirModal<TFZ>([](TFZ& dialogo) {
+        AoAbrirReferencia(kTabelaZ, [](TFReferencia& dialogo) {
             Clicar(dialogo, QStringLiteral("Opcao1"));
             Clicar(dialogo, QStringLiteral("Cancela"));
         });
@@ -151,7 +148,7 @@ private slots:
     void RugosidadeDoCanal() {
         PaginaDeTeste p(TTipoCanal::Triangular, "m/m", 1);
         p.canal.nc = {0.018, 1};
-        AoAbrirModal<TFRugCan>([](TFRugCan& dialogo) {
+        AoAbrirReferencia(kTabelaRugCan, [](TFReferencia& dialogo) {
             Clicar(dialogo, QStringLiteral("RadioButton7"));
             Clicar(dialogo, QStringLiteral("OK"));
         });
