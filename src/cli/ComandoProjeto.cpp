@@ -53,7 +53,8 @@ std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando,
                                                  std::initializer_list<const char*> comValor, std::ostream& saida,
                                                  std::ostream& erros) {
     auto lidas = LerOpcoes(argumentos, marcas, comValor);
-    if (const std::string* problema = std::get_if<std::string>(&lidas)) return UsoIncorreto(comando, *problema, erros);
+    if (const std::string* problema = std::get_if<std::string>(&lidas))
+        return UsoIncorreto(comando, *problema, erros);
     if (std::holds_alternative<TPedidoDeAjuda>(lidas)) {
         saida << "Uso: talvek-calc " << comando.uso << "\n\n" << comando.descricao << '\n';
         return kSucesso;
@@ -61,7 +62,8 @@ std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando,
     TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(lidas);
     opcoes.json = opcoes.marcas.contains("--json");
     opcoes.csv = opcoes.marcas.contains("--csv");
-    if (opcoes.json && opcoes.csv) return UsoIncorreto(comando, "--json e --csv não podem ser usados juntos", erros);
+    if (opcoes.json && opcoes.csv)
+        return UsoIncorreto(comando, "--json e --csv não podem ser usados juntos", erros);
     return std::move(opcoes);
 }
 

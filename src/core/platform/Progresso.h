@@ -1,6 +1,6 @@
 // Upward interfaces of the core: the long computations report progress through IProgresso, and plots
-// are drawn into an ISerieGrafico. The desktop program implements them with its toolkit; the batch calculator
-// and the tests with nothing or with recorders.
+// are drawn into an ISerieGrafico. The desktop program implements them with its toolkit; the batch
+// calculator and the tests with nothing or with recorders.
 #pragma once
 
 #include <cstdint>
