@@ -27,27 +27,36 @@ constexpr int kMaximoPassosProfundidade = 1000;
 
 double NaoNegativo(double valor) { return valor < 0 ? 0 : valor; }
 
-// Uniform-flow depth (m) of a trapezoid by Newton from 1 m on the hydraulic radius, written with k = 1/Z:
+// Newton on the trapezoid's depth y (m) from `inicio`: y ← y − δ with the step δ = F(y)/F'(y) that
+// `passo(y)` gives for one form of Manning's equation, until |δ| < 1e-7 m.
+template <class Passo>
+TNewtonProfundidade NewtonProfundidade(double inicio, Passo passo) {
+    double y = inicio;
+    double delta;
+    int passos = 0;
+    do {
+        if (++passos > kMaximoPassosProfundidade) throw EDimensionamento();
+        delta = passo(y);
+        y -= delta;
+    } while (!(std::fabs(delta) < 1e-7));
+    return {y, passos};
+}
+
+// The routing's depth: Manning's equation on the hydraulic radius, written with k = 1/Z:
 // A' = A/Z = (k·B + y)·y and P' = P/Z = y·s + k·B, s = 2·√(k² + 1), so F(y) = (A'/P')^(2/3)·A'/k − Q·n/√Sc.
 double ProfundidadePeloRaio(double Q, double Z, double B, double n, double Sc) {
     const double k = Dividir(1, Z);
     const double s = 2 * Raiz(k * k + 1);
     const double alvo = Dividir(Q * n, Raiz(Sc));
-    double y = 1.0;
-    double delta;
-    int passos = 0;
-    do {
-        if (++passos > kMaximoPassosProfundidade) throw EDimensionamento();
+    return NewtonProfundidade(1.0, [&](double y) {
         const double T = 2 * y + k * B;  // top width over Z, the derivative of A'
         const double A = (k * B + y) * y;
         const double P = y * s + k * B;
         const double raio = Potencia(Dividir(A, P), 2.0 / 3.0);
         const double F = raio * A / k - alvo;
         const double dF = (raio / k) * (T + Dividir((2.0 / 3.0) * (P * T - A * s), P));
-        delta = Dividir(F, dF);
-        y -= delta;
-    } while (!(std::fabs(delta) < 1e-7));
-    return y;
+        return Dividir(F, dF);
+    }).H;
 }
 
 // Whole metres nearest to a length in m, halves to the even one.
@@ -78,30 +87,28 @@ private:
 
 }  // namespace
 
-int ProfundidadeTrapezoidal(double& H, double Q, double n, double Sc, double B, double Z, double inicio) {
+// The sizing's form of Manning's equation; the routing's is ProfundidadePeloRaio.
+TNewtonProfundidade ProfundidadeTrapezoidal(double Q, double n, double Sc, double B, double Z, double inicio) {
     const double raizSc = Raiz(Sc);
     const double lado = Raiz(1 + Z * Z);  // wetted length of a face per metre of depth
-    double y = inicio;
-    double delta;
-    int passos = 0;
-    do {
-        if (++passos > kMaximoPassosProfundidade) throw EDimensionamento();
+    return NewtonProfundidade(inicio, [&](double y) {
         const double area = y * (B + Z * y);
         const double perimetro = B + 2 * y * lado;
         const double F = Q * n * Potencia(perimetro, 2.0 / 3.0) - raizSc * Potencia(area, 5.0 / 3.0);
         const double dF = (2.0 / 3.0) * Q * n * Potencia(perimetro, -1.0 / 3.0) * 2 * lado -
                           raizSc * (5.0 / 3.0) * Potencia(area, 2.0 / 3.0) * (B + 2 * Z * y);
-        delta = Dividir(F, dF);
-        y -= delta;
-        H = y;
-    } while (!(std::fabs(delta) < 1e-7));
-    return passos;
+        return Dividir(F, dF);
+    });
+}
+
+TFatoresTriangulo FatoresTriangulo(double St, double Sm) {
+    const double kA = (Dividir(1, St) + Dividir(1, Sm)) / 2;
+    return {kA, Raiz(1 + Dividir(1, St * St)) + Raiz(1 + Dividir(1, Sm * Sm))};
 }
 
 double ProfundidadeTriangular(double Q, double n, double Sc, double St, double Sm) {
-    const double kA = (Dividir(1, St) + Dividir(1, Sm)) / 2;
-    const double kP = Raiz(1 + Dividir(1, St * St)) + Raiz(1 + Dividir(1, Sm * Sm));
-    return Potencia(Dividir(Q * n, Raiz(Sc)) * Potencia(kP, 2.0 / 3.0) / Potencia(kA, 5.0 / 3.0), 3.0 / 8.0);
+    const TFatoresTriangulo f = FatoresTriangulo(St, Sm);
+    return Potencia(Dividir(Q * n, Raiz(Sc)) * Potencia(f.kP, 2.0 / 3.0) / Potencia(f.kA, 5.0 / 3.0), 3.0 / 8.0);
 }
 
 EDimensionamento::EDimensionamento() : Exception("Erro no dimensinamento dos canais") {}
@@ -141,13 +148,12 @@ void TCanalGradienteCustom::SetComprimento(std::int32_t valor) { Comprimento_ = 
 void TCanalGradienteCustom::SetSc(double valor) { Sc_ = valor; }
 void TCanalGradienteCustom::SetQ(double valor) { Q_ = NaoNegativo(valor); }
 
-double TCanalGradienteCustom::AlturaEscoamento(double Q, double Z, double B, double n, double Sc, double St,
-                                               double Sm) const {
+double TCanalGradienteCustom::AlturaEscoamento(double Q, double n, double Sc, double St) const {
     switch (TipoCanal.Tipo) {
         case TTipoCanal::Trapezoidal:
-            return ProfundidadePeloRaio(Q, Z, B, n, Sc);
+            return ProfundidadePeloRaio(Q, Z.Valor, B_, n, Sc);
         case TTipoCanal::Triangular:
-            return ProfundidadeTriangular(Q, n, Sc, St, Sm);
+            return ProfundidadeTriangular(Q, n, Sc, St, Sm.Valor);
         default:
             return 0;
     }
@@ -162,37 +168,35 @@ void TCanalDrenagem::SetEH(double valor) { EH_ = NaoNegativo(valor); }
 void TCanalDrenagem::SetEV(double valor) { EV_ = NaoNegativo(valor); }
 void TCanalDrenagem::SetTD(double valor) { TD_ = NaoNegativo(valor); }
 
-void TCanalDrenagem::Dimensionar(const TTerreno& terreno, TPrecipitacao& precipitacao,
+void TCanalDrenagem::Dimensionar(const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                  const TTipoSistema& sistema) {
     SetH(0);
-    if (sistema.Tipo == 2)
-        DimensionarComInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
-    else if (sistema.Tipo == 3)
-        DimensionarSemInundacao(H_, Q_, terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
+    if (sistema.Tipo != 2 && sistema.Tipo != 3) return;
+    const TDimensionamento r = sistema.Tipo == 2
+                                   ? DimensionarComInundacao(terreno, precipitacao)
+                                   : DimensionarSemInundacao(terreno, precipitacao, EH_, Sc_, nc.Valor, Comprimento_);
+    Q_ = r.Q;
+    H_ = r.H;
 }
 
-void TCanalDrenagem::DimensionarComInundacao(double& H, double& Q, const TTerreno& terreno,
-                                             TPrecipitacao& precipitacao, double EH, double Sc, double n,
-                                             std::int32_t Comprimento) {
-    double vazao;  // m³/s
+TDimensionamento TCanalDrenagem::DimensionarComInundacao(const TTerreno& terreno,
+                                                         const TPrecipitacao& precipitacao) const {
     try {
         // A field without runoff can leave a rounding residue just below zero: it is no flow.
         const double excesso = std::max(0.0, terreno.PrecipitacaoEfetiva(precipitacao));  // mm
-        // The excess on the strip Comprimento × EH, removed within TD hours (mm → m, h → s).
-        vazao = Dividir(excesso * Comprimento * EH, TD_ * 1000 * 3600);
-        if (TipoCanal.Tipo == TTipoCanal::Trapezoidal)
-            ProfundidadeTrapezoidal(H, vazao, n, Sc, B_, Z.Valor, 10.0);
-        else
-            H = ProfundidadeTriangular(vazao, n, Sc, terreno.St(), Sm.Valor);
+        // The excess on the strip Comprimento × EH, removed within TD hours (mm → m, h → s), m³/s.
+        const double vazao = Dividir(excesso * Comprimento_ * EH_, TD_ * 1000 * 3600);
+        const double H = TipoCanal.Tipo == TTipoCanal::Trapezoidal
+                             ? ProfundidadeTrapezoidal(vazao, nc.Valor, Sc_, B_, Z.Valor, 10.0).H
+                             : ProfundidadeTriangular(vazao, nc.Valor, Sc_, terreno.St(), Sm.Valor);
+        return {vazao * 1000, H};
     } catch (const Exception&) {
         throw EDimensionamento();
     }
-    Q = vazao * 1000;  // L/s
 }
 
-void TCanalDrenagem::DimensionarSemInundacao(double& H, double& Q, const TTerreno& terreno,
-                                             TPrecipitacao& precipitacao, double EH, double Sc, double n,
-                                             std::int32_t Comprimento) {
+TDimensionamento TCanalDrenagem::DimensionarSemInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao,
+                                                         double EH, double Sc, double n, std::int32_t Comprimento) {
     try {
         // A strip without slope has no kinematic-wave flow (α = √St / nt = 0): the method cannot size
         // its drain, and a zero flow would be a wrong answer, not a dry field.
@@ -206,28 +210,22 @@ void TCanalDrenagem::DimensionarSemInundacao(double& H, double& Q, const TTerren
         const int N = Encosta.NumeroTrechos();
         const LiberarAoSair liberar(Hidrograma);
         Hidrograma = Encosta.GerarHidrograma(N, precipitacao);
-        // Fewer than 3 points: no runoff reaches the drain.
-        Q = Hidrograma.NumeroPontos() < 3 ? 0
-                                          : CalculaHidrogramaCanal(ComprimentoRoteamento(Comprimento), Hidrograma,
-                                                                   Encosta.VIB(), terreno.St(), Sc, n) /
-                                                1000;  // m³/s
-        H = AlturaEscoamento(Q, Z.Valor, B_, n, Sc, Encosta.St(), Sm.Valor);
-        Q = Q * 1000;  // L/s
+        return DimensionarHidrograma(Hidrograma, terreno, Sc, n, Comprimento);
     } catch (const std::exception&) {
         throw EDimensionamento();
     }
 }
 
-void TCanalDrenagem::DimensionarHidrograma(double& H, double& Q, std::int32_t Comprimento, double n, double Sc,
-                                           double /*EH*/, const TTerreno& terreno, TPrecipitacao& /*precipitacao*/,
-                                           const THidrograma& hidrograma) {
+TDimensionamento TCanalDrenagem::DimensionarHidrograma(const THidrograma& hidrograma, const TTerreno& terreno,
+                                                       double Sc, double n, std::int32_t Comprimento) const {
     try {
-        Q = hidrograma.NumeroPontos() < 3 ? 0
-                                          : CalculaHidrogramaCanal(ComprimentoRoteamento(Comprimento), hidrograma,
-                                                                   terreno.VIB(), terreno.St(), Sc, n) /
-                                                1000;  // m³/s
-        H = AlturaEscoamento(Q, Z.Valor, B_, n, Sc, terreno.St(), Sm.Valor);
-        Q = Q * 1000;  // L/s
+        double pico = 0;  // L/s; fewer than 3 points: no runoff reaches the drain
+        if (hidrograma.NumeroPontos() >= 3) {
+            const std::uint16_t L = ComprimentoRoteamento(Comprimento);
+            pico = CalculaHidrogramaCanal(L, hidrograma, terreno.VIB(), terreno.St(), Sc, n).Pico;
+        }
+        const double vazao = pico / 1000;  // m³/s
+        return {vazao * 1000, AlturaEscoamento(vazao, n, Sc, terreno.St())};
     } catch (const std::exception&) {
         throw EDimensionamento();
     }

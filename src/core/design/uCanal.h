@@ -43,16 +43,28 @@ public:
     std::string Texto() const;
 };
 
-// Uniform-flow depth (m) of a trapezoid of base B (m) and inverse face slope Z for the flow Q (m³/s),
-// roughness n and slope Sc: Newton from `inicio` (m) on F(y) = Q·n·P^(2/3) − √Sc·A^(5/3), with
-// A = y·(B + Z·y) and P = B + 2·y·√(1 + Z²), until a step is below 1e-7 m. Every iterate is written to H;
-// returns the number of steps. Arithmetic faults propagate; a section without a depth (B = 0 and Z = 0)
-// raises EDimensionamento after 1000 steps.
-int ProfundidadeTrapezoidal(double& H, double Q, double n, double Sc, double B, double Z, double inicio);
+// Newton solution of a trapezoid's uniform-flow depth: the depth, m, and the steps taken.
+struct TNewtonProfundidade {
+    double H;
+    int Passos;
+};
 
-// Uniform-flow depth (m) of the triangle formed by the field (slope St) and the ridge wall (slope Sm),
-// closed form of Manning's equation with A = kA·y², P = kP·y, kA = (1/St + 1/Sm)/2 and
-// kP = √(1 + 1/St²) + √(1 + 1/Sm²).
+// Uniform-flow depth of a trapezoid of base B (m) and inverse face slope Z for the flow Q (m³/s), roughness
+// n and slope Sc: Newton from `inicio` (m) on F(y) = Q·n·P^(2/3) − √Sc·A^(5/3), A = y·(B + Z·y),
+// P = B + 2·y·√(1 + Z²), until a step is below 1e-7 m (AlturaEscoamento's Newton solves another form of
+// the equation: the same root, other iterates). Arithmetic faults propagate; a section without a depth
+// (B = 0 and Z = 0) raises EDimensionamento after 1000 steps.
+TNewtonProfundidade ProfundidadeTrapezoidal(double Q, double n, double Sc, double B, double Z, double inicio);
+
+// Section factors of the triangle between the field (slope St) and the ridge wall (slope Sm), both m/m: at
+// depth y (m), wetted area A = kA·y² (m²) and perimeter P = kP·y (m), with the dimensionless
+// kA = (1/St + 1/Sm)/2 and kP = √(1 + 1/St²) + √(1 + 1/Sm²). Arithmetic faults for a zero slope.
+struct TFatoresTriangulo {
+    double kA, kP;
+};
+TFatoresTriangulo FatoresTriangulo(double St, double Sm);
+
+// Uniform-flow depth (m) of that triangle for the flow Q (m³/s), roughness n and slope Sc, in closed form.
 double ProfundidadeTriangular(double Q, double n, double Sc, double St, double Sm);
 
 // Recommended height of the real section, cm: √CDu · H (cm) + 10 cm of freeboard; H in m.
@@ -103,14 +115,13 @@ public:
     void SetQ(double valor);                  // negative → 0
     std::int32_t Comprimento() const { return Comprimento_; }  // channel length, whole m
     double Sc() const { return Sc_; }                          // channel slope, m/m
-    double Q() const { return Q_; }  // design flow: m³/s during a run, L/s after it
+    double Q() const { return Q_; }  // design flow, L/s
 
-    // Uniform-flow depth (m) of this channel's section type for the flow Q (m³/s), with the section's
-    // Z and B (m), roughness n, channel slope Sc and, for the triangle, the field slope St and ridge slope
-    // Sm: the trapezoid by Newton from 1 m on the hydraulic radius, the triangle in closed form, 0 for
-    // any other type. Arithmetic faults propagate (Z = 0, Sc = 0); a trapezoid without a depth raises
-    // EDimensionamento.
-    double AlturaEscoamento(double Q, double Z, double B, double n, double Sc, double St, double Sm) const;
+    // Uniform-flow depth (m) of this channel's section type for the flow Q (m³/s), roughness n, channel
+    // slope Sc and, for the triangle, the field slope St: the trapezoid by Newton from 1 m on the hydraulic
+    // radius, the triangle in closed form, 0 for any other type. Arithmetic faults propagate (Z = 0,
+    // Sc = 0); a trapezoid without a depth raises EDimensionamento.
+    double AlturaEscoamento(double Q, double n, double Sc, double St) const;
 
     TReal nc;  // Manning roughness of the channel, s/m^(1/3)
 
@@ -120,18 +131,27 @@ protected:
     std::int32_t Comprimento_ = 0;
 };
 
+struct TRoteamentoCanal {
+    double Pico;  // outflow peak at the lower end, L/s
+    long Passos;  // time steps taken before the outflow fell
+};
+
 class TCanalGradiente : public TCanalGradienteCustom {
 public:
     // Kinematic-wave routing of the lateral inflow hidrograma (L/s per metre of channel vs. min) along
     // Comprimento m of this channel, on a field of infiltration rate VIB (mm/h, sets the time step) and
-    // slope St, with channel slope Sc and roughness n; returns the outflow peak at the lower end, L/s.
-    // Writes the lateral inflow of every step to Q through SetQ. Faults of the section's coefficients
-    // propagate; any later failure raises Exception "Ocorreu um erro em CalculaHidrogramaCanal.".
-    double CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB, double St,
-                                  double Sc, double n);
+    // slope St, with channel slope Sc and roughness n. Faults of the section's coefficients propagate; any
+    // later failure raises Exception "Ocorreu um erro em CalculaHidrogramaCanal.".
+    TRoteamentoCanal CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB,
+                                            double St, double Sc, double n) const;
 
     TEncostaCinematica Encosta;  // the field strip that drains into the channel
     THidrograma Hidrograma;      // the strip's outflow, held only while a sizing runs
+};
+
+struct TDimensionamento {
+    double Q = 0;  // design flow, L/s
+    double H = 0;  // its uniform-flow depth, m
 };
 
 class TCanalDrenagem : public TCanalGradiente {
@@ -148,24 +168,22 @@ public:
     double EV() const { return EV_; }  // vertical spacing between drains, m
     double TD() const { return TD_; }  // drainage time, h
 
-    // The design run: H in m and Q in L/s for the system type; types 0 and 1 are not designed.
-    void Dimensionar(const TTerreno& terreno, TPrecipitacao& precipitacao, const TTipoSistema& sistema);
-
-    // Partial flooding: the rainfall excess on the strip, removed within TD, and its uniform-flow depth.
-    void DimensionarComInundacao(double& H, double& Q, const TTerreno& terreno, TPrecipitacao& precipitacao,
-                                 double EH, double Sc, double n, std::int32_t Comprimento);
+    // The design run: H and Q of the sizing for the system type; types 0 and 1 are not designed. H is 0
+    // and Q as it was when the sizing fails.
+    void Dimensionar(const TTerreno& terreno, const TPrecipitacao& precipitacao, const TTipoSistema& sistema);
 
     // No partial flooding: the outflow hydrograph of the hillslope of length EH (m) built from the field,
-    // routed along the channel; Q is its peak (L/s) and H the depth for it (m). Any failure raises
-    // EDimensionamento.
-    void DimensionarSemInundacao(double& H, double& Q, const TTerreno& terreno, TPrecipitacao& precipitacao,
-                                 double EH, double Sc, double n, std::int32_t Comprimento);
-    // The same routing and depth for a hillslope hydrograph the caller already has (and keeps); EH and
-    // the storm are not used.
-    void DimensionarHidrograma(double& H, double& Q, std::int32_t Comprimento, double n, double Sc, double EH,
-                               const TTerreno& terreno, TPrecipitacao& precipitacao, const THidrograma& hidrograma);
+    // routed along Comprimento m of channel of slope Sc and roughness n. Any failure raises EDimensionamento.
+    TDimensionamento DimensionarSemInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao, double EH,
+                                             double Sc, double n, std::int32_t Comprimento);
+    // The same routing and depth for a hillslope hydrograph the caller already has.
+    TDimensionamento DimensionarHidrograma(const THidrograma& hidrograma, const TTerreno& terreno, double Sc, double n,
+                                           std::int32_t Comprimento) const;
 
 private:
+    // Partial flooding: the rainfall excess on the strip, removed within TD, and its uniform-flow depth.
+    TDimensionamento DimensionarComInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao) const;
+
     double EH_ = 0.0;
     double EV_ = 0.0;
     double TD_ = 0.0;

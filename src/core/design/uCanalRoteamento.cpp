@@ -44,11 +44,10 @@ public:
           Wo_(malha.Nos),
           Wn_(malha.Nos) {}
 
-    // Routes the lateral inflow until the outflow starts to fall and returns its last value, L/s. The
-    // inflow of the upper end goes through the channel's SetQ at every step; the window's events run
-    // through the progress hook of the channel's hillslope.
-    double Propagar(const THidrograma& hidrograma, TCanalGradiente& canal) {
-        TContadorAtualizacoes contador(canal.Encosta.Progresso);
+    // Routes the lateral inflow until the outflow starts to fall; the window's events run through
+    // `progresso`.
+    TRoteamentoCanal Propagar(const THidrograma& hidrograma, IProgresso* progresso) {
+        TContadorAtualizacoes contador(progresso);
         const double tFim = hidrograma.Pontos().back().Tempo;
         double t = hidrograma.Pontos().front().Tempo;
         const std::size_t ultimo = Ao_.size() - 1;
@@ -65,7 +64,7 @@ public:
                 } else {
                     a = q * dts_ + Ao_[i] + Cr_ * (Wo_[i - 1] - Wo_[i]);
                 }
-                if (i == ultimo && a < Ao_[ultimo]) return alfa_ * Potencia(Ao_[ultimo], m_) * 1000;
+                if (i == ultimo && a < Ao_[ultimo]) return {alfa_ * Potencia(Ao_[ultimo], m_) * 1000, passos};
                 if (a > 0) {
                     An_[i] = a;
                     Wn_[i] = Potencia(a, m_);
@@ -76,9 +75,10 @@ public:
             t += dt_;
             std::swap(Ao_, An_);
             std::swap(Wo_, Wn_);
-            canal.SetQ(hidrograma.VazaoNoTempo(t) / 1000);
-            if (canal.Q() > 0) {
-                Wn_[0] = canal.Q() * dx_ / alfa_;
+            // Inflow of the upper end, m³/s per m; a negative value counts as none.
+            const double entrada = hidrograma.VazaoNoTempo(t) / 1000;
+            if (entrada > 0) {
+                Wn_[0] = entrada * dx_ / alfa_;
                 An_[0] = Potencia(Wn_[0], inversoM_);
             } else {
                 An_[0] = Wn_[0] = 0;
@@ -102,9 +102,8 @@ private:
 }  // namespace
 
 TLeiCinematica LeiTriangular(double St, double Sm, double Sc, double n) {
-    const double kA = (Dividir(1, St) + Dividir(1, Sm)) / 2;
-    const double kP = Raiz(1 + Dividir(1, St * St)) + Raiz(1 + Dividir(1, Sm * Sm));
-    return {Dividir(Raiz(Sc), n) * Potencia(Dividir(kA, kP * kP), 1.0 / 3.0), 4.0 / 3.0};
+    const TFatoresTriangulo f = FatoresTriangulo(St, Sm);
+    return {Dividir(Raiz(Sc), n) * Potencia(Dividir(f.kA, f.kP * f.kP), 1.0 / 3.0), 4.0 / 3.0};
 }
 
 TLeiCinematica LeiTrapezoidal(double B, double Z, double Sc, double n) {
@@ -145,13 +144,13 @@ TMalhaCanal MalhaCanal(std::uint16_t Comprimento, double VIB) {
     return {static_cast<int>(trechos), dx, 4 * passo, static_cast<int>(std::nearbyint(Dividir(L, dx)))};
 }
 
-double TCanalGradiente::CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB,
-                                               double St, double Sc, double n) {
+TRoteamentoCanal TCanalGradiente::CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma,
+                                                         double VIB, double St, double Sc, double n) const {
     const TLeiCinematica lei = TipoCanal.Tipo == TTipoCanal::Triangular ? LeiTriangular(St, Sm.Valor, Sc, n)
                                                                          : LeiTrapezoidal(B_, Z.Valor, Sc, n);
     try {
         if (hidrograma.NumeroPontos() == 0) throw Exception(kErroRoteamento);
-        return OndaCanal(lei, MalhaCanal(Comprimento, VIB)).Propagar(hidrograma, *this);
+        return OndaCanal(lei, MalhaCanal(Comprimento, VIB)).Propagar(hidrograma, Encosta.Progresso);
     } catch (const std::exception&) {
         throw Exception(kErroRoteamento);
     }

@@ -47,7 +47,7 @@ double PassoTempo(double VIB) {
 // new time level, with Z = y^(5/3); α in m^(1/3)/s; times in min.
 class OndaEncosta {
 public:
-    OndaEncosta(TPrecipitacaoExponencialNegativa& chuva, double VIB, const TMalhaEncosta& malha, double alfa)
+    OndaEncosta(const TPrecipitacaoExponencialNegativa& chuva, double VIB, const TMalhaEncosta& malha, double alfa)
         : chuva_(chuva),
           vib_(VIB),
           dx_(malha.dx),
@@ -111,7 +111,7 @@ private:
         return q0;
     }
 
-    TPrecipitacaoExponencialNegativa& chuva_;
+    const TPrecipitacaoExponencialNegativa& chuva_;
     const double vib_;   // mm/h
     const double dx_;    // m
     const double dt_;    // min
@@ -131,7 +131,7 @@ double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha) {
     return Potencia((5.0 / 3.0) * Ce, -1.5);
 }
 
-double TempoFinalEscoamento(TPrecipitacaoExponencialNegativa& chuva, double VIB) {
+double TempoFinalEscoamento(const TPrecipitacaoExponencialNegativa& chuva, double VIB) {
     if (IntensidadeInicial(chuva) <= VIB) throw Exception(kSemEscoamento);
     const double B = chuva.B();
     const double C = chuva.C();
@@ -166,15 +166,15 @@ int TEncostaCinematicaCustom::NumeroTrechos() const {
     return static_cast<int>(std::nearbyint(Comprimento_ / 0.5));
 }
 
-THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, TPrecipitacao& precipitacao) {
+THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, const TPrecipitacao& precipitacao) {
     SemEscoamento_ = false;
     const TCursorOcupado cursor(Progresso);
-    auto& chuva = dynamic_cast<TPrecipitacaoExponencialNegativa&>(precipitacao);
+    const auto& chuva = dynamic_cast<const TPrecipitacaoExponencialNegativa&>(precipitacao);
     const double alfa = Dividir(Raiz(St()), nt.Valor);
     return Escoamento(N, chuva, alfa);
 }
 
-THidrograma TEncostaCinematicaCustom::Escoamento(int N, TPrecipitacaoExponencialNegativa& chuva, double alfa) {
+THidrograma TEncostaCinematicaCustom::Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa) {
     THidrograma hidrograma;
     if (IntensidadeInicial(chuva) < VIB()) {
         SemEscoamento_ = true;

@@ -34,7 +34,7 @@ double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha);
 // End of runoff tf (min): the moment the storm's instantaneous intensity falls to VIB (mm/h), by Newton from
 // 1 min. Raises Exception when the initial intensity does not exceed VIB, or when Newton does not converge
 // within 201 steps.
-double TempoFinalEscoamento(TPrecipitacaoExponencialNegativa& chuva, double VIB);
+double TempoFinalEscoamento(const TPrecipitacaoExponencialNegativa& chuva, double VIB);
 
 class TEncostaCinematicaCustom : public TTerreno {
 public:
@@ -51,7 +51,7 @@ public:
     // no runoff. N must be NumeroTrechos. Raises the errors of TempoFinalEscoamento, EAritmetica for a
     // length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph would exceed its
     // point counter; an arithmetic fault inside the routing only ends the hydrograph early.
-    THidrograma GerarHidrograma(int N, TPrecipitacao& precipitacao);
+    THidrograma GerarHidrograma(int N, const TPrecipitacao& precipitacao);
 
     // Whether the last GerarHidrograma found no runoff (the storm never exceeds VIB, or the abstraction is
     // not filled before the end of runoff).
@@ -60,7 +60,7 @@ public:
     IProgresso* Progresso = nullptr;  // busy cursor and event pump of the window that runs us; may be null
 
 private:
-    THidrograma Escoamento(int N, TPrecipitacaoExponencialNegativa& chuva, double alfa);
+    THidrograma Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa);
 
     std::int32_t Comprimento_ = 0;
     bool SemEscoamento_ = false;

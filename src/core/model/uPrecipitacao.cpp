@@ -87,98 +87,98 @@ void TPrecipitacaoExponencialNegativa::AtualizarNumerador() {
     Numerador_ = K_ > 0 && Tr_ > 0 && A_ > 0 ? K_ * Potencia(Tr_, A_) : -1.0;
 }
 
-double TPrecipitacaoExponencialNegativa::IntensidadeMedia(double t) {
+double TPrecipitacaoExponencialNegativa::IntensidadeMedia(double t) const {
     return Dividir(Numerador_, Exp(C_ * Ln(B_ + t)));
 }
 
-double TPrecipitacaoExponencialNegativa::IntensidadeInstantanea(double t) {
+double TPrecipitacaoExponencialNegativa::IntensidadeInstantanea(double t) const {
     // 60 · dP/dt with P(t) = i(t) · t / 60
     return IntensidadeMedia(t) * (1 - Dividir(C_ * t, t + B_));
 }
 
-double TPrecipitacaoExponencialNegativa::Lamina(double t) { return IntensidadeMedia(t) * t / 60; }
+double TPrecipitacaoExponencialNegativa::Lamina(double t) const { return IntensidadeMedia(t) * t / 60; }
 
-double TPrecipitacaoExponencialNegativa::LaminaIntervalo(double t1, double t2) {
+double TPrecipitacaoExponencialNegativa::LaminaIntervalo(double t1, double t2) const {
     return (t2 * IntensidadeMedia(t2) - t1 * IntensidadeMedia(t1)) / 60;
 }
 
-double TPrecipitacaoExponencialNegativa::TempoIntensidade(double i) {
+double TPrecipitacaoExponencialNegativa::TempoIntensidade(double i) const {
     double t = InicioTempoIntensidade(i);
-    Iteracoes = 0;
+    Iteracoes_ = 0;
     try {
+        double correcao;
         do {
             if (t < 0) {
                 t = 0;
-                Iteracoes = kNewtonFalhou;
+                Iteracoes_ = kNewtonFalhou;
                 break;
             }
-            Residuo = IntensidadeInstantanea(t) - i;
+            const double residuo = IntensidadeInstantanea(t) - i;
             // Exact derivative of the instantaneous intensity with respect to t.
-            Derivada = Dividir(-IntensidadeMedia(t) * C_, t + B_) * (2 - Dividir((C_ + 1) * t, t + B_));
-            Correcao = Dividir(Residuo, Derivada);
-            t -= Correcao;
-            ++Iteracoes;
-        } while (!(std::fabs(Correcao) < 1e-7 || Iteracoes > kMaximoPassosNewton));
+            const double derivada = Dividir(-IntensidadeMedia(t) * C_, t + B_) * (2 - Dividir((C_ + 1) * t, t + B_));
+            correcao = Dividir(residuo, derivada);
+            t -= correcao;
+            ++Iteracoes_;
+        } while (!(std::fabs(correcao) < 1e-7 || Iteracoes_ > kMaximoPassosNewton));
     } catch (const EAritmetica&) {
-        Iteracoes = kNewtonFalhou;
+        Iteracoes_ = kNewtonFalhou;
     }
 
-    if (Iteracoes > kMaximoPassosNewton) {
+    if (Iteracoes_ > kMaximoPassosNewton) {
         // The intensity falls with time: above the target the root lies later.
-        LimiteInferior = 0;
-        LimiteSuperior = 100000;
+        double inferior = 0, superior = 100000;
         do {
-            t = (LimiteInferior + LimiteSuperior) / 2;
+            t = (inferior + superior) / 2;
+            double residuo = 0;  // also where the storm has no value
             try {
-                Residuo = IntensidadeInstantanea(t) - i;
+                residuo = IntensidadeInstantanea(t) - i;
             } catch (const EAritmetica&) {
-                Residuo = 0;
             }
-            if (Residuo > 0)
-                LimiteInferior = t;
+            if (residuo > 0)
+                inferior = t;
             else
-                LimiteSuperior = t;
-        } while (!(std::fabs(LimiteInferior - LimiteSuperior) <= 1e-7));
+                superior = t;
+        } while (!(std::fabs(inferior - superior) <= 1e-7));
     }
     return t < 0 ? 0 : t;
 }
 
-double TPrecipitacaoExponencialNegativa::DuracaoLamina(double P) {
+double TPrecipitacaoExponencialNegativa::DuracaoLamina(double P) const {
     double t = 1;
-    Iteracoes = 0;
+    Iteracoes_ = 0;
     try {
+        double correcao;
         do {
-            Residuo = IntensidadeMedia(t) * t - 60 * P;
-            Derivada = IntensidadeInstantanea(t);
-            Correcao = Dividir(Residuo, Derivada);
-            t -= Correcao;
-            ++Iteracoes;
-        } while (!(std::fabs(Correcao) < 1e-10 || Iteracoes > kMaximoPassosNewton));
+            const double residuo = IntensidadeMedia(t) * t - 60 * P;
+            const double derivada = IntensidadeInstantanea(t);
+            correcao = Dividir(residuo, derivada);
+            t -= correcao;
+            ++Iteracoes_;
+        } while (!(std::fabs(correcao) < 1e-10 || Iteracoes_ > kMaximoPassosNewton));
     } catch (const EAritmetica&) {
-        Iteracoes = kNewtonFalhou;
+        Iteracoes_ = kNewtonFalhou;
     }
 
-    if (Iteracoes > kMaximoPassosNewton) {
+    if (Iteracoes_ > kMaximoPassosNewton) {
         // The accumulated depth grows with time: beyond the target the root lies earlier.
-        LimiteInferior = 0;
-        LimiteSuperior = 1000;
+        double inferior = 0, superior = 1000;
         do {
-            t = (LimiteInferior + LimiteSuperior) / 2;
+            t = (inferior + superior) / 2;
+            double residuo = 0;  // also where the storm has no value
             try {
-                Residuo = IntensidadeMedia(t) * t - 60 * P;
+                residuo = IntensidadeMedia(t) * t - 60 * P;
             } catch (const EAritmetica&) {
-                Residuo = 0;
             }
-            if (Residuo > 0)
-                LimiteSuperior = t;
+            if (residuo > 0)
+                superior = t;
             else
-                LimiteInferior = t;
-        } while (!(std::fabs(LimiteInferior - LimiteSuperior) <= 1e-7));
+                inferior = t;
+        } while (!(std::fabs(inferior - superior) <= 1e-7));
     }
     return t < 0 ? 0 : t;
 }
 
-void TPrecipitacaoExponencialNegativa::TracarIntensidade(ISerieGrafico& serie) {
+void TPrecipitacaoExponencialNegativa::TracarIntensidade(ISerieGrafico& serie) const {
     serie.Limpar();
     const long ultimo = Duracao > 0 ? std::lround(std::nearbyint(Duracao)) : 50;  // halves to the even
     for (long t = 1; t <= ultimo; ++t) serie.Adicionar(t, IntensidadeInstantanea(t));

@@ -26,25 +26,24 @@ public:
     virtual bool LerArquivo(const std::string& nomeArquivo);
     virtual bool EscreverArquivo(const std::string& nomeArquivo);
 
-    virtual void TracarIntensidade(ISerieGrafico& serie) = 0;   // instantaneous intensity, mm/h vs. min
-    virtual double IntensidadeInstantanea(double t) = 0;        // mm/h at minute t
-    virtual double IntensidadeMedia(double t) = 0;              // mm/h of a storm lasting t min
-    virtual double TempoIntensidade(double i) = 0;              // minute at which the intensity falls to i
-    virtual double DuracaoLamina(double P) = 0;                 // minutes until P mm have fallen
-    virtual double Lamina(double t) = 0;                        // mm fallen from minute 0 to t
-    virtual double LaminaIntervalo(double t1, double t2) = 0;   // mm fallen between t1 and t2
+    virtual void TracarIntensidade(ISerieGrafico& serie) const = 0;  // instantaneous intensity, mm/h vs. min
+    virtual double IntensidadeInstantanea(double t) const = 0;       // mm/h at minute t
+    virtual double IntensidadeMedia(double t) const = 0;             // mm/h of a storm lasting t min
+    virtual double TempoIntensidade(double i) const = 0;             // minute at which the intensity falls to i
+    virtual double DuracaoLamina(double P) const = 0;                // minutes until P mm have fallen
+    virtual double Lamina(double t) const = 0;                       // mm fallen from minute 0 to t
+    virtual double LaminaIntervalo(double t1, double t2) const = 0;  // mm fallen between t1 and t2
 
-    // Working state of the last inverse computation (TempoIntensidade, DuracaoLamina).
-    double Residuo = 0.0;
-    double Derivada = 0.0;
-    double Correcao = 0.0;
-    double LimiteInferior = 0.0;
-    double LimiteSuperior = 0.0;
-    std::int32_t Iteracoes = 0;  // Newton steps; 200 marks a failed Newton phase
+    // Newton steps of the last inverse computation (TempoIntensidade, DuracaoLamina); 200 marks a failed
+    // Newton phase.
+    std::int32_t Iteracoes() const { return Iteracoes_; }
 
     std::string Identificador;       // suffix of the storm's sections in a project file
     double Duracao = 0.0;            // storm duration, min; 0 when not given
     double PrecipitacaoTotal = 0.0;  // total storm depth, mm; 0 when not given
+
+protected:
+    mutable std::int32_t Iteracoes_ = 0;
 };
 
 // The IDF equation with a negative exponent on the duration.
@@ -56,13 +55,13 @@ public:
     bool LerArquivo(const std::string& nomeArquivo) override;       // also Tr, K, A, B, C, without checks
     bool EscreverArquivo(const std::string& nomeArquivo) override;
 
-    void TracarIntensidade(ISerieGrafico& serie) override;
-    double IntensidadeInstantanea(double t) override;
-    double IntensidadeMedia(double t) override;
-    double TempoIntensidade(double i) override;
-    double DuracaoLamina(double P) override;
-    double Lamina(double t) override;
-    double LaminaIntervalo(double t1, double t2) override;
+    void TracarIntensidade(ISerieGrafico& serie) const override;
+    double IntensidadeInstantanea(double t) const override;
+    double IntensidadeMedia(double t) const override;
+    double TempoIntensidade(double i) const override;
+    double DuracaoLamina(double P) const override;
+    double Lamina(double t) const override;
+    double LaminaIntervalo(double t1, double t2) const override;
 
     // Setters refuse negative values with a message and leave the field unchanged; zero is accepted.
     void SetTr(double valor);

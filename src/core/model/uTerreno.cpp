@@ -133,8 +133,8 @@ double TTerreno::AbstracaoInicial() const {
     return 50.8 * (100.0 / cn - 1);  // 0.2 · S, with the potential retention S = 254 · (100/CN − 1) mm
 }
 
-double TTerreno::TempoAbstracao(TPrecipitacao& precipitacao) const {
-    if (dynamic_cast<TPrecipitacaoExponencialNegativa*>(&precipitacao) == nullptr) return 0;
+double TTerreno::TempoAbstracao(const TPrecipitacao& precipitacao) const {
+    if (dynamic_cast<const TPrecipitacaoExponencialNegativa*>(&precipitacao) == nullptr) return 0;
     // Newton on P(t) · 60 = Ia · 60, with P(t) = i(t) · t / 60 the depth fallen after t minutes.
     const double ia = AbstracaoInicial();
     double t = 1;
@@ -148,7 +148,7 @@ double TTerreno::TempoAbstracao(TPrecipitacao& precipitacao) const {
     return passos > 200 ? 0 : t;
 }
 
-double TTerreno::PrecipitacaoEfetiva(TPrecipitacao& precipitacao) const {
+double TTerreno::PrecipitacaoEfetiva(const TPrecipitacao& precipitacao) const {
     const double tf = precipitacao.TempoIntensidade(VIB_);  // end of runoff: intensity down to VIB
     const double ta = TempoAbstracao(precipitacao);
     if (!(tf > 0)) return 0;

@@ -78,9 +78,9 @@ public:
     double St() const { return St_; }
 
     int CurvaNumero() const;  // CN of the cover and the VIB column; 0 when the table has no row
-    double AbstracaoInicial() const;                            // Ia = 0.2 · S, mm
-    double TempoAbstracao(TPrecipitacao& precipitacao) const;   // min until the storm has filled Ia
-    double PrecipitacaoEfetiva(TPrecipitacao& precipitacao) const;  // rainfall excess, mm (not clamped)
+    double AbstracaoInicial() const;                                      // Ia = 0.2 · S, mm
+    double TempoAbstracao(const TPrecipitacao& precipitacao) const;       // min until the storm has filled Ia
+    double PrecipitacaoEfetiva(const TPrecipitacao& precipitacao) const;  // rainfall excess, mm (not clamped)
 
     std::string Identificador;  // suffix of its section in a project file
     TCobertura Cobertura;

@@ -65,41 +65,28 @@ private:
     double nt_, St_, VIB_;
 };
 
-struct TResultado {
-    double H = 0;  // m
-    double Q = 0;  // L/s
-};
-
 // Sizing from the field as it stands, with the channel's own spacing, slope, roughness and length.
-TResultado DimensionarDoTerreno(TCanalDrenagem& canal, const TTerreno& terreno, TPrecipitacao& precipitacao) {
-    TResultado r;
-    canal.DimensionarSemInundacao(r.H, r.Q, terreno, precipitacao, canal.EH(), canal.Sc(), canal.nc.Valor,
-                                  canal.Comprimento());
-    return r;
+TDimensionamento DimensionarDoTerreno(TCanalDrenagem& canal, const TTerreno& terreno,
+                                      const TPrecipitacao& precipitacao) {
+    return canal.DimensionarSemInundacao(terreno, precipitacao, canal.EH(), canal.Sc(), canal.nc.Valor,
+                                         canal.Comprimento());
 }
 
 // One row's sizing: the inputs that leave the hillslope alone route the series' hydrograph; the others
 // size from the field, with the terrain's own value written into it.
-TResultado Dimensionar(TEntradaSimulacao entrada, double valor, TCanalDrenagem& canal, TTerreno& terreno,
-                       TPrecipitacao& precipitacao, const THidrograma& hidrograma) {
-    TResultado r;
+TDimensionamento Dimensionar(TEntradaSimulacao entrada, double valor, TCanalDrenagem& canal, TTerreno& terreno,
+                             const TPrecipitacao& precipitacao, const THidrograma& hidrograma) {
     const double n = canal.nc.Valor;
     switch (entrada) {
         case TEntradaSimulacao::Comp:
-            canal.DimensionarHidrograma(r.H, r.Q, static_cast<std::int32_t>(std::lround(valor)), n, canal.Sc(),
-                                        canal.EH(), terreno, precipitacao, hidrograma);
-            return r;
+            return canal.DimensionarHidrograma(hidrograma, terreno, canal.Sc(), n,
+                                               static_cast<std::int32_t>(std::lround(valor)));
         case TEntradaSimulacao::nc:
-            canal.DimensionarHidrograma(r.H, r.Q, canal.Comprimento(), valor, canal.Sc(), canal.EH(), terreno,
-                                        precipitacao, hidrograma);
-            return r;
+            return canal.DimensionarHidrograma(hidrograma, terreno, canal.Sc(), valor, canal.Comprimento());
         case TEntradaSimulacao::Sc:
-            canal.DimensionarHidrograma(r.H, r.Q, canal.Comprimento(), n, valor, canal.EH(), terreno, precipitacao,
-                                        hidrograma);
-            return r;
+            return canal.DimensionarHidrograma(hidrograma, terreno, valor, n, canal.Comprimento());
         case TEntradaSimulacao::EH:
-            canal.DimensionarSemInundacao(r.H, r.Q, terreno, precipitacao, valor, canal.Sc(), n, canal.Comprimento());
-            return r;
+            return canal.DimensionarSemInundacao(terreno, precipitacao, valor, canal.Sc(), n, canal.Comprimento());
         case TEntradaSimulacao::nt:
             terreno.nt.Valor = valor;  // the table row stays
             return DimensionarDoTerreno(canal, terreno, precipitacao);
@@ -110,12 +97,12 @@ TResultado Dimensionar(TEntradaSimulacao entrada, double valor, TCanalDrenagem& 
             terreno.SetVIB(valor);
             return DimensionarDoTerreno(canal, terreno, precipitacao);
     }
-    return r;
+    return {};
 }
 
 }  // namespace
 
-THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, TPrecipitacao& precipitacao,
+THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                 IProgresso* progresso) {
     TEncostaCinematica encosta;
     encosta.Progresso = progresso;
@@ -150,7 +137,8 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
 }
 
 TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
-                        TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha, IProgresso* progresso) {
+                        const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha,
+                        IProgresso* progresso) {
     const THidrograma hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, progresso);
     const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
     const char* formato = DescricaoEntrada(entrada).Formato;
@@ -160,7 +148,7 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
     double valor = valores.primeiro;
     for (int i = 0; i < kLinhasSimulacao; ++i) {
         if (valores.porMultiplicacao) valor = valores.passo * (i + 1);
-        TResultado resultado;
+        TDimensionamento resultado;
         try {
             resultado = Dimensionar(entrada, valor, canal, terreno, precipitacao, hidrograma);
         } catch (const EDimensionamento& e) {

@@ -65,7 +65,7 @@ struct TSerieSimulacao {
 // The outflow hydrograph (L/s per metre of drain vs. min) of the design's hillslope: the field's cover,
 // roughness value, VIB and slope over the channel's spacing EH, rounded to whole metres (halves to even).
 // Empty when there is no runoff; the hillslope's errors propagate.
-THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, TPrecipitacao& precipitacao,
+THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                 IProgresso* progresso = nullptr);
 
 // Called after each row, with its index 0–20: the window draws it and lets pending events run.
@@ -75,10 +75,9 @@ using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& l
 // channel-roughness and channel-slope rows route; the other inputs rebuild the hillslope for each row, and
 // terrain roughness, terrain slope and VIB are written into `terreno` meanwhile and put back afterwards,
 // also when the series fails. A sizing failure ends the series with the rows computed so far and its
-// message; a failure of the temporary hillslope itself propagates. The channel's Q is overwritten by the
-// routing, as by any sizing.
+// message; a failure of the temporary hillslope itself propagates.
 TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
-                        TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha = {},
+                        const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha = {},
                         IProgresso* progresso = nullptr);
 
 }  // namespace talvek

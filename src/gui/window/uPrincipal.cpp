@@ -469,7 +469,6 @@ void TFPrincipal::CalcularClick() {
             TBloqueioEntrada bloqueio;
             CanalDrenagem.Dimensionar(Terreno, Nimbal1.Precipitacao, Sistema);
         }
-        VazaoProjeto = CanalDrenagem.Q();
         Resultados->MostrarResultados(Sistema.Tipo == 2);
         MostrarPagina(PaginaResultados);
     } catch (...) {
@@ -497,7 +496,6 @@ void TFPrincipal::VoltarSimulacaoClick() {
 }
 
 void TFPrincipal::RelatorioClick() {
-    CanalDrenagem.SetQ(VazaoProjeto);  // a simulation leaves its last routed flow in the channel
     TFRelatorio::TFonteGrafico grafico;
     if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
     TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);

@@ -50,7 +50,6 @@ public:
 
     TUnidades Unidades;         // display units of slopes and VIB
     int IndEstado = 0;          // default state of the rainfall query (position in the 22-state list)
-    double VazaoProjeto = 0.0;  // Q of the last successful calculation, L/s
     TGerenteSys GerenteSys1;
 
     QString ArquivoAjuda() const { return arquivoAjuda_; }

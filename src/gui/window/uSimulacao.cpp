@@ -427,18 +427,14 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
     for (QComboBox* lista : {SimulaQ, SimulaH, SimulaTudo, SimulaHr}) lista->clear();
     Progresso->show();
 
-    // The routing of every row overwrites the channel's flow; the design's own flow comes back at the
-    // end, so that a project saved after a simulation keeps the designed Q.
     struct Fim {
         TPaginaSimulacao& pagina;
-        double Q;
         ~Fim() {
-            pagina.modelo_.Canal.SetQ(Q);
             pagina.Progresso->setValue(0);
             pagina.Progresso->hide();
             pagina.Status->clear();
         }
-    } fim{*this, modelo_.Canal.Q()};
+    } fim{*this};
 
     const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),

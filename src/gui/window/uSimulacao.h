@@ -41,7 +41,7 @@ public:
     struct TModelo {
         TCanalDrenagem& Canal;
         TTerreno& Terreno;
-        TPrecipitacao& Precipitacao;
+        const TPrecipitacao& Precipitacao;
     };
 
     // `progresso` gives the busy pointer and lets the window repaint between rows; `marcarAlterado` is

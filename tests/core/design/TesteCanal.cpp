@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/uCanal.h"
+#include "CanalExemplo.h"
 #include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
@@ -17,32 +18,6 @@ TTerreno TerrenoExemplo() {
     terreno.SetVIB(20);
     terreno.SetSt(0.02);
     return terreno;
-}
-
-// Drain of the worked examples: 100 m long, strip 20 m wide, 24 h to drain, n 0.03, slope 0.002.
-TCanalDrenagem CanalExemplo(std::uint8_t tipoCanal) {
-    TCanalDrenagem canal;
-    canal.TipoCanal.Tipo = tipoCanal;
-    canal.SetComprimento(100);
-    canal.SetEH(20);
-    canal.SetTD(24);
-    canal.nc.Valor = 0.03;
-    canal.SetSc(0.002);
-    canal.SetB(0.5);
-    canal.Z.Valor = 1;
-    canal.Sm.Valor = 0.5;
-    return canal;
-}
-
-TTipoSistema Sistema(std::uint8_t tipo) {
-    TTipoSistema s;
-    s.Tipo = tipo;
-    return s;
-}
-
-// Flow (m³/s) that Manning's equation gives for area A (m²) and wetted perimeter P (m).
-double Manning(double A, double P, double n, double Sc) {
-    return std::pow(A, 5.0 / 3.0) / std::pow(P, 2.0 / 3.0) * std::sqrt(Sc) / n;
 }
 
 }  // namespace
@@ -123,10 +98,10 @@ TEST(DimensionamentoComInundacao, SecaoTrapezoidalDoExemplo) {
     EXPECT_NEAR(canal.Q(), 0.73643, 1e-5);  // L/s
     EXPECT_NEAR(canal.H(), 0.015784, 1e-6);  // m
 
-    double H = 0;
-    EXPECT_EQ(ProfundidadeTrapezoidal(H, 7.3643e-4, 0.03, 0.002, 0.5, 1, 10.0), 17);
-    const double area = H * (0.5 + H);
-    EXPECT_NEAR(Manning(area, 0.5 + 2 * H * std::sqrt(2.0), 0.03, 0.002), 7.3643e-4, 1e-9);
+    const TNewtonProfundidade r = ProfundidadeTrapezoidal(7.3643e-4, 0.03, 0.002, 0.5, 1, 10.0);
+    EXPECT_EQ(r.Passos, 17);
+    const double area = r.H * (0.5 + r.H);
+    EXPECT_NEAR(Manning(area, 0.5 + 2 * r.H * std::sqrt(2.0), 0.03, 0.002), 7.3643e-4, 1e-9);
 }
 
 TEST(DimensionamentoComInundacao, SecaoTriangularDoExemploReproduzAVazao) {
@@ -136,10 +111,11 @@ TEST(DimensionamentoComInundacao, SecaoTriangularDoExemploReproduzAVazao) {
     EXPECT_NEAR(canal.Q(), 0.73643, 1e-5);
     EXPECT_NEAR(canal.H(), 0.020198, 1e-6);
 
+    const TFatoresTriangulo fatores = FatoresTriangulo(0.02, 0.5);
+    EXPECT_DOUBLE_EQ(fatores.kA, 26);
+    EXPECT_NEAR(fatores.kP, 52.246, 1e-3);
     const double kA = (1 / 0.02 + 1 / 0.5) / 2;
     const double kP = std::sqrt(1 + 1 / (0.02 * 0.02)) + std::sqrt(1 + 1 / (0.5 * 0.5));
-    EXPECT_DOUBLE_EQ(kA, 26);
-    EXPECT_NEAR(kP, 52.246, 1e-3);
     const double y = canal.H();
     EXPECT_NEAR(Manning(kA * y * y, kP * y, 0.03, 0.002) * 1000, canal.Q(), 1e-9);
 }
@@ -164,9 +140,9 @@ TEST(DimensionamentoComInundacao, SemEscoamentoDaVazaoNula) {
     EXPECT_EQ(trapezoidal.Q(), 0);
     EXPECT_GT(trapezoidal.H(), 0);
     EXPECT_LT(trapezoidal.H(), 1e-7);
-    double H = 0;
-    EXPECT_EQ(ProfundidadeTrapezoidal(H, 0, 0.03, 0.002, 0.5, 1, 10.0), 27);
-    EXPECT_NEAR(H, 3.4e-8, 0.1e-8);
+    const TNewtonProfundidade r = ProfundidadeTrapezoidal(0, 0.03, 0.002, 0.5, 1, 10.0);
+    EXPECT_EQ(r.Passos, 27);
+    EXPECT_NEAR(r.H, 3.4e-8, 0.1e-8);
 }
 
 // Regression: a cover without a curve-number row (CN 0) and a VIB above the storm's initial intensity
@@ -217,6 +193,7 @@ TEST(DimensionamentoComInundacao, EntradasImpossiveisFalhamComEDimensionamento) 
         } catch (const EDimensionamento& e) {
             EXPECT_STREQ(e.what(), "Erro no dimensinamento dos canais");
         }
+        EXPECT_EQ(canal.H(), 0);  // regression: a failed Newton left its last iterate as the design depth
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
+#include "CanalExemplo.h"
 #include "model/uEncostaCinematica.h"
 #include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
@@ -13,21 +14,6 @@
 using namespace talvek;
 
 namespace {
-
-// The drain of the routing examples: 100 m, n 0.03, slope 0.002; trapezoid B 0.5 m, Z 1, or the triangle
-// between the field (St 0.02) and a ridge wall of slope 0.5.
-TCanalDrenagem CanalExemplo(std::uint8_t tipoCanal) {
-    TCanalDrenagem canal;
-    canal.TipoCanal.Tipo = tipoCanal;
-    canal.SetComprimento(100);
-    canal.nc.Valor = 0.03;
-    canal.SetSc(0.002);
-    canal.SetB(0.5);
-    canal.Z.Valor = 1;
-    canal.Sm.Valor = 0.5;
-    canal.SetEH(100);
-    return canal;
-}
 
 // Field of the routing examples (VIB 20 mm/h, St 0.02); its cover and roughness are those of the second
 // hillslope example.
@@ -49,16 +35,6 @@ THidrograma HidrogramaTriangular() {
     h.Adicionar(10, 0.5);
     h.Adicionar(30, 0);
     return h;
-}
-
-TTipoSistema Sistema(std::uint8_t tipo) {
-    TTipoSistema s;
-    s.Tipo = tipo;
-    return s;
-}
-
-double Manning(double A, double P, double n, double Sc) {
-    return std::pow(A, 5.0 / 3.0) / std::pow(P, 2.0 / 3.0) * std::sqrt(Sc) / n;
 }
 
 }  // namespace
@@ -107,9 +83,9 @@ TEST(RoteamentoCanal, PicosDosExemplos) {
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
         TCanalDrenagem canal = CanalExemplo(caso.tipo);
-        EXPECT_NEAR(canal.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0.03), caso.pico, 5e-3);
-        // Q holds the lateral inflow (m³/s per m) of the last step taken.
-        EXPECT_NEAR(canal.Q(), h.VazaoNoTempo(caso.passos * 0.32) / 1000, 1e-12);
+        const TRoteamentoCanal roteamento = canal.CalculaHidrogramaCanal(100, h, 20, 0.02, 0.002, 0.03);
+        EXPECT_NEAR(roteamento.Pico, caso.pico, 5e-3);
+        EXPECT_EQ(roteamento.Passos, caso.passos);
     }
 }
 
@@ -175,42 +151,41 @@ TEST(RoteamentoCanal, CanalLongoDeixaOsEventosCorrer) {
 
 TEST(AlturaEscoamento, ProfundidadesDosExemplos) {
     const TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
-    const double yTrapezio = trapezio.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5);
+    const double yTrapezio = trapezio.AlturaEscoamento(7.3643e-4, 0.03, 0.002, 0.02);
     EXPECT_NEAR(yTrapezio, 0.015784, 1e-6);
     EXPECT_NEAR(Manning(yTrapezio * (0.5 + yTrapezio), 0.5 + 2 * yTrapezio * std::sqrt(2.0), 0.03, 0.002), 7.3643e-4,
                 1e-10);
-    double yPartida10 = 0;  // the partial-flooding Newton from 10 m lands on the same depth
-    ProfundidadeTrapezoidal(yPartida10, 7.3643e-4, 0.03, 0.002, 0.5, 1, 10.0);
-    EXPECT_NEAR(yTrapezio, yPartida10, 1e-7);
+    // The partial-flooding Newton from 10 m lands on the same depth.
+    EXPECT_NEAR(yTrapezio, ProfundidadeTrapezoidal(7.3643e-4, 0.03, 0.002, 0.5, 1, 10.0).H, 1e-7);
 
     const TCanalDrenagem triangulo = CanalExemplo(TTipoCanal::Triangular);
-    EXPECT_NEAR(triangulo.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0.020198, 1e-6);
+    EXPECT_NEAR(triangulo.AlturaEscoamento(7.3643e-4, 0.03, 0.002, 0.02), 0.020198, 1e-6);
 
     TCanalDrenagem outro = CanalExemplo(TTipoCanal::Trapezoidal);
     outro.TipoCanal.Tipo = 2;
-    EXPECT_EQ(outro.AlturaEscoamento(7.3643e-4, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0);
+    EXPECT_EQ(outro.AlturaEscoamento(7.3643e-4, 0.03, 0.002, 0.02), 0);
 }
 
 TEST(AlturaEscoamento, VazaoNulaEEntradasImpossiveis) {
     const TCanalDrenagem trapezio = CanalExemplo(TTipoCanal::Trapezoidal);
-    const double y = trapezio.AlturaEscoamento(0, 1, 0.5, 0.03, 0.002, 0.02, 0.5);
+    const double y = trapezio.AlturaEscoamento(0, 0.03, 0.002, 0.02);
     EXPECT_GT(y, 0);
     EXPECT_LT(y, 1e-7);
-    EXPECT_EQ(CanalExemplo(TTipoCanal::Triangular).AlturaEscoamento(0, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 0);
+    EXPECT_EQ(CanalExemplo(TTipoCanal::Triangular).AlturaEscoamento(0, 0.03, 0.002, 0.02), 0);
 
-    EXPECT_THROW(trapezio.AlturaEscoamento(7e-4, 0, 0.5, 0.03, 0.002, 0.02, 0.5), EAritmetica);  // rectangle
-    EXPECT_THROW(trapezio.AlturaEscoamento(7e-4, 1, 0.5, 0.03, 0, 0.02, 0.5), EAritmetica);      // Sc = 0
+    EXPECT_THROW(trapezio.AlturaEscoamento(7e-4, 0.03, 0, 0.02), EAritmetica);  // Sc = 0
+    TCanalDrenagem retangulo = CanalExemplo(TTipoCanal::Trapezoidal);
+    retangulo.Z.Valor = 0;
+    EXPECT_THROW(retangulo.AlturaEscoamento(7e-4, 0.03, 0.002, 0.02), EAritmetica);
 }
 
 TEST(DimensionamentoSemInundacao, HidrogramaDadoDoExemplo) {
     TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
     canal.SetH(0.7);
-    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
-    double H = 0, Q = 0;
-    canal.DimensionarHidrograma(H, Q, 100, 0.03, 0.002, 20, TerrenoExemplo(), chuva, HidrogramaTriangular());
-    EXPECT_NEAR(Q, 45.84, 5e-3);   // L/s
-    EXPECT_NEAR(H, 0.18256, 1e-5);  // m
-    EXPECT_EQ(canal.H(), 0.7);      // only the two outputs are written
+    const TDimensionamento r = canal.DimensionarHidrograma(HidrogramaTriangular(), TerrenoExemplo(), 0.002, 0.03, 100);
+    EXPECT_NEAR(r.Q, 45.84, 5e-3);    // L/s
+    EXPECT_NEAR(r.H, 0.18256, 1e-5);  // m
+    EXPECT_EQ(canal.H(), 0.7);        // the channel's own design is left alone
 }
 
 TEST(DimensionamentoSemInundacao, HidrogramaDeMenosDeTresPontosEVazaoNula) {
@@ -221,12 +196,10 @@ TEST(DimensionamentoSemInundacao, HidrogramaDeMenosDeTresPontosEVazaoNula) {
         SCOPED_TRACE(h.NumeroPontos());
         TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
         canal.SetQ(3);
-        TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
-        double H = 1, Q = 1;
-        canal.DimensionarHidrograma(H, Q, 100, 0.03, 0.002, 20, TerrenoExemplo(), chuva, h);
-        EXPECT_EQ(Q, 0);
-        EXPECT_LT(H, 1e-7);
-        EXPECT_EQ(canal.Q(), 3);  // no routing ran
+        const TDimensionamento r = canal.DimensionarHidrograma(h, TerrenoExemplo(), 0.002, 0.03, 100);
+        EXPECT_EQ(r.Q, 0);  // no routing ran
+        EXPECT_LT(r.H, 1e-7);
+        EXPECT_EQ(canal.Q(), 3);
     }
 }
 
@@ -239,8 +212,7 @@ TEST(DimensionamentoSemInundacao, LarguraDaFaixaArredondadaAoMetroPar) {
         SCOPED_TRACE(caso.EH);
         TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
         TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
-        double H, Q;
-        canal.DimensionarSemInundacao(H, Q, TerrenoExemplo(), chuva, caso.EH, 0.002, 0.03, 100);
+        canal.DimensionarSemInundacao(TerrenoExemplo(), chuva, caso.EH, 0.002, 0.03, 100);
         EXPECT_EQ(canal.Encosta.Comprimento(), caso.comprimento);
     }
 }
@@ -260,13 +232,13 @@ TEST(DimensionamentoSemInundacao, EncostaDoTerrenoRoteadaNoCanal) {
         ASSERT_GT(h.NumeroPontos(), 3);
 
         TCanalDrenagem canal = CanalExemplo(tipo);
-        double Hesperado, Qesperado;
-        canal.DimensionarHidrograma(Hesperado, Qesperado, 100, 0.03, 0.002, 100, terreno, chuva, h);
+        canal.SetEH(100);  // the hillslope above
+        const TDimensionamento esperado = canal.DimensionarHidrograma(h, terreno, 0.002, 0.03, 100);
         canal.Dimensionar(terreno, chuva, Sistema(3));
         EXPECT_GT(canal.Q(), 0);
-        EXPECT_EQ(canal.Q(), Qesperado);
-        EXPECT_EQ(canal.H(), Hesperado);
-        EXPECT_NEAR(canal.H(), canal.AlturaEscoamento(canal.Q() / 1000, 1, 0.5, 0.03, 0.002, 0.02, 0.5), 1e-15);
+        EXPECT_EQ(canal.Q(), esperado.Q);
+        EXPECT_EQ(canal.H(), esperado.H);
+        EXPECT_NEAR(canal.H(), canal.AlturaEscoamento(canal.Q() / 1000, 0.03, 0.002, 0.02), 1e-15);
         EXPECT_EQ(canal.Encosta.VIB(), 20);
         EXPECT_EQ(canal.Encosta.St(), 0.02);
         EXPECT_EQ(canal.Encosta.nt.Valor, 0.05);
@@ -322,6 +294,8 @@ TEST(DimensionamentoSemInundacao, FalhasViramEDimensionamento) {
         TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
         TTerreno terreno = TerrenoExemplo();
         TCanalDrenagem canal = CanalExemplo(TTipoCanal::Trapezoidal);
+        canal.SetEH(100);
+        canal.SetQ(3);
         caso.estragar(canal, terreno, chuva);
         try {
             canal.Dimensionar(terreno, chuva, Sistema(3));
@@ -330,5 +304,7 @@ TEST(DimensionamentoSemInundacao, FalhasViramEDimensionamento) {
             EXPECT_STREQ(e.what(), "Erro no dimensinamento dos canais");
         }
         EXPECT_EQ(canal.Hidrograma.NumeroPontos(), 0);
+        // Regression: a failed sizing left the routing's last inflow, or its peak in m³/s, as the design flow.
+        EXPECT_EQ(canal.Q(), 3);
     }
 }

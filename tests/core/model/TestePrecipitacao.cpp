@@ -128,11 +128,11 @@ TEST(Precipitacao, TempoIntensidadePorNewtonEPorBissecao) {
         const double t = chuva.TempoIntensidade(caso.alvo);
         EXPECT_NEAR(t, caso.esperado, caso.tolerancia);
         EXPECT_GE(t, 0);
-        EXPECT_EQ(chuva.Iteracoes <= 100, caso.newton) << chuva.Iteracoes;
+        EXPECT_EQ(chuva.Iteracoes() <= 100, caso.newton) << chuva.Iteracoes();
     }
     TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
     chuva.TempoIntensidade(50);
-    EXPECT_EQ(chuva.Iteracoes, 4);
+    EXPECT_EQ(chuva.Iteracoes(), 4);
 }
 
 TEST(Precipitacao, DuracaoLaminaInverteLamina) {

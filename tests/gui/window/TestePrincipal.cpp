@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(r.HUni->text(), alturaTeorica);
         QCOMPARE(r.CoefUni->text(), QStringLiteral("1,0"));
         QCOMPARE(r.HR->text(), alturaRecomendada);
-        QVERIFY(qAbs(j.VazaoProjeto - 0.73643) < 1e-5);
+        QVERIFY(qAbs(j.CanalDrenagem.Q() - 0.73643) < 1e-5);
         QVERIFY(!r.BSimulacao->isVisibleTo(&r));
         QCOMPARE(ContextoAjuda(r.LEV), 132);
         QCOMPARE(r.FiguraSecao->figura(), tipoCanal == 0 ? Figura::SecaoTrapezoidal : Figura::SecaoTriangular);

@@ -152,7 +152,7 @@ private slots:
         TPaginaSimulacao& s = t.s;
         // Regression: the VIB list was labelled with the display unit (m/dia) beside its values in mm/h.
         j.Unidades = {"%", 100, "m/dia", 0.024};
-        const double Q = j.VazaoProjeto;
+        const double Q = j.CanalDrenagem.Q();
         const double H = j.CanalDrenagem.H();
         const double St = j.Terreno.St(), VIB = j.Terreno.VIB(), nt = j.Terreno.nt.Valor;
 
