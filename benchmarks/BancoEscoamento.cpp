@@ -7,10 +7,10 @@
 #include <cmath>
 #include <vector>
 
+#include "ChuvaExemplo.h"
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
-#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Aritmetica.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "ComumFuzz.h"
 #include "Comandos.h"
+#include "ComumFuzz.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ComumFuzz.h"
-#include "project/Configuracao.h"
 #include "platform/Numeros.h"
+#include "project/Configuracao.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;

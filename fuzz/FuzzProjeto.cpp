@@ -11,10 +11,10 @@
 #include <string>
 
 #include "ComumFuzz.h"
-#include "project/Projeto.h"
 #include "platform/ArquivosTexto.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
+#include "project/Projeto.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;

@@ -2,9 +2,9 @@
 // drains, as wide as the horizontal spacing EH) under its design storm.
 #include <ostream>
 
-#include "project/SerieSimulacao.h"
 #include "ComandoProjeto.h"
 #include "platform/Numeros.h"
+#include "project/SerieSimulacao.h"
 
 namespace talvek::cli {
 

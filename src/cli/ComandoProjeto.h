@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-#include "project/Projeto.h"
 #include "Comandos.h"
+#include "project/Projeto.h"
 
 namespace talvek::cli {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "project/IDProjeto.h"
 #include "ComandoProjeto.h"
 #include "platform/ArquivosTexto.h"
+#include "project/IDProjeto.h"
 #include "report/TextoRelatorio.h"
 
 namespace talvek::cli {

@@ -3,9 +3,9 @@
 #include <optional>
 #include <ostream>
 
-#include "project/SerieSimulacao.h"
 #include "ComandoProjeto.h"
 #include "platform/Numeros.h"
+#include "project/SerieSimulacao.h"
 
 namespace talvek::cli {
 

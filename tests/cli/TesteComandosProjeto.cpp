@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "PastaTemporaria.h"
 #include "ExecucaoCalc.h"
+#include "PastaTemporaria.h"
 #include "platform/ArquivoIni.h"
 
 using namespace talvek;

@@ -17,9 +17,9 @@
 
 #include "ApoioInterface.h"
 #include "common/InterfaceUsuario.h"
-#include "window/uPrincipal.h"
 #include "help/Ajuda.h"
 #include "platform/Regional.h"
+#include "window/uPrincipal.h"
 
 namespace talvek::gui::teste {
 

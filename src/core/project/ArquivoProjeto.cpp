@@ -1,9 +1,9 @@
 #include "project/ArquivoProjeto.h"
 
-#include "project/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
 #include "platform/ArquivoIni.h"
+#include "project/IDProjeto.h"
 #include "rainfall/Nimbal21Comp.h"
 
 namespace talvek {

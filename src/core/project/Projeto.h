@@ -2,10 +2,10 @@
 // design objects that the window otherwise owns one by one.
 #pragma once
 
-#include "project/ArquivoProjeto.h"
-#include "project/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
+#include "project/ArquivoProjeto.h"
+#include "project/IDProjeto.h"
 #include "rainfall/Nimbal21Comp.h"
 
 namespace talvek {

@@ -1,11 +1,11 @@
 #include "report/TextoRelatorio.h"
 
-#include "project/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
-#include "platform/Numeros.h"
 #include "platform/Html.h"
+#include "platform/Numeros.h"
+#include "project/IDProjeto.h"
 
 namespace talvek {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "project/ArquivoProjeto.h"
 #include "platform/Html.h"
+#include "project/ArquivoProjeto.h"
 
 namespace talvek {
 

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "help/Ajuda.h"
-#include "project/ConfSistemaEstados.h"
 #include "common/JanelasCentradas.h"
 #include "dialogs/TabelaReferencia.h"
+#include "help/Ajuda.h"
+#include "project/ConfSistemaEstados.h"
 
 namespace talvek::gui {
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "help/Ajuda.h"
 #include "common/JanelasCentradas.h"
 #include "dialogs/TabelaReferencia.h"
+#include "help/Ajuda.h"
 
 namespace talvek::gui {
 

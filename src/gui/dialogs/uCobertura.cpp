@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <array>
 
-#include "help/Ajuda.h"
 #include "common/GrupoOpcoes.h"
 #include "dialogs/TabelaReferencia.h"
+#include "help/Ajuda.h"
 
 namespace talvek::gui {
 

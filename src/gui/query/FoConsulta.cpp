@@ -25,10 +25,10 @@
 #include "common/ProgressoQt.h"
 #include "help/Ajuda.h"
 #include "platform/Numeros.h"
-#include "rainfall/Citacoes.h"
 #include "query/FoAutor.h"
 #include "query/FoRelatNimbal.h"
 #include "query/FoSobreNimbal.h"
+#include "rainfall/Citacoes.h"
 
 namespace talvek::gui {
 

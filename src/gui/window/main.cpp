@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "common/RegionalQt.h"
-#include "window/uPrincipal.h"
 #include "help/Ajuda.h"
+#include "window/uPrincipal.h"
 
 int main(int argc, char* argv[]) {
     QApplication aplicacao(argc, argv);

@@ -16,14 +16,14 @@
 #include <cmath>
 
 #include "common/CamposNumericos.h"
-#include "help/Ajuda.h"
-#include "common/Figuras.h"
-#include "dialogs/Cobertura.h"
-#include "dialogs/Referencia.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
+#include "dialogs/Cobertura.h"
+#include "dialogs/Referencia.h"
+#include "help/Ajuda.h"
 #include "model/uTerreno.h"
 #include "platform/Aritmetica.h"
 #include "query/Nimbal21.h"

@@ -20,22 +20,22 @@
 #include <QToolBar>
 
 #include "common/CamposNumericos.h"
-#include "project/Configuracao.h"
-#include "help/Ajuda.h"
-#include "dialogs/ConfSistema.h"
-#include "project/ConfSistemaEstados.h"
-#include "dialogs/IdentProjeto.h"
-#include "dialogs/Sobre.h"
-#include "common/Figuras.h"
-#include "dialogs/PaginasInternet.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
+#include "dialogs/ConfSistema.h"
+#include "dialogs/IdentProjeto.h"
+#include "dialogs/PaginasInternet.h"
+#include "dialogs/Sobre.h"
+#include "help/Ajuda.h"
+#include "platform/Regional.h"
+#include "project/ConfSistemaEstados.h"
+#include "project/Configuracao.h"
+#include "window/URelatorio.h"
 #include "window/uEntradaDados.h"
 #include "window/uResultados.h"
 #include "window/uSimulacao.h"
-#include "platform/Regional.h"
-#include "window/URelatorio.h"
 
 namespace talvek::gui {
 

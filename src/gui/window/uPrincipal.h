@@ -8,14 +8,14 @@
 #include <array>
 #include <memory>
 
-#include "project/ArquivoProjeto.h"
-#include "window/GerenteSys.h"
 #include "common/ProgressoQt.h"
-#include "project/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
+#include "project/ArquivoProjeto.h"
+#include "project/IDProjeto.h"
 #include "query/Nimbal21.h"
 #include "report/TextoRelatorio.h"
+#include "window/GerenteSys.h"
 
 class QAction;
 class QLabel;

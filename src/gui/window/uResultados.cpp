@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 
 #include "common/CamposNumericos.h"
-#include "help/Ajuda.h"
-#include "common/Figuras.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
+#include "help/Ajuda.h"
 
 namespace talvek::gui {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "design/uCanal.h"
 #include "CanalExemplo.h"
 #include "ChuvaExemplo.h"
+#include "design/uCanal.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 

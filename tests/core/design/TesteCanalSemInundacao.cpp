@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "CanalExemplo.h"
+#include "ChuvaExemplo.h"
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
-#include "CanalExemplo.h"
 #include "model/uEncostaCinematica.h"
-#include "ChuvaExemplo.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Excecoes.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/uEncostaCinematica.h"
 #include "ChuvaExemplo.h"
+#include "model/uEncostaCinematica.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Excecoes.h"
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
-#include "project/Projeto.h"
 #include "platform/ArquivoIni.h"
 #include "platform/ArquivosTexto.h"
 #include "platform/Regional.h"
+#include "project/Projeto.h"
 
 using namespace talvek;
 using namespace talvek::teste;

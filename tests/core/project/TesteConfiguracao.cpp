@@ -5,9 +5,9 @@
 #include <string>
 
 #include "PastaTemporaria.h"
+#include "platform/Regional.h"
 #include "project/Configuracao.h"
 #include "project/IDProjeto.h"
-#include "platform/Regional.h"
 #include "rainfall/Nimbal21Comp.h"
 
 using namespace talvek;

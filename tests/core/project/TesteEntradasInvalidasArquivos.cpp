@@ -9,9 +9,9 @@
 #include <string>
 
 #include "PastaTemporaria.h"
+#include "platform/ArquivosTexto.h"
 #include "project/Configuracao.h"
 #include "project/Projeto.h"
-#include "platform/ArquivosTexto.h"
 
 using namespace talvek;
 using namespace talvek::teste;

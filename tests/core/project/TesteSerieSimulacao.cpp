@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Regional.h"
 #include "project/Projeto.h"
 #include "project/SerieSimulacao.h"
-#include "platform/Regional.h"
 
 using namespace talvek;
 

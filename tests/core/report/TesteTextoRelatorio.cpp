@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "project/IDProjeto.h"
 #include "design/uCanal.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
-#include "platform/Regional.h"
 #include "platform/Html.h"
+#include "platform/Regional.h"
+#include "project/IDProjeto.h"
 #include "report/TextoRelatorio.h"
 
 using namespace talvek;

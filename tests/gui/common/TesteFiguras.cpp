@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "GravadoresAjuda.h"
 #include "common/Figuras.h"
 #include "dialogs/PaginasInternet.h"
-#include "GravadoresAjuda.h"
 #include "platform/Excecoes.h"
 
 using namespace talvek::gui;

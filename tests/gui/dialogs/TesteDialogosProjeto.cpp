@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "GravadoresAjuda.h"
 #include "dialogs/ConfSistema.h"
-#include "project/ConfSistemaEstados.h"
 #include "dialogs/IdentProjeto.h"
 #include "dialogs/Sobre.h"
-#include "GravadoresAjuda.h"
+#include "project/ConfSistemaEstados.h"
 
 using namespace talvek::gui;
 using talvek::TIDProjeto;

@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "TesteReferenciaApoio.h"
-#include "window/uEntradaDados.h"
-#include "design/uCanal.h"
 #include "common/CampoNumerico.h"
+#include "design/uCanal.h"
 #include "dialogs/uCobertura.h"
 #include "rainfall/Nimbal21Comp.h"
+#include "window/uEntradaDados.h"
 
 using namespace talvek;
 using namespace talvek::gui;

@@ -10,10 +10,10 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "GravadoresAjuda.h"
 #include "help/Ajuda.h"
 #include "help/ArquivoAjuda.h"
 #include "help/uAjuda.h"
-#include "GravadoresAjuda.h"
 
 using namespace talvek::gui;
 

@@ -19,11 +19,11 @@
 #include "GravadoresAjuda.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
-#include "rainfall/Citacoes.h"
 #include "query/FoAutor.h"
 #include "query/FoConsulta.h"
 #include "query/FoRelatNimbal.h"
 #include "query/FoSobreNimbal.h"
+#include "rainfall/Citacoes.h"
 #include "rainfall/MapasEstados.h"
 #include "rainfall/UnBD.h"
 

@@ -11,12 +11,12 @@
 
 #include "ApoioInterface.h"
 #include "ApoioJanela.h"
-#include "window/uEntradaDados.h"
 #include "platform/Numeros.h"
 #include "platform/Regional.h"
 #include "query/FoConsulta.h"
 #include "query/Nimbal21.h"
 #include "rainfall/UnBD.h"
+#include "window/uEntradaDados.h"
 
 using namespace talvek;
 using namespace talvek::gui;

@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "ApoioJanela.h"
-#include "window/uEntradaDados.h"
 #include "dialogs/ConfSistema.h"
 #include "dialogs/IdentProjeto.h"
 #include "rainfall/UnBD.h"
+#include "window/uEntradaDados.h"
 
 namespace talvek::gui::teste {
 

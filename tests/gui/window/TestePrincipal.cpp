@@ -14,10 +14,10 @@
 
 #include "ApoioJanela.h"
 #include "common/CamposNumericos.h"
-#include "window/uEntradaDados.h"
-#include "window/uResultados.h"
 #include "common/Figuras.h"
 #include "platform/ArquivoIni.h"
+#include "window/uEntradaDados.h"
+#include "window/uResultados.h"
 
 namespace talvek::gui::teste {
 

@@ -14,13 +14,13 @@
 #include <QChartView>
 #include <QToolBar>
 
-#include "window/uPrincipal.h"
-#include "window/uResultados.h"
-#include "window/uSimulacao.h"
 #include "ApoioJanela.h"
 #include "GravadoresAjuda.h"
 #include "platform/Numeros.h"
 #include "window/URelatorio.h"
+#include "window/uPrincipal.h"
+#include "window/uResultados.h"
+#include "window/uSimulacao.h"
 
 namespace talvek::gui::teste {
 

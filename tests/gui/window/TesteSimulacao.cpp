@@ -17,13 +17,13 @@
 #include <cmath>
 
 #include "ApoioJanela.h"
+#include "GravadoresAjuda.h"
+#include "common/Figuras.h"
+#include "platform/Numeros.h"
 #include "project/Projeto.h"
 #include "project/SerieSimulacao.h"
 #include "window/uResultados.h"
 #include "window/uSimulacao.h"
-#include "common/Figuras.h"
-#include "GravadoresAjuda.h"
-#include "platform/Numeros.h"
 
 namespace talvek::gui::teste {
 

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "ApoioJanela.h"
+#include "common/Figuras.h"
 #include "window/uEntradaDados.h"
 #include "window/uResultados.h"
-#include "common/Figuras.h"
 
 namespace talvek::gui::teste {
 
