@@ -225,6 +225,7 @@ TDimensionamento TCanalDrenagem::DimensionarHidrograma(const THidrograma& hidrog
             pico = CalculaHidrogramaCanal(L, hidrograma, terreno.VIB(), terreno.St(), Sc, n).Pico;
         }
         const double vazao = pico / 1000;  // m³/s
+        // The design flow in L/s is the m³/s value scaled back, not `pico`: the two can differ in the last bit.
         return {vazao * 1000, AlturaEscoamento(vazao, n, Sc, terreno.St())};
     } catch (const std::exception&) {
         throw EDimensionamento();
