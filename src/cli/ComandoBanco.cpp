@@ -5,7 +5,10 @@
 #include <variant>
 #include <ostream>
 
+#include "ComandoProjeto.h"
 #include "Comandos.h"
+#include "platform/ArquivosTexto.h"
+#include "platform/Codificacao.h"
 #include "rainfall/ImportacaoBD.h"
 
 namespace talvek::cli {
@@ -28,7 +31,7 @@ std::variant<OpcoesBanco, std::string> LerOpcoes(const Argumentos& argumentos) {
         if (nome == "--estacoes") opcoes.estacoes = valor;
         else if (nome == "--localidades") opcoes.localidades = valor;
         else if (nome == "--saida") opcoes.saida = valor;
-        else return "opção desconhecida: " + nome;
+        else return "opção desconhecida: " + TrechoCitado(nome);
     }
     if (opcoes.saida.empty()) return "falta --saida";
     if (opcoes.estacoes.empty() && opcoes.localidades.empty()) return "falta --estacoes ou --localidades";
@@ -56,7 +59,14 @@ int ExecutarBanco(const Argumentos& argumentos, std::ostream& saida, std::ostrea
         return 1;
     }
     const OpcoesBanco& o = std::get<OpcoesBanco>(opcoes);
-    MostrarResumo(o, ImportarBanco(o.estacoes, o.localidades, o.saida), saida);
+    TResumoImportacao resumo;
+    try {
+        resumo = ImportarBanco(o.estacoes, o.localidades, o.saida);
+    } catch (const EGravacaoArquivo& e) {  // the tables were sound; the database could not be written
+        erros << "talvek-calc: " << e.what() << '\n';
+        return kFalhaNoArquivo;
+    }
+    MostrarResumo(o, resumo, saida);
     return 0;
 }
 

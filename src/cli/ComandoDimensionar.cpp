@@ -1,8 +1,10 @@
 // talvek-calc dimensionar: the design run of a project file, as the desktop program's "Calcular" does it,
 // with the recommended height of the project's non-uniformity coefficient.
+#include <optional>
 #include <ostream>
 
 #include "ComandoProjeto.h"
+#include "platform/ArquivoIni.h"
 #include "platform/Numeros.h"
 
 namespace talvek::cli {
@@ -41,15 +43,25 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
     const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);
     const bool json = opcoes.json;
 
+    // --gravar reads, sizes and writes under the file's lock, and replaces the file once with the results
+    // (and the conversion of an earlier layout): a run at the same time reads this run's file or the old one.
+    const bool gravar = opcoes.marcas.contains("--gravar");
+    std::optional<TEdicaoIni> edicao;
+    try {
+        if (gravar) edicao.emplace(opcoes.projeto, TEdicaoIni::Modo::Gravacao);
+    } catch (const Exception& e) {
+        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
+    }
     TProjeto projeto;
     if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (const std::optional<int> falha = DimensionarProjeto(projeto, json, saida, erros)) return *falha;
     TCanalDrenagem& canal = projeto.CanalDrenagem;
 
-    if (opcoes.marcas.contains("--gravar")) {
+    if (gravar) {
         try {
             if (!canal.EscreverArquivo(opcoes.projeto))
                 throw EArquivoProjeto("Não foi possível gravar o arquivo " + opcoes.projeto + ".");
+            edicao->Concluir();
         } catch (const Exception& e) {
             return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
         }

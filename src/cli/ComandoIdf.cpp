@@ -37,7 +37,7 @@ std::variant<OpcoesIdf, std::string> LerOpcoes(const Argumentos& argumentos) {
         if (nome == "--lat") opcoes.latitude = valor;
         else if (nome == "--lon") opcoes.longitude = valor;
         else if (nome == "--dados") opcoes.dados = valor;
-        else return "opção desconhecida: " + nome;
+        else return "opção desconhecida: " + TrechoCitado(nome);
     }
     if (opcoes.latitude.empty() || opcoes.longitude.empty()) return "faltam --lat e --lon";
     return opcoes;
@@ -56,13 +56,14 @@ std::string TextoDaCoordenada(const std::string& valor, const char* nome) {
         } catch (const Exception&) {
             valida = false;
         }
-        if (!valida) throw Exception(std::string(nome) + " \"" + valor + "\" não está na forma 00°00'00\".");
+        if (!valida)
+            throw Exception(std::string(nome) + " \"" + TrechoCitado(valor) + "\" não está na forma 00°00'00\".");
         return texto;
     }
     const std::optional<double> graus = LerNumeroQualquerSeparador(valor);
-    if (!graus) throw Exception(std::string(nome) + " \"" + valor + "\" não é uma coordenada.");
+    if (!graus) throw Exception(std::string(nome) + " \"" + TrechoCitado(valor) + "\" não é uma coordenada.");
     if (*graus > 0 || *graus <= -100)
-        throw Exception(std::string(nome) + " " + valor +
+        throw Exception(std::string(nome) + " " + TrechoCitado(valor) +
                         " fora do alcance: só latitudes ao sul e longitudes a oeste (negativas).");
     return TextoCoordenada(-*graus);
 }
@@ -102,8 +103,15 @@ int ExecutarIdf(const Argumentos& argumentos, std::ostream& saida, std::ostream&
     if (pasta.back() != '/') pasta += '/';
 
     TBDPrecipitacao banco(pasta);
-    banco.LerEstacoes();
-    const TEstacao registro = banco.Interpolar(latitude, longitude);
+    TEstacao registro;
+    try {
+        banco.LerEstacoes();
+        registro = banco.Interpolar(latitude, longitude);
+    } catch (const Exception& e) {  // a database missing or damaged: a file problem
+        if (o.json) saida << "{\"erro\":" << TextoJson(e.what()) << "}\n";
+        erros << "talvek-calc: " << e.what() << '\n';
+        return kFalhaNoArquivo;
+    }
     if (o.json)
         MostrarJson(registro, saida);
     else

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "platform/Codificacao.h"
 #include "platform/Regional.h"
 
 namespace talvek::cli {
@@ -35,11 +36,11 @@ std::variant<TOpcoesProjeto, std::string, TPedidoDeAjuda> LerOpcoes(const Argume
             if (i + 1 >= argumentos.size()) return "falta o valor de " + argumento;
             opcoes.valores[argumento] = argumentos[++i];
         } else if (argumento.starts_with("--")) {
-            return "opção desconhecida: " + argumento;
+            return "opção desconhecida: " + TrechoCitado(argumento);
         } else if (opcoes.projeto.empty()) {
             opcoes.projeto = argumento;
         } else {
-            return "mais de um projeto: " + argumento;
+            return "mais de um projeto: " + TrechoCitado(argumento);
         }
     }
     if (opcoes.projeto.empty()) return "falta o arquivo do projeto";
@@ -70,7 +71,7 @@ std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando,
 std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros) {
     try {
-        LerProjeto(opcoes.projeto, projeto.Objetos());
+        LerProjeto(opcoes.projeto, projeto.Objetos(), TConversao::NaMemoria);
     } catch (const Exception& e) {
         return Falhar(e.what(), opcoes.json, saida, erros, kFalhaNoArquivo);
     }
@@ -102,10 +103,8 @@ int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, st
 }
 
 int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo) {
-    if (json)
-        saida << "{\"erro\":" << TextoJson(mensagem) << "}\n";
-    else
-        erros << mensagem << '\n';
+    if (json) saida << "{\"erro\":" << TextoJson(mensagem) << "}\n";
+    erros << mensagem << '\n';
     return codigo;
 }
 
@@ -131,7 +130,7 @@ std::string NumeroJson(double valor) {
 
 std::string TextoJson(const std::string& texto) {
     std::string json = "\"";
-    for (const char c : texto) {
+    for (const char c : Utf8ComSubstitutos(texto)) {
         if (c == '"' || c == '\\') {
             json += '\\';
             json += c;

@@ -44,7 +44,8 @@ std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando,
                                                  std::ostream& erros);
 
 // Opens the project named in the options and checks its storm parameters, which a file edited by hand can
-// hold negative (the desktop program refuses them on "Calcular"). On failure the message is reported as
+// hold negative (the desktop program refuses them on "Calcular"). A project of the earlier layout is
+// converted in memory only: a subcommand writes a project only inside its own edit (dimensionar --gravar). On failure the message is reported as
 // Falhar does and its exit code returned: kFalhaNoArquivo for the file, kFalhaNoCalculo for the storm.
 std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros);
@@ -57,14 +58,15 @@ std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
 int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros);
 
-// A failure: {"erro":"…"} on `saida` for --json, the message on `erros` otherwise; returns `codigo`.
+// A failure: the message on `erros`, and for --json also {"erro":"…"} on `saida`; returns `codigo`.
 int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo);
 
 // Decimal and thousands separators from the environment's numeric locale (LC_ALL, LC_NUMERIC, LANG); the
 // settings' defaults when it names no locale installed here.
 void DefinirRegionalDoAmbiente();
 
-// A number that reads back exactly, with "." ("null" when it is not finite), and a quoted JSON text.
+// A number that reads back exactly, with "." ("null" when it is not finite), and a quoted JSON text (bytes
+// that are not UTF-8, as in a path, become U+FFFD: JSON is always UTF-8).
 std::string NumeroJson(double valor);
 std::string TextoJson(const std::string& texto);
 

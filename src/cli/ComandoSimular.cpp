@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "ComandoProjeto.h"
+#include "platform/Codificacao.h"
 #include "platform/Numeros.h"
 #include "project/SerieSimulacao.h"
 
@@ -67,8 +68,10 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
         return UsoIncorreto(kComando, "faltam --saida e --entrada", erros);
     const auto saidaEscolhida = PorNome<TSaidaSimulacao, 3>(opcoes.valores.at("--saida"), NomeSaida);
     const auto entrada = PorNome<TEntradaSimulacao, 7>(opcoes.valores.at("--entrada"), NomeEntrada);
-    if (!saidaEscolhida) return UsoIncorreto(kComando, "saída desconhecida: " + opcoes.valores.at("--saida"), erros);
-    if (!entrada) return UsoIncorreto(kComando, "entrada desconhecida: " + opcoes.valores.at("--entrada"), erros);
+    if (!saidaEscolhida)
+        return UsoIncorreto(kComando, "saída desconhecida: " + TrechoCitado(opcoes.valores.at("--saida")), erros);
+    if (!entrada)
+        return UsoIncorreto(kComando, "entrada desconhecida: " + TrechoCitado(opcoes.valores.at("--entrada")), erros);
 
     TProjeto projeto;
     if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
@@ -88,7 +91,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     else
         MostrarTexto(serie, *saidaEscolhida, *entrada, saida);
     if (!serie.Erro) return kSucesso;
-    if (!json) erros << *serie.Erro << '\n';
+    erros << *serie.Erro << '\n';
     return kFalhaNoCalculo;
 }
 

@@ -6,6 +6,7 @@
 
 #include "ComandoProjeto.h"
 #include "Comandos.h"
+#include "platform/Codificacao.h"
 #include "platform/Excecoes.h"
 
 namespace talvek::cli {
@@ -36,9 +37,13 @@ void MostrarAjuda(std::ostream& saida) {
 
 int main(int argc, char** argv) {
     using namespace talvek::cli;
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    if (argc < 2) {  // no subcommand: a wrong call, the usage goes with the errors
+        MostrarAjuda(std::cerr);
+        return kArgumentosInvalidos;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         MostrarAjuda(std::cout);
-        return argc < 2 ? 2 : 0;
+        return kSucesso;
     }
     DefinirRegionalDoAmbiente();
     const Argumentos argumentos(argv + 2, argv + argc);
@@ -48,10 +53,10 @@ int main(int argc, char** argv) {
             return comando.executar(argumentos, std::cout, std::cerr);
         } catch (const talvek::Exception& e) {
             std::cerr << "talvek-calc: " << e.what() << '\n';
-            return 1;
+            return kArgumentosInvalidos;
         }
     }
-    std::cerr << "talvek-calc: comando desconhecido: " << argv[1] << "\n";
+    std::cerr << "talvek-calc: comando desconhecido: " << talvek::TrechoCitado(argv[1]) << "\n";
     MostrarAjuda(std::cerr);
-    return 2;
+    return kArgumentosInvalidos;
 }

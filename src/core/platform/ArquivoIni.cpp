@@ -2,16 +2,57 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
 #include "platform/ArquivosTexto.h"
 #include "platform/Codificacao.h"
 #include "platform/Numeros.h"
+#include "platform/TravaArquivo.h"
 
 namespace talvek {
 
+struct TEdicaoIni::Copia {
+    std::string caminho;
+    std::string chave;     // the absolute path, under which the edits of this thread find it
+    std::string original;  // the file's bytes when the edit opened
+    std::string bytes;     // the bytes the file is to have
+    bool modoGravacao = false;
+    std::optional<TTravaArquivo> trava;
+};
+
 namespace {
+
+// The copies of the open edits of this thread, by absolute path.
+thread_local std::map<std::string, TEdicaoIni::Copia*> copiasAbertas;
+
+std::string ChaveDaCopia(const std::string& caminho) {
+    std::error_code erro;
+    const std::filesystem::path absoluto = std::filesystem::absolute(caminho, erro);
+    return (erro ? std::filesystem::path(caminho) : absoluto).lexically_normal().string();
+}
+
+TEdicaoIni::Copia* CopiaAberta(const std::string& caminho) {
+    if (copiasAbertas.empty()) return nullptr;
+    const auto copia = copiasAbertas.find(ChaveDaCopia(caminho));
+    return copia == copiasAbertas.end() ? nullptr : copia->second;
+}
+
+// The file's bytes as the profile layer sees them: those of the open edit's copy, else those on disk.
+std::string BytesDoArquivo(const std::string& caminho) {
+    if (const TEdicaoIni::Copia* copia = CopiaAberta(caminho)) return copia->bytes;
+    return LerArquivoInteiro(caminho).value_or("");
+}
+
+void SubstituirArquivo(const std::string& caminho, std::string conteudo) {
+    if (TEdicaoIni::Copia* copia = CopiaAberta(caminho)) {
+        copia->bytes = std::move(conteudo);
+        return;
+    }
+    GravarArquivoAtomicamente(caminho, conteudo);
+}
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kBrancos = " \t\r";  // a stray carriage return counts as a blank
@@ -77,7 +118,7 @@ Codificacao Detectar(const std::string& bytes) {
 
 Documento Carregar(const std::string& caminho) {
     Documento documento;
-    const std::string bytes = LerArquivoInteiro(caminho).value_or("");
+    const std::string bytes = BytesDoArquivo(caminho);
     documento.codificacao = Detectar(bytes);
     const std::size_t primeiraQuebra = bytes.find('\n');
     if (primeiraQuebra != std::string::npos && (primeiraQuebra == 0 || bytes[primeiraQuebra - 1] != '\r'))
@@ -219,7 +260,7 @@ void Gravar(Documento& documento, const std::string& caminho) {
         for (std::string& linha : documento.linhas) linha = Windows1252ParaUtf8(linha);
         conteudo = Conteudo(documento);
     }
-    GravarArquivoAtomicamente(caminho, conteudo);
+    SubstituirArquivo(caminho, std::move(conteudo));
 }
 
 bool EntreAspas(std::string_view valor) {
@@ -304,6 +345,31 @@ void TArquivoIni::ApagarChave(std::string_view secao, std::string_view chave) co
     if (!indice) return;
     documento.linhas.erase(documento.linhas.begin() + static_cast<std::ptrdiff_t>(*indice));
     Gravar(documento, caminho_);
+}
+
+TEdicaoIni::TEdicaoIni(const std::string& caminho, Modo modo) : copia_(CopiaAberta(caminho)) {
+    if (copia_) return;
+    propria_ = std::make_unique<Copia>();
+    propria_->caminho = caminho;
+    propria_->chave = ChaveDaCopia(caminho);
+    propria_->modoGravacao = modo == Modo::Gravacao;
+    if (propria_->modoGravacao) propria_->trava.emplace(caminho);  // before the load: the read is part of it
+    propria_->original = LerArquivoInteiro(caminho).value_or("");
+    propria_->bytes = propria_->original;
+    copia_ = propria_.get();
+    copiasAbertas[copia_->chave] = copia_;
+}
+
+TEdicaoIni::~TEdicaoIni() {
+    if (propria_) copiasAbertas.erase(propria_->chave);
+}
+
+bool TEdicaoIni::Alterada() const { return copia_->bytes != copia_->original; }
+
+void TEdicaoIni::Concluir() {
+    if (!propria_ || !propria_->modoGravacao) return;
+    GravarArquivoAtomicamente(propria_->caminho, propria_->bytes);
+    propria_->original = propria_->bytes;
 }
 
 }  // namespace talvek

@@ -4,7 +4,8 @@
 // - writing a key replaces its value in place, or appends the key at the end of its section, or appends
 //   the section with the key at the end of the file; deleting a key removes its line; every other byte of
 //   the file (comments, blank lines, unknown sections) stays as it was;
-// - every access opens and closes the file, and every write replaces the file atomically;
+// - every access opens and closes the file, and every write replaces the file atomically; within an edit
+//   (TEdicaoIni, below) the accesses go to one in-memory copy instead, and the file is replaced once;
 // - Windows-1252 and UTF-8 files are both read; a file keeps its encoding and line endings, and a new file
 //   is Windows-1252 with CRLF, as the files of earlier versions;
 // - reals are written with the decimal separator of the regional settings and read with either "." or ",",
@@ -12,6 +13,7 @@
 // Texts go in and come out as UTF-8.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -48,6 +50,40 @@ public:
 
 private:
     std::string caminho_;
+};
+
+// One read-modify-write of a profile file. While an edit is open, every TArquivoIni of the same path (in
+// this thread) reads and writes one in-memory copy of the file, loaded when the edit opens, with exactly the
+// semantics above; Concluir then replaces the file once. A save interrupted at any byte (a full disk, a
+// crash) thus leaves the old file or the new one, never some keys of each; and a reader of the copy sees one
+// version of the file, whatever another program writes meanwhile.
+// An edit opened while another of the same path is open joins it: it reads and writes the same copy, and
+// only the outermost one's Concluir replaces the file.
+class TEdicaoIni {
+public:
+    enum class Modo {
+        Leitura,   // the copy is never written back: what is changed in it stays in memory
+        Gravacao,  // the file is locked (TTravaArquivo) from the load until the edit ends, so that no other
+                   // program's save falls between this one's read and its write
+    };
+
+    // Raises ETravaArquivo when the lock of a Gravacao edit is not obtained in time.
+    TEdicaoIni(const std::string& caminho, Modo modo);
+    ~TEdicaoIni();  // discards what was not concluded
+    TEdicaoIni(const TEdicaoIni&) = delete;
+    TEdicaoIni& operator=(const TEdicaoIni&) = delete;
+
+    // Whether the copy differs from the file as loaded.
+    bool Alterada() const;
+    // Replaces the file with the copy (creating it when missing). A Leitura edit, or one that joined another,
+    // writes nothing. Raises EGravacaoArquivo; the file then stays as it was.
+    void Concluir();
+
+    struct Copia;
+
+private:
+    Copia* copia_;                   // the copy this edit reads and writes
+    std::unique_ptr<Copia> propria_;  // the copy when this edit opened it, empty when it joined another
 };
 
 }  // namespace talvek

@@ -93,4 +93,29 @@ bool EUtf8Valido(const std::string& texto) {
     return true;
 }
 
+std::string Utf8ComSubstitutos(const std::string& texto) {
+    std::string saida;
+    saida.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t inicio = i;
+        if (ProximoCaractere(texto, i)) {
+            saida.append(texto, inicio, i - inicio);
+        } else {
+            saida += "\xEF\xBF\xBD";
+            i = inicio + 1;
+        }
+    }
+    return saida;
+}
+
+std::string TrechoCitado(const std::string& texto) {
+    constexpr int kMaximoCaracteres = 80;
+    std::size_t fim = 0;
+    for (int caracteres = 0; fim < texto.size() && caracteres < kMaximoCaracteres; ++caracteres) {
+        const std::size_t inicio = fim;
+        if (!ProximoCaractere(texto, fim)) fim = inicio + 1;  // a stray byte counts as one character
+    }
+    return fim < texto.size() ? texto.substr(0, fim) + "…" : texto;
+}
+
 }  // namespace talvek

@@ -18,4 +18,12 @@ std::optional<std::string> Utf8ParaWindows1252(const std::string& texto);
 // Whether the bytes are well-formed UTF-8 (shortest forms, no surrogates, at most U+10FFFF).
 bool EUtf8Valido(const std::string& texto);
 
+// The text with every byte that does not begin a well-formed UTF-8 character replaced by U+FFFD, so that a
+// path of any bytes can go into JSON, which must be UTF-8.
+std::string Utf8ComSubstitutos(const std::string& texto);
+
+// A text of the input as a message quotes it: its first 80 characters, then "…" when there are more, so
+// that a name of megabytes does not fill the message.
+std::string TrechoCitado(const std::string& texto);
+
 }  // namespace talvek

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Codificacao.h"
 #include "platform/Excecoes.h"
 #include "platform/Regional.h"
 
@@ -172,7 +173,7 @@ std::optional<double> LerNumero(const std::string& texto) {
 }
 
 std::string MensagemNaoNumerico(const std::string& texto) {
-    return "'" + texto + "' não é um valor numérico válido.";
+    return "'" + TrechoCitado(texto) + "' não é um valor numérico válido.";
 }
 
 double LerNumeroOuErro(const std::string& texto) {

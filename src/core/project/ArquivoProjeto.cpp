@@ -3,6 +3,7 @@
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
 #include "platform/ArquivoIni.h"
+#include "platform/ArquivosTexto.h"
 #include "project/IDProjeto.h"
 #include "rainfall/Nimbal21Comp.h"
 
@@ -37,6 +38,15 @@ void LerUnidades(const TArquivoIni& ini, TUnidades& unidades) {
     AdotarUnidadesConhecidas(unidades, lidas);
 }
 
+// The objects, then the units of a project that opened; false when a section refuses the project.
+bool LerObjetos(const std::string& caminho, const TObjetosProjeto& objetos) {
+    const bool leu = objetos.Identificacao.LerArquivo(caminho) && objetos.Sistema.LerArquivo(caminho) &&
+                     objetos.Nimbal1.LerArquivo(caminho) && objetos.Terreno.LerArquivo(caminho) &&
+                     objetos.CanalDrenagem.LerArquivo(caminho);
+    if (leu) LerUnidades(TArquivoIni(caminho), objetos.Unidades);
+    return leu;
+}
+
 }  // namespace
 
 void AdotarUnidadesConhecidas(TUnidades& unidades, const TUnidades& lidas) {
@@ -53,19 +63,36 @@ void AdotarUnidadesConhecidas(TUnidades& unidades, const TUnidades& lidas) {
 }
 
 void EscreverProjeto(const std::string& caminho, const TObjetosProjeto& objetos) {
+    TEdicaoIni edicao(caminho, TEdicaoIni::Modo::Gravacao);
     const bool gravou = objetos.Identificacao.EscreverArquivo(caminho) && objetos.Sistema.EscreverArquivo(caminho) &&
                         objetos.Nimbal1.EscreverArquivo(caminho) && objetos.Terreno.EscreverArquivo(caminho) &&
                         objetos.CanalDrenagem.EscreverArquivo(caminho);
     if (!gravou) throw EArquivoProjeto(kNaoGravou + caminho + ".");
     EscreverUnidades(TArquivoIni(caminho), objetos.Unidades);
+    edicao.Concluir();
 }
 
-void LerProjeto(const std::string& caminho, const TObjetosProjeto& objetos) {
-    const bool leu = objetos.Identificacao.LerArquivo(caminho) && objetos.Sistema.LerArquivo(caminho) &&
-                     objetos.Nimbal1.LerArquivo(caminho) && objetos.Terreno.LerArquivo(caminho) &&
-                     objetos.CanalDrenagem.LerArquivo(caminho);
+void LerProjeto(const std::string& caminho, const TObjetosProjeto& objetos, TConversao conversao) {
+    {
+        const TEdicaoIni leitura(caminho, TEdicaoIni::Modo::Leitura);
+        const bool leu = LerObjetos(caminho, objetos);
+        if (conversao == TConversao::NaMemoria || !leitura.Alterada()) {
+            if (!leu) throw EArquivoProjeto(kNaoAbriu + caminho + ".");
+            return;
+        }
+    }
+    // The earlier layout: read again under the file's lock, and the converted copy replaces the file. It does
+    // so even when a later section refuses the project, as the conversion has always been done the moment
+    // the storm was read.
+    TEdicaoIni edicao(caminho, TEdicaoIni::Modo::Gravacao);
+    const bool leu = LerObjetos(caminho, objetos);
+    if (edicao.Alterada()) {
+        try {
+            edicao.Concluir();
+        } catch (const EGravacaoArquivo&) {  // a read-only file keeps its layout and still opens
+        }
+    }
     if (!leu) throw EArquivoProjeto(kNaoAbriu + caminho + ".");
-    LerUnidades(TArquivoIni(caminho), objetos.Unidades);
 }
 
 }  // namespace talvek

@@ -57,15 +57,24 @@ struct TObjetosProjeto {
     TUnidades& Unidades;
 };
 
-// Writes identification, system type, rainfall component, terrain, channel, then [TALVEK2]. An object that
-// reports failure stops the write with EArquivoProjeto("Não foi possível gravar o arquivo " + path + ".");
-// a file that cannot be replaced raises EGravacaoArquivo with its own message.
+// Writes identification, system type, rainfall component, terrain, channel, then [TALVEK2], all into one
+// copy of the file (TEdicaoIni, holding the file's lock), which then replaces the file once. An object that
+// reports failure stops the write with EArquivoProjeto("Não foi possível gravar o arquivo " + path + ".")
+// and the file stays as it was; a file that cannot be replaced raises EGravacaoArquivo with its own message.
 void EscreverProjeto(const std::string& caminho, const TObjetosProjeto& objetos);
 
-// Reads the objects in the same order, each value stored as it is read. A missing file, another version or
-// a value outside its condition raises EArquivoProjeto("Não foi possível abrir o arquivo " + path + "."),
-// leaving what was read before in the objects. The display units are replaced only by a [TALVEK2] of
-// version "2.0". A file of the earlier layout is converted on disk.
-void LerProjeto(const std::string& caminho, const TObjetosProjeto& objetos);
+// Where the opening of a project of the earlier layout puts the conversion.
+enum class TConversao {
+    NoArquivo,  // the window: the file is read again under its lock and the converted copy replaces it, once
+    NaMemoria,  // talvek-calc's subcommands that only read: the file is never written
+};
+
+// Reads the objects in the same order, each value stored as it is read, from one copy of the file. A missing
+// file, another version or a value outside its condition raises EArquivoProjeto("Não foi possível abrir o
+// arquivo " + path + "."), leaving what was read before in the objects. The display units are replaced only
+// by a [TALVEK2] of version "2.0". A file of the earlier layout is converted as `conversao` says; a file
+// that cannot be converted on disk (read-only) still opens.
+void LerProjeto(const std::string& caminho, const TObjetosProjeto& objetos,
+                TConversao conversao = TConversao::NoArquivo);
 
 }  // namespace talvek

@@ -12,6 +12,7 @@ const char* const kChavesRecentes[] = {"path1", "path2", "path3", "path4"};
 }  // namespace
 
 TConfiguracao LerConfiguracao(const std::string& caminho) {
+    const TEdicaoIni edicao(caminho, TEdicaoIni::Modo::Leitura);  // the nine keys from one version of the file
     const TArquivoIni ini(caminho);
     const TUnidades padrao;
     TUnidades lidas;
@@ -28,6 +29,7 @@ TConfiguracao LerConfiguracao(const std::string& caminho) {
 }
 
 void EscreverConfiguracao(const std::string& caminho, const TConfiguracao& configuracao) {
+    TEdicaoIni edicao(caminho, TEdicaoIni::Modo::Gravacao);
     const TArquivoIni ini(caminho);
     ini.EscreverTexto(kSecao, "UDecli", configuracao.Unidades.UDecli);
     ini.EscreverInteiro(kSecao, "KDecli", configuracao.Unidades.KDecli);
@@ -36,6 +38,7 @@ void EscreverConfiguracao(const std::string& caminho, const TConfiguracao& confi
     for (std::size_t i = 0; i < configuracao.Recentes.size(); ++i)
         ini.EscreverTexto(kSecao, kChavesRecentes[i], configuracao.Recentes[i]);
     ini.EscreverInteiro(kSecao, "IndEstado", configuracao.IndEstado);
+    edicao.Concluir();
 }
 
 }  // namespace talvek

@@ -41,7 +41,7 @@ TextoCodificado CodificarTexto(const std::string& texto, std::size_t capacidade)
 void AcrescentarTexto(Bytes& saida, const std::string& texto, std::size_t capacidade, const std::string& campo) {
     const TextoCodificado codificado = CodificarTexto(texto, capacidade);
     if (!codificado.falha.empty())
-        throw Exception(campo + " \"" + texto + "\" com " + codificado.falha + ".");
+        throw Exception(campo + " \"" + TrechoCitado(texto) + "\" com " + codificado.falha + ".");
     saida.push_back(static_cast<unsigned char>(codificado.bytes.size()));
     saida.insert(saida.end(), codificado.bytes.begin(), codificado.bytes.end());
     saida.insert(saida.end(), capacidade - codificado.bytes.size(), 0);
@@ -152,7 +152,7 @@ public:
     int Estado() const {
         const std::string sigla = campos_[0];
         const std::optional<int> estado = EstadoDaSigla(sigla);
-        if (!estado) Falhar("estado desconhecido \"" + sigla + "\"");
+        if (!estado) Falhar("estado desconhecido \"" + TrechoCitado(sigla) + "\"");
         return *estado;
     }
 
@@ -160,7 +160,7 @@ public:
         const std::string& texto = campos_[i];
         if (obrigatorio && texto.empty()) Falhar(campo + " vazio");
         const TextoCodificado codificado = CodificarTexto(texto, capacidade);
-        if (!codificado.falha.empty()) Falhar(campo + " \"" + texto + "\" com " + codificado.falha);
+        if (!codificado.falha.empty()) Falhar(campo + " \"" + TrechoCitado(texto) + "\" com " + codificado.falha);
         return texto;
     }
 
@@ -175,20 +175,21 @@ public:
             } catch (const Exception&) {
                 valida = false;
             }
-            if (!valida) Falhar(campo + " \"" + texto + "\" não está na forma 00°00'00\"");
+            if (!valida) Falhar(campo + " \"" + TrechoCitado(texto) + "\" não está na forma 00°00'00\"");
             return texto;
         }
         const std::optional<double> graus = LerNumeroQualquerSeparador(texto);
-        if (!graus) Falhar(campo + " \"" + texto + "\" não é um número");
+        if (!graus) Falhar(campo + " \"" + TrechoCitado(texto) + "\" não é um número");
         if (*graus > 0)
-            Falhar(campo + " " + texto + " fora do alcance: só latitudes ao sul e longitudes a oeste (negativas)");
-        if (*graus <= -100) Falhar(campo + " " + texto + " fora do alcance");
+            Falhar(campo + " " + TrechoCitado(texto) +
+                   " fora do alcance: só latitudes ao sul e longitudes a oeste (negativas)");
+        if (*graus <= -100) Falhar(campo + " " + TrechoCitado(texto) + " fora do alcance");
         return TextoCoordenada(-*graus);
     }
 
     double Parametro(std::size_t i, const std::string& campo, bool positivo) const {
         const std::optional<double> valor = LerNumeroQualquerSeparador(campos_[i]);
-        if (!valor) Falhar(campo + " \"" + campos_[i] + "\" não é um número");
+        if (!valor) Falhar(campo + " \"" + TrechoCitado(campos_[i]) + "\" não é um número");
         if (positivo ? !(*valor > 0) : !(*valor >= 0))
             Falhar(campo + " deve ser " + (positivo ? "maior que zero" : "maior ou igual a zero"));
         return *valor;
@@ -251,6 +252,13 @@ std::ifstream AbrirTabela(const std::string& caminho) {
     std::ifstream arquivo(caminho, std::ios::binary);
     if (!arquivo) throw Exception("Não foi possível ler o arquivo " + caminho + ".");
     return arquivo;
+}
+
+constexpr const char* kTabelaSemLinhas = ": a tabela não tem nenhuma linha de dados, só o cabeçalho.";
+
+template <typename Registro>
+bool SemRegistros(const std::array<std::vector<Registro>, kNumeroEstados>& grupos) {
+    return std::all_of(grupos.begin(), grupos.end(), [](const auto& grupo) { return grupo.empty(); });
 }
 
 std::string NaPasta(const std::string& pasta, const char* arquivo) {
@@ -316,10 +324,13 @@ TResumoImportacao ImportarBanco(const std::string& csvEstacoes, const std::strin
         std::ifstream arquivo = AbrirTabela(csvLocalidades);
         localidades = LerCsvLocalidades(arquivo, csvLocalidades);
     }
+    // A table with nothing below its header would write an empty database over the one that is there.
+    if (estacoes && SemRegistros(*estacoes)) throw Exception(csvEstacoes + kTabelaSemLinhas);
+    if (localidades && SemRegistros(*localidades)) throw Exception(csvLocalidades + kTabelaSemLinhas);
 
     std::error_code erro;
     std::filesystem::create_directories(pastaSaida, erro);
-    if (erro) throw Exception("Não foi possível criar a pasta " + pastaSaida + ".");
+    if (erro) throw EGravacaoArquivo("Não foi possível criar a pasta " + pastaSaida + ".");
 
     // Both files are written out before either replaces its old one: stations of one build never sit beside
     // localities of another.

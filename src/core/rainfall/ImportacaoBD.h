@@ -41,7 +41,8 @@ struct TResumoImportacao {
 };
 
 // Builds the database files in `pastaSaida` (created when missing) from the tables given; an empty
-// path leaves that file alone. Nothing is written unless every given table is sound.
+// path leaves that file alone. Nothing is written unless every given table is sound and holds at least one
+// record. EGravacaoArquivo when the folder or a file cannot be written.
 TResumoImportacao ImportarBanco(const std::string& csvEstacoes, const std::string& csvLocalidades,
                                 const std::string& pastaSaida);
 

@@ -29,3 +29,30 @@ TEST(Codificacao, TextoSemRepresentacaoOuMalFormadoERecusado) {
     EXPECT_TRUE(EUtf8Valido("São"));
     EXPECT_TRUE(EUtf8Valido(""));
 }
+
+TEST(Codificacao, BytesForaDoUtf8ViramOCaractereDeSubstituicao) {
+    const struct {
+        const char* bytes;
+        const char* utf8;
+    } casos[] = {
+        {"São", "São"},
+        {"S\xE3o", "S\xEF\xBF\xBDo"},
+        {"\xC3", "\xEF\xBF\xBD"},
+        {"a\xC0\x80z", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},
+        {"/p/\xFF\xFE.tvk", "/p/\xEF\xBF\xBD\xEF\xBF\xBD.tvk"},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(Utf8ComSubstitutos(caso.bytes), caso.utf8) << caso.bytes;
+        EXPECT_TRUE(EUtf8Valido(Utf8ComSubstitutos(caso.bytes)));
+    }
+}
+
+// A message quotes at most 80 characters of a field, however long the field.
+TEST(Codificacao, TrechoCitadoTemNoMaximo80Caracteres) {
+    const std::string oitenta = std::string(79, 'a') + "ç";
+    EXPECT_EQ(TrechoCitado(oitenta), oitenta) << "80 characters, 81 bytes: whole";
+    EXPECT_EQ(TrechoCitado(oitenta + "b"), oitenta + "…");
+    EXPECT_EQ(TrechoCitado(std::string(10'000'000, 'N')), std::string(80, 'N') + "…");
+    EXPECT_EQ(TrechoCitado(std::string(100, '\xFF')), std::string(80, '\xFF') + "…") << "a stray byte is a character";
+    EXPECT_EQ(TrechoCitado(""), "");
+}

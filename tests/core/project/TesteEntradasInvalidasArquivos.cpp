@@ -4,11 +4,19 @@
 
 #include <sys/resource.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "PastaTemporaria.h"
+#include "platform/ArquivoIni.h"
 #include "platform/ArquivosTexto.h"
 #include "project/Configuracao.h"
 #include "project/Projeto.h"
@@ -40,20 +48,28 @@ std::string ExemploCom(const std::string& linhaAntiga, const std::string& linhaN
     return texto.replace(posicao, linhaAntiga.size(), linhaNova);
 }
 
-// Runs `escrita` while no file may grow beyond 100 bytes: the write of the new content fails part-way, as
-// on a full disk.
+// Runs `escrita` while no file may grow beyond `bytes` bytes: the write of the new content fails part-way,
+// as on a disk that fills at that byte.
 template <class Escrita>
-void ComDiscoCheio(Escrita&& escrita) {
+void ComDiscoCheio(Escrita&& escrita, rlim_t bytes = 100) {
     rlimit anterior{};
     ::getrlimit(RLIMIT_FSIZE, &anterior);
     const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limite = anterior;
-    limite.rlim_cur = 100;
+    limite.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limite);
     escrita();
     ::setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, sinalAnterior);
 }
+
+int ArquivosNaPasta(const PastaTemporaria& pasta) {
+    int arquivos = 0;
+    for ([[maybe_unused]] const auto& entrada : std::filesystem::directory_iterator(pasta.Caminho())) ++arquivos;
+    return arquivos;
+}
+
+const std::string kLeiauteAnterior = std::string(TALVEK_DADOS_TESTE) + "/Inundacao2LeiauteAnterior.tvk";
 
 }  // namespace
 
@@ -316,4 +332,140 @@ TEST(EntradasInvalidas, ConfiguracaoIlegivelDaOsPadroesEGuardaOQueHavia) {
     const TConfiguracao relida = LerConfiguracao(caminho);
     EXPECT_EQ(relida.Unidades.KDecli, 1);
     EXPECT_EQ(relida.IndEstado, 0);
+}
+
+// Row: the disk fills at any byte of a save or of the conversion of the earlier layout on open. Regression:
+// each key was its own replacement of the file, and a disk full half-way left the new H beside the old Q.
+TEST(EntradasInvalidas, DiscoCheioEmQualquerByteDeixaOArquivoAntigoOuONovo) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "p.tvk";
+    TProjeto revisado;
+    ASSERT_EQ(Abrir(kExemplo, revisado), "");
+    revisado.Identificacao.Nome = "Lavoura 3, revisada";
+    revisado.CanalDrenagem.SetQ(122.218765432);
+    revisado.CanalDrenagem.SetH(0.137456789);
+    revisado.CanalDrenagem.SetHr(23.7456789);
+    const struct {
+        const char* operacao;
+        std::string antigo;
+        std::function<void()> executar;
+    } casos[] = {
+        {"salvar", LerBytes(kExemplo), [&] { EscreverProjeto(caminho, revisado.Objetos()); }},
+        {"abrir e converter", LerBytes(kLeiauteAnterior), [&] {
+             TProjeto p;
+             LerProjeto(caminho, p.Objetos());
+         }},
+    };
+    for (const auto& caso : casos) {
+        GravarBytes(caminho, caso.antigo);
+        caso.executar();
+        const std::string novo = LerBytes(caminho);
+        ASSERT_GT(novo.size(), caso.antigo.size()) << caso.operacao;
+        for (std::size_t limite = caso.antigo.size(); limite <= novo.size(); ++limite) {
+            GravarBytes(caminho, caso.antigo);
+            std::string mensagem;
+            ComDiscoCheio(
+                [&] {
+                    try {
+                        caso.executar();
+                    } catch (const EGravacaoArquivo& e) {
+                        mensagem = e.what();
+                    }
+                },
+                limite);
+            const bool cabe = limite == novo.size();
+            EXPECT_EQ(LerBytes(caminho), cabe ? novo : caso.antigo) << caso.operacao << ", " << limite << " bytes";
+            if (caso.operacao == casos[0].operacao)  // an open that cannot convert still opens, without a word
+                EXPECT_EQ(mensagem, cabe ? "" : "Erro ao gravar o arquivo " + caminho +
+                                                     ": o arquivo excede o tamanho permitido.")
+                    << limite;
+            EXPECT_EQ(ArquivosNaPasta(pasta), 1) << "no temporary or lock file is left, " << limite;
+        }
+    }
+}
+
+// Row: twenty programs save the same file at once. Each read-modify-write holds the file's lock, so none
+// reads the file while another is between its read and its write: no save is lost.
+TEST(EntradasInvalidas, VinteProgramasGravandoOMesmoArquivoNaoPerdemNenhumaGravacao) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / "p.tvk";
+    GravarBytes(caminho, LerBytes(kExemplo));
+    constexpr int kProgramas = 20;
+    std::vector<pid_t> programas;
+    for (int i = 0; i < kProgramas; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int codigo = 0;
+            try {
+                TEdicaoIni edicao(caminho, TEdicaoIni::Modo::Gravacao);
+                TArquivoIni(caminho).EscreverInteiro("Programas", "P" + std::to_string(i), i);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the others start meanwhile
+                edicao.Concluir();
+            } catch (const std::exception&) {
+                codigo = 1;
+            }
+            ::_exit(codigo);
+        }
+        programas.push_back(pid);
+    }
+    for (const pid_t pid : programas) {
+        int estado = 0;
+        ::waitpid(pid, &estado, 0);
+        EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    }
+    const TArquivoIni ini(caminho);
+    for (int i = 0; i < kProgramas; ++i) EXPECT_EQ(ini.LerInteiro("Programas", "P" + std::to_string(i), -1), i);
+    TProjeto p;
+    EXPECT_EQ(Abrir(caminho, p), "");
+    EXPECT_EQ(LerBytes(caminho).substr(0, LerBytes(kExemplo).size()), LerBytes(kExemplo));
+    EXPECT_EQ(ArquivosNaPasta(pasta), 1) << "the lock file is gone";
+}
+
+// Row: a project reached through a chain of two symbolic links. Regression: the middle link was replaced by
+// a regular file and the real project stayed old.
+TEST(EntradasInvalidas, ProjetoAtravesDeDuasLigacoesGravaOArquivoReal) {
+    namespace fs = std::filesystem;
+    PastaTemporaria pasta;
+    fs::create_directories(pasta / "real");
+    const std::string real = pasta / "real/p.tvk";
+    GravarBytes(real, LerBytes(kLeiauteAnterior));
+    fs::create_symlink(real, pasta / "meio.tvk");
+    fs::create_symlink("meio.tvk", pasta / "ligacao.tvk");
+    const std::string ligacao = pasta / "ligacao.tvk";
+
+    TProjeto p;
+    ASSERT_EQ(Abrir(ligacao, p), "");
+    EXPECT_NE(LerBytes(real).find("[PREC_EXPONENCIAL_NEGATIVA]"), std::string::npos) << "converted in place";
+    p.Identificacao.Nome = "Pelas ligações";
+    EscreverProjeto(ligacao, p.Objetos());
+
+    EXPECT_TRUE(fs::is_symlink(pasta / "ligacao.tvk"));
+    EXPECT_TRUE(fs::is_symlink(pasta / "meio.tvk"));
+    TProjeto q;
+    ASSERT_EQ(Abrir(real, q), "");
+    EXPECT_EQ(q.Identificacao.Nome, "Pelas ligações");
+    EXPECT_EQ(q.Nimbal1.Precipitacao.K(), 1000);
+    EXPECT_EQ(std::distance(fs::directory_iterator(pasta / "real"), fs::directory_iterator()), 1);
+}
+
+// Row: a file name of 255 bytes, the system's limit. Regression: the temporary name added about 16 bytes
+// and such a project could never be saved.
+TEST(EntradasInvalidas, NomeDeArquivoNoLimiteDoSistemaPodeSerGravado) {
+    PastaTemporaria pasta;
+    TProjeto p;
+    ASSERT_EQ(Abrir(kExemplo, p), "");
+    const std::string noLimite = pasta / (std::string(251, 'n') + ".tvk");
+    EscreverProjeto(noLimite, p.Objetos());
+    TProjeto q;
+    EXPECT_EQ(Abrir(noLimite, q), "");
+    EXPECT_EQ(LerBytes(noLimite), LerBytes(kExemplo));
+
+    const std::string alemDoLimite = pasta / (std::string(252, 'n') + ".tvk");
+    try {
+        EscreverProjeto(alemDoLimite, p.Objetos());
+        ADD_FAILURE() << "a name of 256 bytes was saved";
+    } catch (const EGravacaoArquivo& e) {
+        EXPECT_EQ(std::string(e.what()), "Erro ao gravar o arquivo " + alemDoLimite + ": nome de arquivo longo demais.");
+    }
+    EXPECT_EQ(ArquivosNaPasta(pasta), 1);
 }
