@@ -9,6 +9,7 @@
 #include "PastaTemporaria.h"
 #include "platform/ArquivoIni.h"
 #include "platform/ArquivosTexto.h"
+#include "platform/Codificacao.h"
 #include "platform/Regional.h"
 #include "project/Projeto.h"
 
@@ -169,7 +170,66 @@ const char* const kLeiauteAnterior =
     "[CanalGradiente]\r\nVersao=1\r\nComprimento=300\r\nSc=0.002\r\nQ=0\r\nIndnc=2\r\nnc=0.03\r\n\r\n"
     "[CanalDrenagem]\r\nVersao=1\r\nEH=20\r\nEV=0.4\r\nTD=24\r\n";
 
+// The earlier way of the profile service: every key its own replacement of the file. The reference for
+// what the one replacement of a save or of a conversion must give, byte for byte.
+bool LerChaveAChave(const std::string& caminho, TProjeto& p) {
+    return p.Identificacao.LerArquivo(caminho) && p.Sistema.LerArquivo(caminho) && p.Nimbal1.LerArquivo(caminho);
+}
+
+void EscreverChaveAChave(const std::string& caminho, TProjeto& p) {
+    p.Identificacao.EscreverArquivo(caminho);
+    p.Sistema.EscreverArquivo(caminho);
+    p.Nimbal1.EscreverArquivo(caminho);
+    p.Terreno.EscreverArquivo(caminho);
+    p.CanalDrenagem.EscreverArquivo(caminho);
+    const TArquivoIni ini(caminho);
+    ini.EscreverTexto("TALVEK2", "Versao", "2.0");
+    ini.EscreverTexto("TALVEK2", "UDecli", p.Unidades.UDecli);
+    ini.EscreverReal("TALVEK2", "KDecli", p.Unidades.KDecli);
+    ini.EscreverTexto("TALVEK2", "UVIB", p.Unidades.UVIB);
+    ini.EscreverReal("TALVEK2", "KVIB", p.Unidades.KVIB);
+}
+
 }  // namespace
+
+// Guards the profile-file semantics of a save done in one copy of the file: every key replaced in place or
+// appended where the profile service appends it, every other byte kept, the encoding changed at the same
+// write, as when each key replaced the whole file.
+TEST(ArquivoProjeto, UmaSoSubstituicaoDaOsMesmosBytesQueChaveAChave) {
+    std::string comLf = LerBytes(kExemplo);
+    for (std::size_t p; (p = comLf.find("\r\n")) != std::string::npos;) comLf.erase(p, 1);
+    std::string quaseUtf8 = LerBytes(kExemplo);  // Windows-1252 bytes that also read as UTF-8 "é"
+    quaseUtf8.replace(quaseUtf8.find("Respons\xE1vel t\xE9" "cnico"), 19, "\xC3\xA9");
+    const struct {
+        const char* caso;
+        std::string antes;
+    } casos[] = {
+        {"o leiaute anterior", kLeiauteAnterior},
+        {"quebras LF e uma seção desconhecida", comLf + "[X]\na=1\n"},
+        {"UTF-8 com BOM", "\xEF\xBB\xBF" + Windows1252ParaUtf8(LerBytes(kExemplo))},
+        {"Windows-1252 que formaria UTF-8", quaseUtf8},
+    };
+    PastaTemporaria pasta;
+    const std::string umaVez = pasta / "uma.tvk", chaveAChave = pasta / "chaves.tvk";
+    for (const auto& caso : casos) {
+        GravarBytes(umaVez, caso.antes);
+        GravarBytes(chaveAChave, caso.antes);
+        TProjeto lido, referencia;
+        try {
+            LerProjeto(umaVez, lido.Objetos());
+        } catch (const EArquivoProjeto&) {
+        }
+        LerChaveAChave(chaveAChave, referencia);
+        EXPECT_EQ(LerBytes(umaVez), LerBytes(chaveAChave)) << "conversion on open, " << caso.caso;
+
+        TProjeto projeto;
+        PreencherExemplo(projeto);
+        projeto.Identificacao.Nome = "Revisão 日本";  // a character Windows-1252 lacks: the file becomes UTF-8
+        EscreverProjeto(umaVez, projeto.Objetos());
+        EscreverChaveAChave(chaveAChave, projeto);
+        EXPECT_EQ(LerBytes(umaVez), LerBytes(chaveAChave)) << "save, " << caso.caso;
+    }
+}
 
 class ProjetoEntreSeparadores : public ::testing::TestWithParam<std::pair<char, char>> {};
 

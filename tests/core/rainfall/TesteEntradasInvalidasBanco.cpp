@@ -171,6 +171,12 @@ TEST(EntradasInvalidas, TabelaComDefeitoNaoTocaNoBancoExistente) {
         {"\x89PNG\r\n\x1A\n", false, ", linha 1: texto que não é UTF-8."},
         {"Nome;Estado\n", false, ", linha 1: o cabeçalho deve ser \"Estado;Nome;Latitude;Longitude\"."},
         {"", true, ", linha 0: o cabeçalho deve ser \"Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\"."},
+        // Regression: a table of its header alone wrote an empty database over the real one.
+        {e, true, ": a tabela não tem nenhuma linha de dados, só o cabeçalho."},
+        {l + "\r\n  \r\n", false, ": a tabela não tem nenhuma linha de dados, só o cabeçalho."},
+        // A field of megabytes is quoted by its first 80 characters.
+        {e + "MG;" + std::string(1'000'000, 'N') + ";-21;-45;1;1;1;1;A\n", true,
+         ", linha 2: nome \"" + std::string(80, 'N') + "…\" com mais de 68 caracteres."},
     };
     PastaTemporaria pasta;
     const BancoExistente existente(pasta);
