@@ -89,6 +89,38 @@ TEST_F(ComandosBanco, TabelaComDefeitoNaoGravaNada) {
     EXPECT_FALSE(std::filesystem::exists(pasta / "dados"));
 }
 
+// A database that is missing, damaged or cannot be written is a file problem: exit code 3.
+TEST_F(ComandosBanco, BancoQueNaoAbreOuNaoPodeSerGravadoSaiComCodigo3) {
+    ASSERT_EQ(Banco().codigo, 0);
+    const std::string estacoes = pasta / "dados/Estados_Nim21.bin";
+    std::filesystem::resize_file(estacoes, 100);
+    const Execucao corrompido = Executar({"idf", "--lat", "-20", "--lon", "-45", "--json", "--dados", pasta / "dados"});
+    EXPECT_EQ(corrompido.codigo, 3);
+    EXPECT_NE(corrompido.saida.find("{\"erro\":\"O arquivo " + estacoes + " está incompleto ou corrompido.\"}\n"),
+              std::string::npos) << corrompido.saida;
+    EXPECT_NE(corrompido.saida.find("talvek-calc: O arquivo " + estacoes + " está incompleto"), std::string::npos)
+        << "the message on standard error as well";
+
+    std::filesystem::permissions(estacoes, std::filesystem::perms::owner_read);
+    const Execucao protegido = Banco();
+    EXPECT_EQ(protegido.codigo, 3);
+    EXPECT_NE(protegido.saida.find("Erro ao gravar o arquivo " + estacoes + ": o arquivo é somente leitura."),
+              std::string::npos) << protegido.saida;
+    EXPECT_EQ(std::filesystem::file_size(estacoes), 100u);
+}
+
+// Regression: a table of its header alone exited 0 and wrote an empty stations file over the real one.
+TEST_F(ComandosBanco, TabelaSoComOCabecalhoNaoEsvaziaOBanco) {
+    ASSERT_EQ(Banco().codigo, 0);
+    const std::string antes = talvek::teste::LerBytes(pasta / "dados/Estados_Nim21.bin");
+    std::ofstream(pasta / "vazia.csv") << "Estado;Nome;Latitude;Longitude;K;a;b;c;Autor\n";
+    const Execucao e = Executar({"banco", "--estacoes", pasta / "vazia.csv", "--saida", pasta / "dados"});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_NE(e.saida.find("vazia.csv: a tabela não tem nenhuma linha de dados, só o cabeçalho."), std::string::npos)
+        << e.saida;
+    EXPECT_EQ(talvek::teste::LerBytes(pasta / "dados/Estados_Nim21.bin"), antes);
+}
+
 TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
     struct Caso {
         std::vector<std::string> argumentos;
@@ -100,7 +132,7 @@ TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
         {{"idf", "--lat", "-20", "--lon", "-45", "--cor", "azul"}, 1, "opção desconhecida: --cor"},
         {{"idf", "--lat", "2.8", "--lon", "-60.7"}, 1, "Latitude 2.8 fora do alcance"},
         {{"idf", "--lat", "22°54'", "--lon", "43°12'00\""}, 1, "não está na forma"},
-        {{"idf", "--lat", "-20", "--lon", "-45", "--dados", "/pasta/que/nao/existe"}, 1,
+        {{"idf", "--lat", "-20", "--lon", "-45", "--dados", "/pasta/que/nao/existe"}, 3,
          "O arquivo /pasta/que/nao/existe/Estados_Nim21.bin não existe."},
         {{"banco", "--estacoes", "x.csv"}, 1, "falta --saida"},
     };

@@ -1,6 +1,11 @@
 // End-to-end runs of talvek-calc dimensionar, hidrograma and simular on the project files of tests/data.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +17,7 @@
 #include "ExecucaoCalc.h"
 #include "PastaTemporaria.h"
 #include "platform/ArquivoIni.h"
+#include "platform/Codificacao.h"
 
 using namespace talvek;
 using namespace talvek::teste;
@@ -339,5 +345,130 @@ TEST_F(ComandosProjeto, RelatorioQueNaoPodeSerFeito) {
         EXPECT_EQ(r.codigo, caso.codigo) << caso.argumentos.back();
         EXPECT_EQ(r.saida, "") << caso.argumentos.back();
         EXPECT_EQ(r.erros, caso.erros) << caso.argumentos.back();
+    }
+}
+
+// Twenty runs at once of the subcommands that only read, on a project of the earlier layout. Regression:
+// each run converted the file on disk key by key, and together they lost Tr and K from it.
+TEST_F(ComandosProjeto, VinteLeiturasAoMesmoTempoNaoTocamNoProjetoDoLeiauteAnterior) {
+    const std::string projeto = Copia("Inundacao2LeiauteAnterior.tvk");
+    const std::string antes = LerBytes(projeto);
+    std::vector<ExecucaoIniciada> iniciadas;
+    for (int i = 0; i < 20; ++i)
+        iniciadas.push_back(IniciarCalc({i % 2 ? "hidrograma" : "dimensionar", projeto, "--json"},
+                                        pasta / ("erros" + std::to_string(i) + ".txt")));
+    std::vector<ExecucaoCalc> execucoes;
+    for (const ExecucaoIniciada& iniciada : iniciadas) execucoes.push_back(TerminarCalc(iniciada));
+    EXPECT_EQ(LerBytes(projeto), antes) << "a subcommand that only reads writes nothing";
+    for (std::size_t i = 0; i < execucoes.size(); ++i) {
+        EXPECT_EQ(execucoes[i].codigo, 0) << execucoes[i].erros;
+        EXPECT_EQ(execucoes[i].saida, execucoes[i % 2].saida) << "every run reads the same project";
+    }
+    EXPECT_NEAR(Campo(execucoes[0].saida, "Q"), 0.73643, 5e-6) << "the storm of the earlier layout is read";
+}
+
+// Twenty `dimensionar --gravar` at once on a project of the earlier layout: each holds the file's lock from
+// its read to its one replacement of the file, which ends as one run's result. Regression: 2 to 5 rounds in
+// 30 left keys of two runs mixed.
+TEST_F(ComandosProjeto, VinteGravacoesAoMesmoTempoTerminamNoResultadoDeUma) {
+    const std::string projeto = Copia("Inundacao2LeiauteAnterior.tvk");
+    const std::string sozinho = pasta / "sozinho.tvk";
+    std::filesystem::copy_file(projeto, sozinho);
+    ASSERT_EQ(Executar({"dimensionar", sozinho, "--gravar"}).codigo, 0);
+    std::vector<ExecucaoIniciada> iniciadas;
+    for (int i = 0; i < 20; ++i)
+        iniciadas.push_back(IniciarCalc({"dimensionar", projeto, "--gravar"}, pasta / ("erros" + std::to_string(i))));
+    for (const ExecucaoIniciada& iniciada : iniciadas) {
+        const ExecucaoCalc r = TerminarCalc(iniciada);
+        EXPECT_EQ(r.codigo, 0) << r.erros;
+    }
+    EXPECT_EQ(LerBytes(projeto), LerBytes(sozinho));
+    const ExecucaoCalc relido = Executar({"dimensionar", projeto, "--json"});
+    EXPECT_EQ(relido.codigo, 0) << "the file parses";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()), std::filesystem::directory_iterator()),
+              2 + 20 + 1) << "the two projects, the error files; no temporary or lock file";
+}
+
+// The disk fills at every byte between the old file's size and the new one's while `--gravar` saves the
+// results and the conversion of the earlier layout: the file is always the old one or the new one.
+TEST_F(ComandosProjeto, DiscoCheioEmQualquerByteDoGravarDeixaOProjetoAntigoOuONovo) {
+    const std::string projeto = Copia("Inundacao2LeiauteAnterior.tvk");
+    const std::string antigo = LerBytes(projeto);
+    ASSERT_EQ(Executar({"dimensionar", projeto, "--gravar"}).codigo, 0);
+    const std::string novo = LerBytes(projeto);
+    ASSERT_GT(novo.size(), antigo.size());
+    for (std::size_t limite = antigo.size(); limite <= novo.size(); ++limite) {
+        GravarBytes(projeto, antigo);
+        const ExecucaoCalc r = ExecutarCalcComDiscoCheio({"dimensionar", projeto, "--gravar"}, limite);
+        if (limite == novo.size()) {
+            EXPECT_EQ(r.codigo, 0) << r.erros;
+            EXPECT_EQ(LerBytes(projeto), novo);
+        } else {
+            EXPECT_EQ(r.codigo, 3) << limite;
+            EXPECT_EQ(r.erros, "Erro ao gravar o arquivo " + projeto + ": o arquivo excede o tamanho permitido.\n");
+            EXPECT_EQ(LerBytes(projeto), antigo) << limite << " bytes";
+        }
+    }
+}
+
+// An existing FIFO or device given to --saida is written into, never replaced by a regular file (as root,
+// --saida /dev/null replaced the system's /dev/null).
+TEST_F(ComandosProjeto, RelatorioNumFifoOuDispositivoEscreveNeleSemSubstituir) {
+    namespace fs = std::filesystem;
+    const std::string projeto = Dados("Lavoura3.tvk");
+    const std::string relatorio = "\xEF\xBB\xBF" + Executar({"relatorio", projeto}).saida;
+    const std::string fifo = pasta / "fifo.html";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const int leitor = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(leitor, 0);
+    const ExecucaoCalc r = Executar({"relatorio", projeto, "--saida", fifo});
+    EXPECT_EQ(r.codigo, 0) << r.erros;
+    std::string lido(relatorio.size() + 1, '\0');
+    lido.resize(std::max<ssize_t>(0, ::read(leitor, lido.data(), lido.size())));
+    ::close(leitor);
+    EXPECT_EQ(lido, relatorio);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const ExecucaoCalc semLeitor = Executar({"relatorio", projeto, "--saida", fifo});
+    EXPECT_EQ(semLeitor.codigo, 3);
+    EXPECT_EQ(semLeitor.erros, "Erro ao gravar o arquivo " + fifo + ": nenhum programa está lendo o FIFO.\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root makes a device node";
+    const std::string nulo = pasta / "nulo";
+    ASSERT_EQ(::mknod(nulo.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);  // the null device
+    EXPECT_EQ(Executar({"relatorio", projeto, "--saida", nulo}).codigo, 0);
+    EXPECT_TRUE(fs::is_character_file(nulo));
+}
+
+// Exit codes as README promises them; with --json, the failure on standard error as well; JSON always
+// UTF-8; a field of the input quoted by its first 80 characters.
+TEST_F(ComandosProjeto, CodigosDeSaidaEMensagensComoOReadmePromete) {
+    const std::string semUtf8 = pasta / "proj\xFF\xFE.tvk";
+    const std::string opcaoLonga = "--" + std::string(100'000, 'x');
+    const struct {
+        std::vector<std::string> argumentos;
+        int codigo;
+        std::string saida;
+        std::string erros;  // the start of standard error
+    } casos[] = {
+        {{}, 1, "", "talvek-calc — calculadora em lote do Talvek 2.0\n\nUso: talvek-calc <comando> [opções]\n"},
+        {{"calcular"}, 1, "", "talvek-calc: comando desconhecido: calcular\n"},
+        {{"dimensionar", Dados("Falha2SemTempo.tvk"), "--json"}, 2,
+         "{\"erro\":\"Erro no dimensinamento dos canais\"}\n", std::string(kErroDimensionamento) + "\n"},
+        {{"dimensionar", semUtf8, "--json"}, 3,
+         "{\"erro\":\"Não foi possível abrir o arquivo " + pasta / "proj\xEF\xBF\xBD\xEF\xBF\xBD.tvk" + ".\"}\n",
+         "Não foi possível abrir o arquivo " + semUtf8 + ".\n"},
+        {{"dimensionar", Dados("Lavoura3.tvk"), opcaoLonga}, 1, "",
+         "talvek-calc dimensionar: opção desconhecida: --" + std::string(78, 'x') + "…\nUso: "},
+    };
+    for (const auto& caso : casos) {
+        const ExecucaoCalc r = Executar(caso.argumentos);
+        const std::string nome = caso.argumentos.empty() ? "(nada)" : caso.argumentos[0];
+        EXPECT_EQ(r.codigo, caso.codigo) << nome;
+        EXPECT_EQ(r.saida, caso.saida) << nome;
+        EXPECT_TRUE(r.erros.starts_with(caso.erros)) << nome << ": " << r.erros.substr(0, 300);
+        EXPECT_TRUE(EUtf8Valido(r.saida)) << nome;
+        EXPECT_LT(r.erros.size(), 2000u) << nome;
     }
 }
