@@ -3,11 +3,18 @@
 // Invariants:
 // - only the program's own exceptions leave the read; a refused file gives exactly
 //   "Não foi possível abrir o arquivo " + path + ".";
+// - an open of talvek-calc's subcommands that only read leaves the file byte for byte;
 // - opening the same file again gives the same outcome and the same values: the conversion of the earlier
-//   layout, done on disk by the first read, keeps every value;
+//   layout, done on disk by the window's first read (and in memory by the subcommands), keeps every value;
 // - a project that opened can be saved, and the saved file opens with the same values (reals to their
 //   15 significant digits; a carriage return inside a text is saved as a blank);
-// - a save over a read-only file is refused with the write error and leaves the file byte for byte.
+// - a save over a read-only file is refused with the write error and leaves the file byte for byte;
+// - a save interrupted by a full disk at its last byte leaves the old file byte for byte, and with room for
+//   that byte gives the whole new file.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <iterator>
 #include <string>
 
 #include "ComumFuzz.h"
@@ -62,10 +69,10 @@ std::string Valores(const TProjeto& p) {
 }
 
 // Opens the project into fresh objects; false when it is refused.
-bool Abrir(const std::string& caminho, TProjeto& projeto) {
+bool Abrir(const std::string& caminho, TProjeto& projeto, TConversao conversao = TConversao::NoArquivo) {
     bool abriu = true;
     try {
-        LerProjeto(caminho, projeto.Objetos());
+        LerProjeto(caminho, projeto.Objetos(), conversao);
     } catch (const EArquivoProjeto& e) {
         Exigir(e.what() == "Não foi possível abrir o arquivo " + caminho + ".", "a mensagem de um projeto recusado",
                e.what());
@@ -74,6 +81,26 @@ bool Abrir(const std::string& caminho, TProjeto& projeto) {
         Falha("abrir um projeto só falha com a mensagem do projeto", typeid(e).name() + std::string(": ") + e.what());
     }
     return abriu;
+}
+
+// Saves while no file may grow beyond `limite` bytes, as on a disk that fills at that byte; whether the save
+// went through.
+bool GravarComDiscoCheio(const std::string& caminho, TProjeto& projeto, rlim_t limite) {
+    rlimit anterior{};
+    ::getrlimit(RLIMIT_FSIZE, &anterior);
+    const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limitado = anterior;
+    limitado.rlim_cur = limite;
+    ::setrlimit(RLIMIT_FSIZE, &limitado);
+    bool gravou = true;
+    try {
+        EscreverProjeto(caminho, projeto.Objetos());
+    } catch (const EGravacaoArquivo&) {
+        gravou = false;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, sinalAnterior);
+    return gravou;
 }
 
 }  // namespace
@@ -90,9 +117,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string original(reinterpret_cast<const char*>(data), size);
     GravarBytes(caminho, original);
 
+    TProjeto soLeitura;
+    bool abriuSemGravar = false;
+    Executar([&] { abriuSemGravar = Abrir(caminho, soLeitura, TConversao::NaMemoria); });
+    Exigir(LerBytes(caminho) == original, "abrir sem gravar deixa o arquivo byte a byte", Visivel(original));
+
     TProjeto primeiro;
     bool abriu = false;
     Executar([&] { abriu = Abrir(caminho, primeiro); });
+    Exigir(abriu == abriuSemGravar && Valores(primeiro) == Valores(soLeitura),
+           "a conversão na memória dá os valores da conversão no arquivo", Visivel(original));
 
     TProjeto segundo;
     bool abriuDeNovo = false;
@@ -115,6 +149,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::filesystem::permissions(caminho, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     Exigir(recusado && LerBytes(caminho) == aberto, "gravar sobre um arquivo somente leitura é recusado sem tocá-lo");
+
+    const std::string outra = PastaRascunho::Instancia() / "outra.tvk";
+    GravarBytes(outra, aberto);
+    EscreverProjeto(outra, primeiro.Objetos());
+    const std::string novo = LerBytes(outra);
+    Exigir(!GravarComDiscoCheio(caminho, primeiro, novo.size() - 1) && LerBytes(caminho) == aberto,
+           "uma gravação interrompida pelo disco cheio deixa o arquivo antigo byte a byte", Visivel(aberto));
+    Exigir(GravarComDiscoCheio(caminho, primeiro, novo.size()) && LerBytes(caminho) == novo,
+           "com espaço para o último byte, a gravação dá o arquivo novo inteiro", Visivel(aberto));
+    Exigir(std::distance(std::filesystem::directory_iterator(PastaRascunho::Instancia().Caminho()),
+                         std::filesystem::directory_iterator()) == 3,
+           "nenhum arquivo temporário ou de trava fica na pasta");
 
     TProjeto gravado;
     Exigir(Abrir(copia, gravado), "um projeto gravado abre", Visivel(LerBytes(copia)));
