@@ -22,8 +22,35 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The Portuguese words for a system error, never the system's English text alone.
+std::string Motivo(int erro) {
+    switch (erro) {
+        case EACCES:
+        case EPERM: return "permissão negada";
+        case EROFS: return "sistema de arquivos somente leitura";
+        case ENOENT:
+        case ENOTDIR: return "a pasta não existe";
+        case ENOSPC:
+        case EDQUOT: return "não há espaço no disco";
+        case EFBIG: return "o arquivo excede o tamanho permitido";
+        case EISDIR: return "o caminho é uma pasta";
+        case ENAMETOOLONG: return "nome de arquivo longo demais";
+        case ELOOP: return "ligações simbólicas demais no caminho";
+        case EIO: return "erro de leitura ou gravação no disco";
+        case EBUSY:
+        case ETXTBSY: return "o arquivo está em uso";
+        case EMFILE:
+        case ENFILE: return "arquivos abertos demais";
+        case ENXIO:
+        case ENODEV: return "o dispositivo não existe";
+        case EXDEV: return "o arquivo está em outro sistema de arquivos";
+        case EPIPE: return "o programa que lia o arquivo o fechou";
+        default: return "erro do sistema " + std::to_string(erro) + " (" + std::strerror(erro) + ")";
+    }
+}
+
 [[noreturn]] void FalhaGravacao(const std::string& caminho, int erro) {
-    throw EGravacaoArquivo("Erro ao gravar o arquivo " + caminho + ": " + MotivoDoSistema(erro) + ".");
+    throw EGravacaoArquivo("Erro ao gravar o arquivo " + caminho + ": " + Motivo(erro) + ".");
 }
 
 bool GravarTudo(int descritor, const std::string& conteudo) {
@@ -138,32 +165,6 @@ void SincronizarPasta(const fs::path& destino) {
 
 }  // namespace
 
-std::string MotivoDoSistema(int erro) {
-    switch (erro) {
-        case EACCES:
-        case EPERM: return "permissão negada";
-        case EROFS: return "sistema de arquivos somente leitura";
-        case ENOENT:
-        case ENOTDIR: return "a pasta não existe";
-        case ENOSPC:
-        case EDQUOT: return "não há espaço no disco";
-        case EFBIG: return "o arquivo excede o tamanho permitido";
-        case EISDIR: return "o caminho é uma pasta";
-        case ENAMETOOLONG: return "nome de arquivo longo demais";
-        case ELOOP: return "ligações simbólicas demais no caminho";
-        case EIO: return "erro de leitura ou gravação no disco";
-        case EBUSY:
-        case ETXTBSY: return "o arquivo está em uso";
-        case EMFILE:
-        case ENFILE: return "arquivos abertos demais";
-        case ENXIO:
-        case ENODEV: return "o dispositivo não existe";
-        case EXDEV: return "o arquivo está em outro sistema de arquivos";
-        case EPIPE: return "o programa que lia o arquivo o fechou";
-        default: return "erro do sistema " + std::to_string(erro) + " (" + std::strerror(erro) + ")";
-    }
-}
-
 fs::path DestinoFinal(const std::string& caminho) {
     fs::path destino = caminho;
     std::error_code erro;
@@ -189,6 +190,7 @@ TGravacaoPreparada::TGravacaoPreparada(const std::string& caminho, const std::st
     : caminho_(caminho), destino_(DestinoFinal(caminho)) {
     struct stat atual {};
     const bool existe = ::stat(destino_.c_str(), &atual) == 0;
+    if (!existe && errno == ELOOP) FalhaGravacao(caminho, ELOOP);  // a link of the chain would be replaced
     if (existe) {
         if (S_ISDIR(atual.st_mode)) FalhaGravacao(caminho, EISDIR);
         if (!S_ISREG(atual.st_mode))

@@ -23,9 +23,6 @@ std::optional<std::string> LerArquivoInteiro(const std::string& caminho);
 // (at most 40 links), so that a save through links updates the real file and keeps every link.
 std::filesystem::path DestinoFinal(const std::string& caminho);
 
-// The Portuguese words for a system error number ("permissão negada", "nome de arquivo longo demais").
-std::string MotivoDoSistema(int erro);
-
 // A file's new content written to a temporary file beside it and flushed to disk, waiting to replace the
 // file. Files that belong together are all prepared first and then concluded, so that a failure while
 // writing any of them leaves every one as it was. A preparation never concluded removes its temporary.
