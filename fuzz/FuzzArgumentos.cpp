@@ -7,6 +7,8 @@
 // - bad arguments print nothing on the standard output and the problem with the usage line on the error
 //   output; a success prints nothing on the error output;
 // - a JSON answer is well formed: balanced, and every text properly escaped, whatever the arguments echo;
+//   it is valid UTF-8 (bytes of an argument that are not become U+FFFD), and a failure reported in it is
+//   reported on the error output as well;
 // - the project file changes only when "--gravar" was given.
 #include <sstream>
 #include <string>
@@ -14,6 +16,7 @@
 
 #include "Comandos.h"
 #include "ComumFuzz.h"
+#include "platform/Codificacao.h"
 
 using namespace talvek;
 using namespace talvek::fuzz;
@@ -123,8 +126,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         Exigir(erros.str().find("\nUso: talvek-calc ") != std::string::npos, "o erro mostra o uso", descricao);
     }
     if (codigo == 0) Exigir(erros.str().empty(), "um sucesso não escreve erros", descricao);
-    if (saida.str().starts_with("{") || saida.str().starts_with("["))
+    if (saida.str().starts_with("{") || saida.str().starts_with("[")) {
         Exigir(JsonBemFormado(saida.str()), "JSON bem formado", descricao);
+        Exigir(EUtf8Valido(saida.str()), "JSON em UTF-8 válido", descricao);
+        if (saida.str().find("\"erro\":") != std::string::npos)
+            Exigir(!erros.str().empty(), "a falha em JSON também vai para a saída de erros", descricao);
+    }
     if (!gravar)
         Exigir(LerBytes(PastaRascunho::Instancia() / "p.tvk") == ProjetoExemplo(), "o projeto só muda com --gravar",
                descricao);
