@@ -44,9 +44,10 @@ std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando,
                                                  std::ostream& erros);
 
 // Opens the project named in the options and checks its storm parameters, which a file edited by hand can
-// hold negative (the desktop program refuses them on "Calcular"). A project of the earlier layout is
-// converted in memory only: a subcommand writes a project only inside its own edit (dimensionar --gravar). On failure the message is reported as
+// hold negative (the desktop program refuses them on "Calcular"). On failure the message is reported as
 // Falhar does and its exit code returned: kFalhaNoArquivo for the file, kFalhaNoCalculo for the storm.
+// A project of the earlier layout is converted in memory only: a subcommand writes a project only inside
+// an edit of its own (dimensionar --gravar).
 std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto, std::ostream& saida,
                                 std::ostream& erros);
 

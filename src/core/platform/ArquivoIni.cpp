@@ -360,8 +360,12 @@ TEdicaoIni::TEdicaoIni(const std::string& caminho, Modo modo) : copia_(CopiaAber
     copiasAbertas[copia_->chave] = copia_;
 }
 
-TEdicaoIni::~TEdicaoIni() {
-    if (propria_) copiasAbertas.erase(propria_->chave);
+TEdicaoIni::~TEdicaoIni() { Fechar(); }
+
+void TEdicaoIni::Fechar() {
+    if (!propria_) return;
+    const auto aberta = copiasAbertas.find(propria_->chave);
+    if (aberta != copiasAbertas.end() && aberta->second == propria_.get()) copiasAbertas.erase(aberta);
 }
 
 bool TEdicaoIni::Alterada() const { return copia_->bytes != copia_->original; }
@@ -370,6 +374,7 @@ void TEdicaoIni::Concluir() {
     if (!propria_ || !propria_->modoGravacao) return;
     GravarArquivoAtomicamente(propria_->caminho, propria_->bytes);
     propria_->original = propria_->bytes;
+    Fechar();  // what is written after this goes to the file itself, not to a copy no one writes
 }
 
 }  // namespace talvek

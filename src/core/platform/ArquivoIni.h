@@ -75,13 +75,16 @@ public:
 
     // Whether the copy differs from the file as loaded.
     bool Alterada() const;
-    // Replaces the file with the copy (creating it when missing). A Leitura edit, or one that joined another,
-    // writes nothing. Raises EGravacaoArquivo; the file then stays as it was.
+    // Replaces the file with the copy (creating it when missing) and ends the edit: later accesses go to the
+    // file again. A Leitura edit, or one that joined another, writes nothing. Raises EGravacaoArquivo; the
+    // file then stays as it was.
     void Concluir();
 
     struct Copia;
 
 private:
+    void Fechar();  // the copy is no longer the file's for this thread
+
     Copia* copia_;                   // the copy this edit reads and writes
     std::unique_ptr<Copia> propria_;  // the copy when this edit opened it, empty when it joined another
 };
