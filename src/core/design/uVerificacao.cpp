@@ -20,7 +20,7 @@ std::vector<TAvisoVerificacao> Veredito(const THidraulica& h, const TMaterialCan
     const std::string nome = material.Descricao();
     if (h.V > material.Vadm)
         avisos.push_back({"Risco de erosão: V = " + Numero("0.00", h.V) + " m/s acima do limite de " +
-                              Numero("0.00", material.Vadm) + " m/s para " + nome + ".",
+                              Numero("0.00#", material.Vadm) + " m/s para " + nome + ".",
                           true});
     const double tauAdm = material.TauAdm();
     if (tauAdm > 0 && h.Tau > tauAdm)

@@ -1,5 +1,6 @@
 #include "report/RelatorioVerificacao.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "platform/Html.h"
@@ -19,10 +20,18 @@ std::string N(const char* formato, double valor, const char* unidade) {
     return *unidade ? numero + " " + unidade : numero;
 }
 
+// A number keeps its unit on its line; a material's name wraps.
+std::string Valor(const std::string& valor) {
+    std::string texto = EscaparHtml(valor);
+    if (valor.empty() || !std::isdigit(static_cast<unsigned char>(valor[0]))) return texto;
+    for (std::size_t i = texto.find(' '); i != std::string::npos; i = texto.find(' ', i))
+        texto.replace(i, 1, "&nbsp;");
+    return texto;
+}
+
 std::string Celulas(const TValorVerificacao& a, const TValorVerificacao* b) {
-    std::string texto = std::string("<TD>") + k8 + "<B>" + EscaparHtml(a.Rotulo) + " </B>" + EscaparHtml(a.Valor) +
-                        "</TD>";
-    if (b) texto += "<TD><B>" + EscaparHtml(b->Rotulo) + " </B>" + EscaparHtml(b->Valor) + "</TD>";
+    std::string texto = std::string("<TD>") + k8 + "<B>" + EscaparHtml(a.Rotulo) + " </B>" + Valor(a.Valor) + "</TD>";
+    if (b) texto += "<TD><B>" + EscaparHtml(b->Rotulo) + " </B>" + Valor(b->Valor) + "</TD>";
     return "<TR>" + texto + "</TR>";
 }
 
@@ -51,7 +60,7 @@ std::vector<TBlocoVerificacao> BlocosVerificacao(const TVerificacao& v) {
           {"Tensão de arraste (τ):", N("0.00", h.Tau, "Pa")}}},
         {"Material do canal",
          {{"Material:", material},
-          {"Velocidade admissível:", N("0.00", v.Vadm, "m/s")},
+          {"Velocidade admissível:", N("0.00#", v.Vadm, "m/s")},
           {"Tensão admissível:", N("0.00", v.TauAdm, "Pa")}}},
         {"Terraplenagem na altura recomendada",
          {{"Largura superficial:", N("0.00", t.T, "m")},

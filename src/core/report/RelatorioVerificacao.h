@@ -22,6 +22,9 @@ struct TBlocoVerificacao {
 
 // The three blocks, in that order.
 std::vector<TBlocoVerificacao> BlocosVerificacao(const TVerificacao& verificacao);
+inline constexpr std::size_t kBlocoAlturaTeorica = 0;
+inline constexpr std::size_t kBlocoMaterial = 1;
+inline constexpr std::size_t kBlocoTerraplenagem = 2;
 
 // Colours of the verdict lines: a check that fails, and every check holding.
 inline constexpr const char* kCorAlerta = "#C00000";

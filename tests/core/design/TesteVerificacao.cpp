@@ -101,7 +101,7 @@ TEST(Verificacao, LinhasDoVeredito) {
     };
     const Caso casos[] = {
         {"velocidade", {kAreiaFinaAguaLimpa, 0.457}, Fluxo(0.5, 0.3, 1.0),
-         {{"Risco de erosão: V = 0,50 m/s acima do limite de 0,46 m/s" + areia, true}}},
+         {{"Risco de erosão: V = 0,50 m/s acima do limite de 0,457 m/s" + areia, true}}},
         {"tensão", {kAreiaFinaAguaLimpa, 0.457}, Fluxo(0.4, 0.3, 2.0),
          {{"Risco de erosão: τ = 2,00 Pa acima do limite de 1,29 Pa" + areia, true}}},
         {"Froude", {kAreiaFinaAguaLimpa, 0.457}, Fluxo(0.4, 0.85, 1.0),

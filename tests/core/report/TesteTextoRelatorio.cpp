@@ -216,11 +216,11 @@ TEST(TextoRelatorio, SecaoDaVerificacaoHidraulica) {
     std::string t = p.Texto();
     EXPECT_TRUE(Contem(t, "<TR><TD colspan=2>" + k4 +
                               "<U><B>Na altura teórica, com a vazão de projeto</B></U></TD></TR>"
-                          "<TR><TD>" + k8 + "<B>Área molhada (A): </B>0,0081 m²</TD>"
-                          "<TD><B>Perímetro molhado (P): </B>0,545 m</TD></TR>"));
-    EXPECT_TRUE(Contem(t, "<B>Velocidade média (V): </B>0,090 m/s</TD><TD><B>Número de Froude (F): </B>0,23</TD>"));
+                          "<TR><TD>" + k8 + "<B>Área molhada (A): </B>0,0081&nbsp;m²</TD>"
+                          "<TD><B>Perímetro molhado (P): </B>0,545&nbsp;m</TD></TR>"));
+    EXPECT_TRUE(Contem(t, "<B>Velocidade média (V): </B>0,090&nbsp;m/s</TD><TD><B>Número de Froude (F): </B>0,23</TD>"));
     EXPECT_TRUE(Contem(t, "<B>Material: </B>não informado</TD><TD><B>Velocidade admissível: </B>—</TD>"));
-    EXPECT_TRUE(Contem(t, "<B>Drenos por hectare: </B>500,0 m/ha</TD>"));
+    EXPECT_TRUE(Contem(t, "<B>Drenos por hectare: </B>500,0&nbsp;m/ha</TD>"));
     EXPECT_FALSE(Contem(t, "#C00000")) << "no verdict without a material";
     EXPECT_FALSE(Contem(t, "#008000"));
 
