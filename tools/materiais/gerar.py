@@ -33,7 +33,7 @@ NOMES = {
         "Grama-búfalo, poa-dos-prados, bromo-liso, grama-azul",
     "Grass mixture": "Mistura de gramíneas",
     "Lespedeza sericea, weeping lovegrass, yellow bluestem, kudzu, alfalfa, crabgrass":
-        "Lespedeza sericea, capim-chorão, capim-barba-de-bode-amarelo, kudzu, alfafa, capim-colchão",
+        "Lespedeza sericea, capim-chorão, Bothriochloa ischaemum, kudzu, alfafa, capim-colchão",
     "Annuals (common lespedeza, Sudan grass)": "Anuais (lespedeza comum, capim-sudão)",
 }
 

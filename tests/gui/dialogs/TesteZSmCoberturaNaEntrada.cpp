@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "TesteReferenciaApoio.h"
@@ -130,8 +132,12 @@ private slots:
         QString caixaAoAbrir;
         AoAbrirReferencia(TabelaMaterialCanal(), [&](TFReferencia& dialogo) {
             caixaAoAbrir = dialogo.findChild<TCampoNumerico*>(QStringLiteral("eVadm"))->text();
-            if (const QString pasta = qEnvironmentVariable("TALVEK_TELAS"); !pasta.isEmpty())
+            if (const QString pasta = qEnvironmentVariable("TALVEK_TELAS"); !pasta.isEmpty()) {
                 dialogo.grab().save(pasta + QStringLiteral("/3-material.png"));
+                QScrollBar* barra = dialogo.findChild<QScrollArea*>(QStringLiteral("RolagemTabela"))->verticalScrollBar();
+                barra->setValue(barra->maximum());
+                dialogo.grab().save(pasta + QStringLiteral("/3-material-grama.png"));
+            }
             Clicar(dialogo, QStringLiteral("Material29"));
             Clicar(dialogo, QStringLiteral("OK"));
         });
