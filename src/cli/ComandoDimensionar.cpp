@@ -4,8 +4,10 @@
 #include <ostream>
 
 #include "ComandoProjeto.h"
+#include "design/uVerificacao.h"
 #include "platform/ArquivoIni.h"
 #include "platform/Numeros.h"
+#include "report/RelatorioVerificacao.h"
 
 namespace talvek::cli {
 
@@ -14,10 +16,43 @@ namespace {
 constexpr const char* kUso = "dimensionar PROJETO.tvk [--json] [--gravar]";
 constexpr const char* kDescricao =
     "Dimensiona o canal do projeto (sistema com ou sem inundação parcial) e mostra a vazão de projeto (L/s),\n"
-    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m).\n"
+    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m), e a\n"
+    "verificação hidráulica: escoamento na altura teórica, limites do material do canal e terraplenagem.\n"
     "  --json     resultado em JSON, números com ponto decimal\n"
     "  --gravar   grava os resultados no arquivo do projeto";
 constexpr TComandoProjeto kComando{"dimensionar", kUso, kDescricao};
+
+// The hydraulic checks under the results: the labelled values of each block, then the verdict lines.
+void MostrarVerificacao(const TVerificacao& v, std::ostream& saida) {
+    saida << "Verificação hidráulica\n";
+    for (const TBlocoVerificacao& bloco : BlocosVerificacao(v)) {
+        saida << "  " << bloco.Titulo << '\n';
+        for (const TValorVerificacao& valor : bloco.Valores)
+            saida << "    " << valor.Rotulo << ' ' << valor.Valor << '\n';
+    }
+    for (const TAvisoVerificacao& aviso : v.Avisos) saida << "  " << aviso.Texto << '\n';
+    if (v.Atendida) saida << "  " << TextoAtendida(v) << '\n';
+}
+
+// "verificacao": the checks in the core's units (m, m², m/s, Pa, m³/m, m/ha, m³/ha, %); a quantity that is
+// not defined (no material, no shear limit, no ridge) is null.
+std::string JsonVerificacao(const TVerificacao& v) {
+    const THidraulica& h = v.Hidraulica;
+    const TTerraplenagem& t = v.Terraplenagem;
+    std::string avisos;
+    for (const TAvisoVerificacao& aviso : v.Avisos) avisos += (avisos.empty() ? "" : ",") + TextoJson(aviso.Texto);
+    return "{\"A\":" + NumeroJson(h.A) + ",\"P\":" + NumeroJson(h.P) + ",\"R\":" + NumeroJson(h.R) +
+           ",\"T\":" + NumeroJson(h.T) + ",\"V\":" + NumeroJson(h.V) + ",\"Froude\":" + NumeroJson(h.Froude) +
+           ",\"tau\":" + NumeroJson(h.Tau) + ",\"Vadm\":" + NumeroJson(v.Vadm) +
+           ",\"tau_adm\":" + NumeroJson(v.TauAdm) + ",\"escavacao_m3_m\":" + NumeroJson(t.TerraPorMetro) +
+           ",\"escavacao_m3_ha\":" + NumeroJson(t.TerraHectare) +
+           ",\"comprimento_m_ha\":" + NumeroJson(t.ComprimentoHectare) +
+           ",\"area_ocupada_pct\":" + NumeroJson(t.OcupadaPercentual) + ",\"avisos\":[" + avisos + "]" +
+           ",\"material\":" + TextoJson(v.Material.Escolhido() ? v.Material.Descricao() : "") +
+           ",\"T_Hr\":" + NumeroJson(t.T) + ",\"area_Hr\":" + NumeroJson(t.Area) +
+           ",\"area_ocupada_m2_ha\":" + NumeroJson(t.OcupadaHectare) +
+           ",\"atendida\":" + (v.Atendida ? "true" : "false") + "}";
+}
 
 void MostrarTexto(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
@@ -28,13 +63,15 @@ void MostrarTexto(const TProjeto& p, std::ostream& saida) {
           << "Espaçamento horizontal (EH): " << FormatarFloat("0.0#", c.EH()) << " m\n"
           << "Espaçamento vertical (EV): " << FormatarFloat("0.0#", c.EV()) << " m\n"
           << "Coeficiente de desuniformidade (CDu): " << FormatarFloat("0.0#", c.CDu()) << '\n';
+    MostrarVerificacao(VerificarCanal(c, p.Terreno.St()), saida);
 }
 
 void MostrarJson(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
     saida << "{\"Tipo\":" << int{p.Sistema.Tipo} << ",\"Q\":" << NumeroJson(c.Q()) << ",\"H\":" << NumeroJson(c.H())
           << ",\"Hr\":" << NumeroJson(c.Hr()) << ",\"EH\":" << NumeroJson(c.EH()) << ",\"EV\":" << NumeroJson(c.EV())
-          << ",\"CDu\":" << NumeroJson(c.CDu()) << "}\n";
+          << ",\"CDu\":" << NumeroJson(c.CDu())
+          << ",\"verificacao\":" << JsonVerificacao(VerificarCanal(c, p.Terreno.St())) << "}\n";
 }
 
 int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {

@@ -130,6 +130,32 @@ TEST_F(ComandosProjeto, DimensionarCadaTipoDeSistema) {
     }
 }
 
+// "verificacao" follows the keys of the results, which keep their order.
+TEST_F(ComandosProjeto, DimensionarTrazAVerificacaoHidraulica) {
+    const std::string projeto = Copia("Inundacao2Trapezio.tvk");
+    const ExecucaoCalc sem = Executar({"dimensionar", projeto, "--json"});
+    ASSERT_EQ(sem.codigo, 0) << sem.erros;
+    const std::size_t inicio = sem.saida.find(",\"CDu\":");
+    ASSERT_NE(inicio, std::string::npos);
+    const std::string verificacao = sem.saida.substr(sem.saida.find(",\"verificacao\":{\"A\":", inicio));
+    for (const char* chave : {"P", "R", "T", "V", "Froude", "tau", "escavacao_m3_m", "escavacao_m3_ha",
+                              "comprimento_m_ha", "area_ocupada_pct"})
+        EXPECT_FALSE(std::isnan(Campo(verificacao, chave))) << chave;
+    EXPECT_NEAR(Campo(verificacao, "V") * Campo(verificacao, "A"), Campo(sem.saida, "Q") / 1000, 1e-15);
+    EXPECT_NEAR(Campo(verificacao, "comprimento_m_ha"), 10000 / Campo(sem.saida, "EH"), 1e-9);
+    EXPECT_NE(verificacao.find("\"Vadm\":null,\"tau_adm\":null,"), std::string::npos) << verificacao;
+    EXPECT_NE(verificacao.find("\"avisos\":[]"), std::string::npos);
+
+    TArquivoIni ini(projeto);
+    ini.EscreverTexto("Verificacao", "Versao", "1");
+    ini.EscreverInteiro("Verificacao", "IndMaterial", -1);
+    ini.EscreverTexto("Verificacao", "Vadm", "0.05");
+    const ExecucaoCalc com = Executar({"dimensionar", projeto, "--json"});
+    ASSERT_EQ(com.codigo, 0) << com.erros;
+    EXPECT_EQ(Campo(com.saida, "Vadm"), 0.05);
+    EXPECT_NE(com.saida.find("\"avisos\":[\"Risco de erosão: V = 0"), std::string::npos) << com.saida;
+}
+
 TEST_F(ComandosProjeto, DimensionamentoQueFalhaSaiComCodigo2) {
     for (const char* projeto : {"Falha2SemTempo.tvk", "Falha3SemSecao.tvk"}) {
         const ExecucaoCalc json = Executar({"dimensionar", Dados(projeto), "--json"});

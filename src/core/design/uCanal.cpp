@@ -161,6 +161,7 @@ double TCanalGradienteCustom::AlturaEscoamento(double Q, double n, double Sc, do
 
 void TCanalDrenagem::Limpar() {
     EH_ = EV_ = TD_ = 0.0;
+    Material = {};
     TCanalGradienteCustom::Limpar();
 }
 

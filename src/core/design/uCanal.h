@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "design/uMaterialCanal.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uHidrograma.h"
 #include "model/uTerreno.h"
@@ -167,6 +168,10 @@ public:
     double EH() const { return EH_; }  // horizontal spacing between drains (strip width), m
     double EV() const { return EV_; }  // vertical spacing between drains, m
     double TD() const { return TD_; }  // drainage time, h
+
+    // The material of the drain's bed, for the hydraulic checks (uVerificacao.h); its own section
+    // [Verificacao] follows [CanalDrenagem] in a project file.
+    TMaterialCanal Material;
 
     // The design run: H and Q of the sizing for the system type; types 0 and 1 are not designed. H is 0
     // and Q as it was when the sizing fails.

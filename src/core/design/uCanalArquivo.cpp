@@ -1,7 +1,7 @@
 // The drain and the system type in a project file: [TipoSistema], then the channel's three levels
 // [Canal] (section, heights in m and cm, side slopes), [CanalGradiente] (length in whole m, slope,
 // design flow in L/s, roughness) and [CanalDrenagem] (spacings in m, drainage time in h), each at
-// version "1".
+// version "1", then the channel material's [Verificacao] (uMaterialCanal.cpp).
 #include <cstdint>
 #include <optional>
 
@@ -126,7 +126,7 @@ bool TCanalDrenagem::LerArquivo(const std::string& nomeArquivo) {
     SetEH(ini.LerReal(kSecaoDrenagem, "EH", 0.0));
     SetEV(ini.LerReal(kSecaoDrenagem, "EV", 0.0));
     SetTD(ini.LerReal(kSecaoDrenagem, "TD", 0.0));
-    return true;
+    return Material.LerArquivo(nomeArquivo);
 }
 
 bool TCanalDrenagem::EscreverArquivo(const std::string& nomeArquivo) const {
@@ -136,7 +136,7 @@ bool TCanalDrenagem::EscreverArquivo(const std::string& nomeArquivo) const {
     ini.EscreverReal(kSecaoDrenagem, "EH", EH());
     ini.EscreverReal(kSecaoDrenagem, "EV", EV());
     ini.EscreverReal(kSecaoDrenagem, "TD", TD());
-    return true;
+    return Material.EscreverArquivo(nomeArquivo);
 }
 
 }  // namespace talvek

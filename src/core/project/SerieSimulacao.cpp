@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "design/uCanal.h"
+#include "design/uHidraulica.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uTerreno.h"
 #include "platform/Numeros.h"
@@ -26,6 +27,7 @@ constexpr TDescricaoSaida kSaidas[] = {
     {"Q", "Vazão (L/s)", "vazão"},
     {"H", "Altura teórica (cm)", "altura teórica"},
     {"Hr", "Altura recomendada (cm)", "altura recomendada"},
+    {"V", "Velocidade média (m/s)", "velocidade média"},
 };
 
 // The 21 values of an input: by multiplication (the i-th is passo · (i + 1)) or by repeated addition of
@@ -132,6 +134,7 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
         case TSaidaSimulacao::Q: return linha.Q;
         case TSaidaSimulacao::H: return linha.H;
         case TSaidaSimulacao::Hr: return linha.Hr;
+        case TSaidaSimulacao::V: return linha.V;
     }
     return linha.Q;
 }
@@ -157,8 +160,11 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
         }
         const double x = valores.fatorEixo * valor;
         const double Hcm = 100 * resultado.H;
-        serie.Linhas.push_back(
-            {valor, x, FormatarFloat(formato, x), resultado.Q, Hcm, AlturaRecomendada(resultado.H, canal.CDu())});
+        // Mean velocity Q/A at H, m/s; the terrain holds the row's slope, the triangle's field side.
+        const double A = GeometriaSecao(canal, terreno.St(), resultado.H).A;  // m²
+        const double V = A > 0 ? resultado.Q / 1000 / A : 0;
+        serie.Linhas.push_back({valor, x, FormatarFloat(formato, x), resultado.Q, Hcm,
+                                AlturaRecomendada(resultado.H, canal.CDu()), V});
         if (aoCalcularLinha) aoCalcularLinha(i, serie.Linhas.back());
         if (!valores.porMultiplicacao) valor += valores.passo;
     }

@@ -1,5 +1,6 @@
 // Sensitivity series of a design without partial flooding: the sizing repeated for 21 values of one
-// input, every other input held at the current design, giving the flow and the two heights of each.
+// input, every other input held at the current design, giving the flow, the two heights and the mean
+// velocity of each.
 #pragma once
 
 #include <functional>
@@ -16,7 +17,7 @@ class TCanalDrenagem;
 class TPrecipitacao;
 class TTerreno;
 
-enum class TSaidaSimulacao { Q = 0, H = 1, Hr = 2 };
+enum class TSaidaSimulacao { Q = 0, H = 1, Hr = 2, V = 3 };
 enum class TEntradaSimulacao { Comp = 0, EH = 1, nc = 2, nt = 3, Sc = 4, St = 5, VIB = 6 };
 
 inline constexpr int kLinhasSimulacao = 21;
@@ -52,9 +53,10 @@ struct TLinhaSimulacao {
     double Q;           // flow, L/s
     double H;           // theoretical height, cm
     double Hr;          // recommended height √CDu · H + 10, cm, with the channel's CDu
+    double V;           // mean velocity of Q at H, m/s (0 for a dry section)
 };
 
-// Q, H or Hr of the row.
+// Q, H, Hr or V of the row.
 double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida);
 
 struct TSerieSimulacao {

@@ -6,6 +6,7 @@
 #include "platform/Html.h"
 #include "platform/Numeros.h"
 #include "project/IDProjeto.h"
+#include "report/RelatorioVerificacao.h"
 
 namespace talvek {
 
@@ -136,7 +137,8 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
     std::string texto = Cabecalho(d, titulo) + Identificacao(d.Projeto) +
                         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>" + kTabela + Chuva(d.Precipitacao, d.Chuva) +
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
-                        kFimTabela + Resultados(d.Canal);
+                        kFimTabela + Resultados(d.Canal) +
+                        SecaoRelatorioVerificacao(VerificarCanal(d.Canal, d.Terreno.St()));
     if (d.Grafico) texto += Simulacao(*d.Grafico);
     return texto + "</BODY></HTML>";
 }

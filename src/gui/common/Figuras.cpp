@@ -22,6 +22,7 @@ DadosFigura Dados(Figura figura) {
         case Figura::CanalTriangular: return {"canal_triangular.svg", {260, 150}};
         case Figura::CanalTrapezoidal: return {"canal_trapezoidal.svg", {260, 150}};
         case Figura::Sobre: return {"sobre.svg", {559, 340}};
+        case Figura::Terraplenagem: return {"terraplenagem.svg", {600, 230}};
     }
     return {"inicial.svg", {800, 500}};
 }

@@ -20,6 +20,7 @@ enum class Figura {
     CanalTriangular,   // data page " Canal ": triangular section with St and Sm, 260 × 150
     CanalTrapezoidal,  // data page " Canal ": trapezoidal section with B and Z, 260 × 150
     Sobre,             // the about box artwork, 559 × 340
+    Terraplenagem,     // help: the earthwork of the trapezoid and of the triangle at Hr, 600 × 230
 };
 
 // Toolbar, menu and button glyphs.

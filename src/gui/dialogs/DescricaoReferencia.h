@@ -76,6 +76,9 @@ struct DescricaoReferencia {
     const char* avisoVazio = nullptr;
     const char* avisoFaixa = nullptr;
     int caracteresNaFaixa = 0;
+
+    // A table taller than a screen scrolls within this height, pixels (0: the table at its full height).
+    int alturaRolagem = 0;
 };
 
 // Manning roughness of excavated earth channels, s/m^(1/3): minimum, normal and maximum of each row.

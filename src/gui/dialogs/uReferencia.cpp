@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -57,7 +59,22 @@ TFReferencia::TFReferencia(const DescricaoReferencia& tabela, QWidget* pai)
 
     auto* principal = new QVBoxLayout(this);
     principal->setSizeConstraint(QLayout::SetFixedSize);
-    principal->addLayout(CriarTabela());
+    QGridLayout* grade = CriarTabela();
+    if (tabela.alturaRolagem > 0) {
+        auto* conteudo = new QWidget;
+        conteudo->setLayout(grade);
+        auto* rolagem = new QScrollArea(this);
+        rolagem->setObjectName(QStringLiteral("RolagemTabela"));
+        rolagem->setFrameShape(QFrame::NoFrame);
+        rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        rolagem->setWidgetResizable(true);
+        rolagem->setWidget(conteudo);
+        rolagem->setFixedSize(conteudo->sizeHint().width() + rolagem->verticalScrollBar()->sizeHint().width(),
+                              tabela.alturaRolagem);
+        principal->addWidget(rolagem);
+    } else {
+        principal->addLayout(grade);
+    }
     principal->addLayout(CriarFonte());
     principal->addSpacing(8);
 

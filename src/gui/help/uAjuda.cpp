@@ -41,6 +41,7 @@ std::optional<Figura> FiguraPorNome(const QString& nome) {
         {"secao_real", Figura::SecaoReal},
         {"canal_triangular", Figura::CanalTriangular},
         {"canal_trapezoidal", Figura::CanalTrapezoidal},
+        {"terraplenagem", Figura::Terraplenagem},
     };
     for (const auto& [texto, figura] : kNomes)
         if (nome == QLatin1String(texto)) return figura;

@@ -22,10 +22,12 @@
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
 #include "dialogs/Cobertura.h"
+#include "dialogs/MaterialCanal.h"
 #include "dialogs/Referencia.h"
 #include "help/Ajuda.h"
 #include "model/uTerreno.h"
 #include "platform/Aritmetica.h"
+#include "platform/Numeros.h"
 #include "query/Nimbal21.h"
 
 namespace talvek::gui {
@@ -92,6 +94,7 @@ constexpr int kAjudaVIB = 119;
 constexpr int kAjudaZ = 137;
 constexpr int kAjudaSm = 138;
 constexpr int kAjudaTempo = 139;
+constexpr int kAjudaMaterial = 140;
 
 constexpr int kLarguraCampo = 96;  // px
 
@@ -247,6 +250,13 @@ QGroupBox* TPaginaEntrada::CriarGrupoCanal() {
     BRugCan = new QPushButton(QStringLiteral("Valores de &rugosidade do canal"));
     BSmZ = new QPushButton(QStringLiteral("Valores de &Z"));
     DefinirDica(*BSmZ, QStringLiteral("Valores de Z"));
+    MaterialCanal = new QLineEdit;
+    MaterialCanal->setObjectName(QStringLiteral("MaterialCanal"));
+    MaterialCanal->setReadOnly(true);
+    DefinirDica(*MaterialCanal, QStringLiteral("Material do canal"));
+    DefinirContextoAjuda(MaterialCanal, kAjudaMaterial);
+    BMaterial = new QPushButton(QStringLiteral("Valores de &velocidade admissível"));
+    DefinirDica(*BMaterial, QStringLiteral("Material do canal e velocidade admissível"));
 
     auto* grade = new QGridLayout(grupo);
     int linha = 0;
@@ -269,6 +279,9 @@ QGroupBox* TPaginaEntrada::CriarGrupoCanal() {
     grade->addWidget(FiguraCanal, linha++, 0, 1, -1, Qt::AlignCenter);
     grade->addWidget(BRugCan, linha++, 0, 1, -1);
     grade->addWidget(BSmZ, linha++, 0, 1, -1);
+    grade->addWidget(Rotulo(QStringLiteral("Material d&o canal:"), MaterialCanal), linha, 0);
+    grade->addWidget(MaterialCanal, linha++, 1, 1, -1);
+    grade->addWidget(BMaterial, linha++, 0, 1, -1);
     grade->setColumnMinimumWidth(2, 36);
     grade->setColumnStretch(3, 1);
     return grupo;
@@ -349,6 +362,7 @@ void TPaginaEntrada::LigarEventos() {
     connect(BRugCan, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeCanalClick));
     connect(BRugTer, &QPushButton::clicked, this, protegido(&TPaginaEntrada::RugosidadeTerrenoClick));
     connect(BSmZ, &QPushButton::clicked, this, protegido(&TPaginaEntrada::SmZClick));
+    connect(BMaterial, &QPushButton::clicked, this, protegido(&TPaginaEntrada::MaterialClick));
     connect(BCobertura, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CoberturaClick));
     connect(BConsulta, &QPushButton::clicked, this, protegido(&TPaginaEntrada::ConsultaClick));
 }
@@ -480,6 +494,7 @@ void TPaginaEntrada::PreencherCamposDados() {
     MostrarValor(*TComp, kFormatoComprimento, canal.Comprimento());
     MostrarValor(*TTempo, kFormatoTempo, canal.TD());
     MostrarValor(coefUni_, kFormatoCDu, canal.CDu());
+    MostrarMaterial();
     definirAlterado_(false);
 }
 
@@ -506,6 +521,16 @@ void TPaginaEntrada::MostrarSmZ() {
     MostrarValor(*Zsm, kFormatoGeral, CanalTriangular() ? canal.Sm.Valor * unidades_.KDecli : canal.Z.Valor);
 }
 
+// The material's name with its permissible velocity; empty without a material.
+void TPaginaEntrada::MostrarMaterial() {
+    const TMaterialCanal& material = objetos_.CanalDrenagem.Material;
+    if (!material.Escolhido()) return MaterialCanal->clear();
+    const std::string vadm = FormatarFloat("0.00#", material.Vadm) + " m/s";
+    MaterialCanal->setText(Texto(material.Linha() ? material.Descricao() + ": " + vadm
+                                                  : "Velocidade admissível informada: " + vadm));
+    MaterialCanal->setCursorPosition(0);
+}
+
 void TPaginaEntrada::LimparCamposDados() {
     MostrarUnidades();
     CBSistema->setCurrentIndex(objetos_.Sistema.Tipo - 2);
@@ -513,7 +538,7 @@ void TPaginaEntrada::LimparCamposDados() {
     SistemaClick();
     CanalClick();
     for (QLineEdit* campo : {Teh, Tev, Bst, Zsm, TTr, PrecK, PrecA, PrecB, PrecC, TVib, RugTer, TDecli, PrecLa1,
-                             PrecLo1, Tsc, RugCan, TComp, TTempo})
+                             PrecLo1, Tsc, RugCan, TComp, TTempo, MaterialCanal})
         campo->clear();
     definirAlterado_(false);
 }
@@ -703,6 +728,18 @@ void TPaginaEntrada::SmZClick() {
         canal.Z = {Z1.Valor, static_cast<std::int8_t>(Z1.Indice)};
     }
     MostrarSmZ();
+    MarcarAlterado();
+}
+
+void TPaginaEntrada::MaterialClick() {
+    TMaterialCanal& material = objetos_.CanalDrenagem.Material;
+    TReferencia Material1(TabelaMaterialCanal());
+    Material1.Indice = material.Indice;
+    Material1.Valor = material.Vadm;
+    Material1.HelpContext = kAjudaMaterial;
+    if (!Material1.Executar(window())) return;
+    material = {Material1.Indice, Material1.Valor};
+    MostrarMaterial();
     MarcarAlterado();
 }
 

@@ -74,6 +74,7 @@ public:
     void MostrarRugosidadeCanal();   // RugCan from nc
     void MostrarRugosidadeTerreno(); // RugTer from nt
     void MostrarSmZ();               // Zsm from Sm × KDecli (triangular) or Z (trapezoidal)
+    void MostrarMaterial();          // MaterialCanal from the channel's material
     bool CanalTriangular() const;    // the channel list reads "Triangular"
 
     // Coordinate text of a masked field as stored: unfilled positions are blanks.
@@ -99,6 +100,7 @@ public:
     QLineEdit* Teh;
     QLineEdit* Tev;
     QLineEdit* TVib;
+    QLineEdit* MaterialCanal;  // read-only: the material chosen in its dialog
 
     QLabel* LBst;
     QLabel* LZsm;
@@ -114,6 +116,7 @@ public:
     QPushButton* BSmZ;
     QPushButton* BRugTer;
     QPushButton* BCobertura;
+    QPushButton* BMaterial;
     QPushButton* BAjuda;
     QPushButton* BCalcular;
     QPushButton* BFechar;
@@ -156,6 +159,7 @@ private:
     void RugosidadeTerrenoClick();
     void SmZClick();
     void CoberturaClick();
+    void MaterialClick();
     void ConsultaClick();
 
     void MarcarAlterado() { definirAlterado_(true); }

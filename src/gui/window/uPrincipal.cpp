@@ -151,7 +151,7 @@ void TFPrincipal::CriarPaginas() {
     Paginas = new QStackedWidget;
     auto* inicial = new TQuadroFigura(Figura::Inicial);
     inicial->setObjectName(QStringLiteral("Inicial"));
-    Resultados = new TPaginaResultados(CanalDrenagem, [this] { GerenteSys1.Alterado = true; });
+    Resultados = new TPaginaResultados(CanalDrenagem, Terreno, [this] { GerenteSys1.Alterado = true; });
     Entrada = new TPaginaEntrada({CanalDrenagem, Terreno, Sistema, Nimbal1}, Unidades, *Resultados->CoefUni,
                                  [this](bool alterado) { GerenteSys1.Alterado = alterado; });
     Simulacao = new TPaginaSimulacao({CanalDrenagem, Terreno, Nimbal1.Precipitacao}, progresso_,

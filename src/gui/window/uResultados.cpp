@@ -17,7 +17,10 @@
 #include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
+#include "design/uVerificacao.h"
 #include "help/Ajuda.h"
+#include "model/uTerreno.h"
+#include "window/GrupoVerificacao.h"
 
 namespace talvek::gui {
 
@@ -62,9 +65,11 @@ TQuadroFigura* QuadroFigura(const char* nome, Figura figura) {
 
 }  // namespace
 
-TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, std::function<void()> marcarAlterado, QWidget* pai)
+TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terreno,
+                                     std::function<void()> marcarAlterado, QWidget* pai)
     : QWidget(pai),
       canal_(canal),
+      terreno_(terreno),
       filtro_(new TFiltroNumerico([marcar = std::move(marcarAlterado)](QLineEdit&) { marcar(); }, this)) {
     FiguraCampo = QuadroFigura("FiguraCampo", Figura::CampoDrenado);
     auto* topo = new QHBoxLayout;
@@ -93,6 +98,8 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, std::function<void()
     auto* pagina = new QVBoxLayout(this);
     pagina->addLayout(topo, 1);
     pagina->addLayout(secoes, 1);
+    Verificacao = new TGrupoVerificacao;
+    pagina->addWidget(Verificacao);
     pagina->addLayout(botoes);
 
     for (QLineEdit* campo : {LQ, LEV, EdEH, HUni, CoefUni}) filtro_->Instalar(*campo);
@@ -189,6 +196,7 @@ void TPaginaResultados::AtualizarAlturaRecomendada() {
     canal_.SetCDu(ValorDoCampo(*CoefUni, 0.0));
     canal_.SetHr(AlturaRecomendada(canal_.H(), canal_.CDu()));
     MostrarValor(*HR, kFormatoAltura, canal_.Hr());
+    Verificacao->Mostrar(VerificarCanal(canal_, terreno_.St()));
 }
 
 void TPaginaResultados::VerificarCoefUni() {

@@ -1,6 +1,6 @@
 // The results page of the main window: the design flow, the spacings and the theoretical height of the
 // last calculation, and the recommended height of the real section from the non-uniformity coefficient
-// the user gives.
+// the user gives, and the hydraulic checks of the design (GrupoVerificacao.h).
 #pragma once
 
 #include <QWidget>
@@ -14,22 +14,26 @@ class QPushButton;
 
 namespace talvek {
 class TCanalDrenagem;
+class TTerreno;
 }
 
 namespace talvek::gui {
 
 class TFiltroNumerico;
+class TGrupoVerificacao;
 class TQuadroFigura;
 
 class TPaginaResultados : public QWidget {
 public:
-    // `marcarAlterado` is called for every key typed in a value field.
-    TPaginaResultados(TCanalDrenagem& canal, std::function<void()> marcarAlterado, QWidget* pai = nullptr);
+    // `marcarAlterado` is called for every key typed in a value field; `terreno` gives the field slope of
+    // the triangular section to the hydraulic checks.
+    TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terreno, std::function<void()> marcarAlterado,
+                      QWidget* pai = nullptr);
 
     // The values of the run just finished (Q, EV, EH, H and CDu) and the section picture of the channel
     // type; `comInundacao` (system type 2) hides "&Simulação".
     void MostrarResultados(bool comInundacao);
-    // "OK" or Enter in CoefUni: CDu from the field, then the recommended height.
+    // "OK" or Enter in CoefUni: CDu from the field, then the recommended height and the checks.
     void AtualizarAlturaRecomendada();
     // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
     void VerificarCoefUni();
@@ -45,6 +49,7 @@ public:
     TQuadroFigura* FiguraCampo;
     TQuadroFigura* FiguraSecao;
     TQuadroFigura* FiguraSecaoReal;
+    TGrupoVerificacao* Verificacao;
 
     QPushButton* BOk;
     QPushButton* BAjudaReal;
@@ -63,6 +68,7 @@ private:
     QGroupBox* CriarSecaoReal();
 
     TCanalDrenagem& canal_;
+    const TTerreno& terreno_;
     TFiltroNumerico* filtro_;
     QWidget* valores_;
     int contextoPagina_ = 132;

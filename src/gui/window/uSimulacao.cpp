@@ -239,12 +239,15 @@ QTabWidget* TPaginaSimulacao::CriarOpcoes() {
     TSVazao = new QWidget;
     TSTeorica = new QWidget;
     TSRecomendada = new QWidget;
+    TSVelocidade = new QWidget;
     RVazao = CriarGrupo(TSVazao, QStringLiteral(" Vazão "), TSaidaSimulacao::Q);
     RTeorica = CriarGrupo(TSTeorica, QStringLiteral("Altura teórica"), TSaidaSimulacao::H);
     RRecomendada = CriarGrupo(TSRecomendada, QStringLiteral("Altura recomendada"), TSaidaSimulacao::Hr);
+    RVelocidade = CriarGrupo(TSVelocidade, QStringLiteral("Velocidade média"), TSaidaSimulacao::V);
     Opcoes->addTab(TSVazao, QStringLiteral("Q"));
     Opcoes->addTab(TSTeorica, QStringLiteral("H"));
     Opcoes->addTab(TSRecomendada, QStringLiteral("Hr"));
+    Opcoes->addTab(TSVelocidade, QStringLiteral("V"));
     return Opcoes;
 }
 
@@ -358,6 +361,7 @@ QButtonGroup* TPaginaSimulacao::Grupo(TSaidaSimulacao saida) const {
         case TSaidaSimulacao::Q: return RVazao;
         case TSaidaSimulacao::H: return RTeorica;
         case TSaidaSimulacao::Hr: return RRecomendada;
+        case TSaidaSimulacao::V: return RVelocidade;
     }
     return RVazao;
 }
@@ -371,7 +375,7 @@ void TPaginaSimulacao::EscolherSerie(TSaidaSimulacao saida, int item) {
     if (simulando_ || item < 0 || item >= static_cast<int>(std::size(kEntradas))) return;
     {
         const TBloqueioSerie bloqueio(progresso_, *window(), *Opcoes, simulando_);
-        for (TSaidaSimulacao outra : {TSaidaSimulacao::Q, TSaidaSimulacao::H, TSaidaSimulacao::Hr})
+        for (TSaidaSimulacao outra : {TSaidaSimulacao::Q, TSaidaSimulacao::H, TSaidaSimulacao::Hr, TSaidaSimulacao::V})
             if (outra != saida) DesmarcarTodos(*Grupo(outra));
         Grafico->setToolTip(QString());
         Simular(saida, kEntradas[item]);
@@ -436,6 +440,8 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
         }
     } fim{*this};
 
+    // Velocities of a few tenths of m/s need two decimals; flows and heights one.
+    eixoY_->setLabelFormat(saida == TSaidaSimulacao::V ? QStringLiteral("%.2f") : QStringLiteral("%.1f"));
     const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
                    Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
@@ -466,8 +472,10 @@ void TPaginaSimulacao::CalculaHRClick() {
 
     int item = RVazao->checkedId();
     if (item < 0) item = RTeorica->checkedId();
+    if (item < 0) item = RVelocidade->checkedId();
     DesmarcarTodos(*RVazao);
     DesmarcarTodos(*RTeorica);
+    DesmarcarTodos(*RVelocidade);
     Opcoes->setCurrentWidget(TSRecomendada);
     TCanalDrenagem& canal = modelo_.Canal;
     canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));

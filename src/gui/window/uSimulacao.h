@@ -1,6 +1,6 @@
-// The simulation page of the main window: after a design without partial flooding it charts how the flow
-// or a height responds to one input varied over 21 values, all others held at the design, and lists the
-// same rows in four linked drop-down lists (input value, Q, H, Hr).
+// The simulation page of the main window: after a design without partial flooding it charts how the flow,
+// a height or the mean velocity responds to one input varied over 21 values, all others held at the design,
+// and lists the same rows in four linked drop-down lists (input value, Q, H, Hr).
 #pragma once
 
 #include <QImage>
@@ -89,9 +89,11 @@ public:
     QWidget* TSVazao;
     QWidget* TSTeorica;
     QWidget* TSRecomendada;
+    QWidget* TSVelocidade;
     QButtonGroup* RVazao;
     QButtonGroup* RTeorica;
     QButtonGroup* RRecomendada;
+    QButtonGroup* RVelocidade;
     QComboBox* SimulaQ;
     QComboBox* SimulaH;
     QComboBox* SimulaTudo;

@@ -56,6 +56,10 @@ TEST(SerieSimulacao, VinteEUmValoresDeCadaEntrada) {
         for (const TLinhaSimulacao& linha : serie.Linhas) {
             EXPECT_GT(linha.Q, 0) << nome << " " << linha.Texto;
             EXPECT_NEAR(linha.Hr, std::sqrt(1.2) * linha.H + 10, 1e-12) << nome << " " << linha.Texto;
+            // V = Q/A of the triangle at H, its field side the row's own slope when St is varied.
+            const double St = caso.entrada == TEntradaSimulacao::St ? linha.Valor : 0.01;
+            const double A = (1 / St + 1 / 0.5) / 2 * std::pow(linha.H / 100, 2);  // m²
+            EXPECT_NEAR(linha.V, linha.Q / 1000 / A, 1e-9 * linha.V) << nome << " " << linha.Texto;
         }
     }
 }

@@ -199,13 +199,38 @@ TEST(TextoRelatorio, SecaoDaSimulacaoSoQuandoPedida) {
     const std::string sem = p.Texto();
     EXPECT_FALSE(Contem(sem, "SIMULAÇÃO"));
     EXPECT_FALSE(Contem(sem, "Bit.bmp"));
-    EXPECT_TRUE(Contem(sem, " cm</TD></TR></TABLE><P></BODY></HTML>"));
+    // The results are followed by the hydraulic checks, and these by the end of the document.
+    EXPECT_TRUE(Contem(sem, " cm</TD></TR></TABLE><P><FONT SIZE=3><B>VERIFICAÇÃO HIDRÁULICA</B></FONT>"));
+    EXPECT_TRUE(Contem(sem, "</TD></TR></TABLE><P></BODY></HTML>"));
     EXPECT_EQ(sem.size() - sem.rfind("</HTML>"), 7u);
 
     p.grafico = TTamanhoFigura{640, 312};
-    EXPECT_TRUE(Contem(p.Texto(), " cm</TD></TR></TABLE><P><FONT SIZE=3><B>SIMULAÇÃO</B></FONT><CENTER>"
+    EXPECT_TRUE(Contem(p.Texto(), "</TD></TR></TABLE><P><FONT SIZE=3><B>SIMULAÇÃO</B></FONT><CENTER>"
                                   "<TABLE CELLPADDING=3><TR><TD><CENTER><IMG SRC=\"Bit.bmp\" HEIGHT=312 WIDTH=640>"
                                   "</CENTER></TD></TR></TABLE></CENTER></BODY></HTML>"));
+}
+
+TEST(TextoRelatorio, SecaoDaVerificacaoHidraulica) {
+    RegionalTemporario regional({.SeparadorDecimal = ','});
+    Projeto p;
+    std::string t = p.Texto();
+    EXPECT_TRUE(Contem(t, "<TR><TD colspan=2>" + k4 +
+                              "<U><B>Na altura teórica, com a vazão de projeto</B></U></TD></TR>"
+                          "<TR><TD>" + k8 + "<B>Área molhada (A): </B>0,0081&nbsp;m²</TD>"
+                          "<TD><B>Perímetro molhado (P): </B>0,545&nbsp;m</TD></TR>"));
+    EXPECT_TRUE(Contem(t, "<B>Velocidade média (V): </B>0,090&nbsp;m/s</TD><TD><B>Número de Froude (F): </B>0,23</TD>"));
+    EXPECT_TRUE(Contem(t, "<B>Material: </B>não informado</TD><TD><B>Velocidade admissível: </B>—</TD>"));
+    EXPECT_TRUE(Contem(t, "<B>Drenos por hectare: </B>500,0&nbsp;m/ha</TD>"));
+    EXPECT_FALSE(Contem(t, "#C00000")) << "no verdict without a material";
+    EXPECT_FALSE(Contem(t, "#008000"));
+
+    p.canal.Material = {TMaterialCanal::kDigitado, 0.05};
+    t = p.Texto();
+    EXPECT_TRUE(Contem(t, "<TR><TD colspan=2>" + k4 + "<FONT COLOR=\"#C00000\">Risco de erosão: V = 0,09 m/s acima do "
+                          "limite de 0,05 m/s para o material informado.</FONT></TD></TR></TABLE><P></BODY>"));
+    p.canal.Material = {1, 0.457};  // bare fine sand: slow, nothing fails
+    EXPECT_TRUE(Contem(p.Texto(), "<FONT COLOR=\"#008000\">Canal estável: velocidade, tensão de arraste e número de "
+                                  "Froude dentro dos limites.</FONT>"));
 }
 
 // Regression: user texts were written into the page as they stand, so a "<" hid the rest of a cell and

@@ -31,6 +31,7 @@ private slots:
         QTest::newRow("canal triangular") << Figura::CanalTriangular;
         QTest::newRow("canal trapezoidal") << Figura::CanalTrapezoidal;
         QTest::newRow("sobre") << Figura::Sobre;
+        QTest::newRow("terraplenagem") << Figura::Terraplenagem;
     }
     void FiguraValidaNoTamanhoNatural() {
         QFETCH(Figura, figura);

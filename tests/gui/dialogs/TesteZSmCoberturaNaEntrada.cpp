@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "TesteReferenciaApoio.h"
 #include "common/CampoNumerico.h"
 #include "design/uCanal.h"
+#include "dialogs/MaterialCanal.h"
 #include "dialogs/uCobertura.h"
 #include "rainfall/Nimbal21Comp.h"
 #include "window/uEntradaDados.h"
@@ -119,6 +122,45 @@ private slots:
         QCOMPARE(p.canal.Z.Valor, 2.5);
         QCOMPARE(p.pagina->Zsm->text(), QStringLiteral("2.5"));
         QVERIFY(p.alterado.isEmpty());
+    }
+
+    // The material's dialog: a row gives its velocity, a typed velocity the index −1; the page shows both.
+    // With TALVEK_TELAS set to a folder, the dialog is saved there as a PNG.
+    void MaterialDoCanal() {
+        PaginaDeTeste p(TTipoCanal::Trapezoidal, "m/m", 1);
+        p.canal.Material = {3, 0.533};
+        QString caixaAoAbrir;
+        AoAbrirReferencia(TabelaMaterialCanal(), [&](TFReferencia& dialogo) {
+            caixaAoAbrir = dialogo.findChild<TCampoNumerico*>(QStringLiteral("eVadm"))->text();
+            if (const QString pasta = qEnvironmentVariable("TALVEK_TELAS"); !pasta.isEmpty()) {
+                dialogo.grab().save(pasta + QStringLiteral("/3-material.png"));
+                QScrollBar* barra = dialogo.findChild<QScrollArea*>(QStringLiteral("RolagemTabela"))->verticalScrollBar();
+                barra->setValue(barra->maximum());
+                dialogo.grab().save(pasta + QStringLiteral("/3-material-grama.png"));
+            }
+            Clicar(dialogo, QStringLiteral("Material29"));
+            Clicar(dialogo, QStringLiteral("OK"));
+        });
+        p.pagina->BMaterial->click();
+        QCOMPARE(caixaAoAbrir, QStringLiteral("0.533"));
+        QCOMPARE(p.canal.Material.Indice, std::int16_t(29));
+        QCOMPARE(p.canal.Material.Vadm, 2.438);
+        QCOMPARE(p.pagina->MaterialCanal->text(),
+                 QStringLiteral("Grama-bermuda (declive de 0 a 5 %, solo resistente à erosão): 2.438 m/s"));
+        QCOMPARE(p.alterado, QList<bool>{true});
+
+        AoAbrirReferencia(TabelaMaterialCanal(), [](TFReferencia& dialogo) {
+            auto* caixa = dialogo.findChild<TCampoNumerico*>(QStringLiteral("eVadm"));
+            caixa->clear();
+            QTest::keyClicks(caixa, "0.8");
+            Clicar(dialogo, QStringLiteral("OK"));
+        });
+        p.pagina->BMaterial->click();
+        QCOMPARE(p.canal.Material.Indice, TMaterialCanal::kDigitado);
+        QCOMPARE(p.canal.Material.Vadm, 0.8);
+        QCOMPARE(p.pagina->MaterialCanal->text(), QStringLiteral("Velocidade admissível informada: 0.80 m/s"));
+        p.pagina->LimparCamposDados();
+        QVERIFY(p.pagina->MaterialCanal->text().isEmpty());
     }
 
     void CoberturaDoTerreno() {

@@ -16,6 +16,8 @@
 #include "common/CamposNumericos.h"
 #include "common/Figuras.h"
 #include "platform/ArquivoIni.h"
+#include "report/RelatorioVerificacao.h"
+#include "window/GrupoVerificacao.h"
 #include "window/uEntradaDados.h"
 #include "window/uResultados.h"
 
@@ -165,6 +167,18 @@ private slots:
         r.BAjuda->click();
         r.BAjudaReal->click();
         QCOMPARE(ajuda.pedidos, (QStringList{"topico 132", "topico 128"}));
+
+        // The hydraulic checks follow a new coefficient (the earthwork is at Hr) and the material.
+        QVERIFY(r.Verificacao->Linhas().empty());  // no material, no verdict
+        const QString larguraHr = r.Verificacao->Valores()[7]->text();
+        j.CanalDrenagem.Material = {TMaterialCanal::kDigitado, 0.05};
+        r.CoefUni->setText(QStringLiteral("2"));
+        r.BOk->click();
+        QVERIFY(r.Verificacao->Valores()[7]->text() != larguraHr);
+        const std::vector<QLabel*> linhas = r.Verificacao->Linhas();
+        QCOMPARE(linhas.size(), std::size_t(1));
+        QVERIFY(linhas[0]->text().startsWith(QStringLiteral("Risco de erosão: V = ")));
+        QVERIFY(linhas[0]->styleSheet().contains(QLatin1String(kCorAlerta)));
         j.GerenteSys1.Alterado = false;
     }
 

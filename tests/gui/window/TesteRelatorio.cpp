@@ -3,12 +3,12 @@
 // picture that cannot be written, and the picture removed when the window goes.
 #include <QDate>
 #include <QDir>
-#include <QScrollBar>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QChartView>
@@ -74,6 +74,9 @@ private slots:
             QVERIFY(texto.contains(QStringLiteral("Data de emissão do relatório: ") +
                                    QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
             GuardarTela(r, QStringLiteral("relatorio"));
+            QVERIFY(r.Viewer->find(QStringLiteral("VERIFICAÇÃO HIDRÁULICA")));
+            r.Viewer->verticalScrollBar()->setValue(r.Viewer->verticalScrollBar()->maximum());
+            GuardarTela(r, QStringLiteral("relatorio-verificacao"));
             maximizada = r.isMaximized();
             r.setWindowState(Qt::WindowNoState);
             posicao = r.pos();

@@ -136,6 +136,8 @@ private slots:
         QTest::newRow("Q x St") << 0 << 5 << 0 << "Declividade do terreno (%)" << "Vazão (L/s)" << "%"
                                 << "Declividade do terreno:" << "1,0";
         QTest::newRow("H x VIB") << 1 << 6 << 3 << "VIB (mm/h)" << "Altura teórica (cm)" << "mm/h" << "VIB:" << "5,0";
+        QTest::newRow("V x St") << 3 << 5 << 0 << "Declividade do terreno (%)" << "Velocidade média (m/s)" << "%"
+                                << "Declividade do terreno:" << "1,0";
     }
 
     void CadaItemDesenhaASerieDoNucleo() {
@@ -156,10 +158,10 @@ private slots:
         const double H = j.CanalDrenagem.H();
         const double St = j.Terreno.St(), VIB = j.Terreno.VIB(), nt = j.Terreno.nt.Valor;
 
-        QButtonGroup* grupos[] = {s.RVazao, s.RTeorica, s.RRecomendada};
+        QButtonGroup* grupos[] = {s.RVazao, s.RTeorica, s.RRecomendada, s.RVelocidade};
         Item(grupos[saida], entrada)->click();
         QCOMPARE(t.usuario.Textos(), QStringList());
-        for (int g = 0; g < 3; ++g) QCOMPARE(grupos[g]->checkedId(), g == saida ? entrada : -1);
+        for (int g = 0; g < 4; ++g) QCOMPARE(grupos[g]->checkedId(), g == saida ? entrada : -1);
 
         const auto tipoSaida = static_cast<TSaidaSimulacao>(saida);
         const TSerieSimulacao nucleo = SerieDoNucleo(kTriangular, static_cast<TEntradaSimulacao>(entrada), 1.2);

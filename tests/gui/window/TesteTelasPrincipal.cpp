@@ -122,6 +122,7 @@ private slots:
         entrada.Canal->setCurrentIndex(canal);
         emit entrada.Canal->activated(canal);
         PreencherExemplo(entrada);
+        janela->CanalDrenagem.Material = {1, 0.457};  // bare fine sand: the verdict lines are on the page too
         QCoreApplication::processEvents();
         VerificarLegibilidade(entrada, QStringLiteral("entrada") + sufixo);
         GuardarTela(*janela.janela, QStringLiteral("1-entrada") + sufixo);
