@@ -1,8 +1,11 @@
 // talvek-calc dimensionar: the design run of a project file, as the desktop program's "Calcular" does it,
 // with the recommended height of the project's non-uniformity coefficient.
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "ComandoProjeto.h"
+#include "design/uAvisos.h"
 #include "platform/Numeros.h"
 
 namespace talvek::cli {
@@ -12,10 +15,15 @@ namespace {
 constexpr const char* kUso = "dimensionar PROJETO.tvk [--json] [--gravar]";
 constexpr const char* kDescricao =
     "Dimensiona o canal do projeto (sistema com ou sem inundação parcial) e mostra a vazão de projeto (L/s),\n"
-    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m).\n"
+    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m), com os\n"
+    "avisos de escoamento nulo e de valores fora da faixa usual.\n"
     "  --json     resultado em JSON, números com ponto decimal\n"
     "  --gravar   grava os resultados no arquivo do projeto";
 constexpr TComandoProjeto kComando{"dimensionar", kUso, kDescricao};
+
+std::vector<std::string> Avisos(const TProjeto& p) {
+    return AvisosDimensionamento(p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao, p.Sistema);
+}
 
 void MostrarTexto(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
@@ -26,13 +34,20 @@ void MostrarTexto(const TProjeto& p, std::ostream& saida) {
           << "Espaçamento horizontal (EH): " << FormatarFloat("0.0#", c.EH()) << " m\n"
           << "Espaçamento vertical (EV): " << FormatarFloat("0.0#", c.EV()) << " m\n"
           << "Coeficiente de desuniformidade (CDu): " << FormatarFloat("0.0#", c.CDu()) << '\n';
+    for (const std::string& aviso : Avisos(p)) saida << "Aviso: " << aviso << '\n';
 }
 
 void MostrarJson(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
     saida << "{\"Tipo\":" << int{p.Sistema.Tipo} << ",\"Q\":" << NumeroJson(c.Q()) << ",\"H\":" << NumeroJson(c.H())
           << ",\"Hr\":" << NumeroJson(c.Hr()) << ",\"EH\":" << NumeroJson(c.EH()) << ",\"EV\":" << NumeroJson(c.EV())
-          << ",\"CDu\":" << NumeroJson(c.CDu()) << "}\n";
+          << ",\"CDu\":" << NumeroJson(c.CDu()) << ",\"avisos\":[";
+    const char* separador = "";
+    for (const std::string& aviso : Avisos(p)) {
+        saida << separador << TextoJson(aviso);
+        separador = ",";
+    }
+    saida << "]}\n";
 }
 
 int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {

@@ -55,6 +55,7 @@ void MostrarJson(const TSerieSimulacao& serie, std::ostream& texto) {
     }
     texto << ']';
     if (serie.Erro) texto << ",\"erro\":" << TextoJson(*serie.Erro);
+    if (serie.Erro && !serie.Causa.empty()) texto << ",\"causa\":" << TextoJson(serie.Causa);
     texto << "}\n";
 }
 
@@ -75,6 +76,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     if (projeto.Sistema.Tipo != 3)
         return Falhar("A simulação só se aplica ao sistema \"Drenagem de Superfície sem Inundação Parcial\".", json,
                       saida, erros, kFalhaNoCalculo);
+    if (const std::optional<int> falha = VerificarEntradas(projeto, json, saida, erros)) return *falha;
     TSerieSimulacao serie;
     try {
         serie = Simular(*entrada, projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);
@@ -89,6 +91,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
         MostrarTexto(serie, *saidaEscolhida, *entrada, saida);
     if (!serie.Erro) return kSucesso;
     if (!json) erros << *serie.Erro << '\n';
+    if (!json && !serie.Causa.empty()) erros << serie.Causa << '\n';
     return kFalhaNoCalculo;
 }
 

@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "design/uCanal.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uTerreno.h"
+#include "platform/Excecoes.h"
 #include "platform/Numeros.h"
+#include "platform/Progresso.h"
 
 namespace talvek {
 
@@ -100,6 +103,40 @@ TDimensionamento Dimensionar(TEntradaSimulacao entrada, double valor, TCanalDren
     return {};
 }
 
+// The hillslope of one row, as DimensionarSemInundacao builds it from the field and the spacing.
+TEncostaCinematica EncostaDaLinha(TEntradaSimulacao entrada, double valor, const TCanalDrenagem& canal,
+                                  const TTerreno& terreno) {
+    TEncostaCinematica encosta;
+    encosta.Cobertura.Atribuir(terreno.Cobertura);
+    encosta.SetComprimento(static_cast<std::int32_t>(std::nearbyint(entrada == TEntradaSimulacao::EH ? valor : canal.EH())));
+    encosta.nt.Valor = entrada == TEntradaSimulacao::nt ? valor : terreno.nt.Valor;
+    encosta.SetVIB(entrada == TEntradaSimulacao::VIB ? valor : terreno.VIB());
+    encosta.SetSt(entrada == TEntradaSimulacao::St ? valor : terreno.St());
+    return encosta;
+}
+
+// A series is held as a whole to the update limit of one run (about ten seconds): the hillslopes its rows
+// rebuild are estimated before the first row runs. The cause of the refusal, or nullopt. The rows of the
+// channel's inputs route one hydrograph and are bounded by the routing of each row.
+std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCanalDrenagem& canal,
+                                            const TTerreno& terreno, const TPrecipitacao& precipitacao) {
+    if (entrada == TEntradaSimulacao::Comp || entrada == TEntradaSimulacao::nc || entrada == TEntradaSimulacao::Sc)
+        return std::nullopt;
+    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
+    double atualizacoes = 0;
+    for (int i = 0; i < kLinhasSimulacao; ++i) {
+        const double valor = valores.porMultiplicacao ? valores.passo * (i + 1) : valores.primeiro + i * valores.passo;
+        try {
+            atualizacoes += EncostaDaLinha(entrada, valor, canal, terreno).AtualizacoesEstimadas(precipitacao);
+        } catch (const Exception&) {
+            // A row whose hillslope cannot run fails in its own sizing, with its own cause.
+        }
+    }
+    if (atualizacoes <= TContadorAtualizacoes::kMaximoAtualizacoes) return std::nullopt;
+    return "Espaçamento horizontal (comprimento da encosta) = " + FormatarGeral(canal.EH()) +
+           " m: os 21 cálculos da encosta da simulação passariam de 200 milhões de passos da malha.";
+}
+
 }  // namespace
 
 THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
@@ -145,6 +182,11 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
     const TerrenoRestaurado restaurado(terreno);
 
     TSerieSimulacao serie;
+    if (std::optional<std::string> causa = SerieLongaDemais(entrada, canal, terreno, precipitacao)) {
+        serie.Erro = EDimensionamento().what();
+        serie.Causa = std::move(*causa);
+        return serie;
+    }
     double valor = valores.primeiro;
     for (int i = 0; i < kLinhasSimulacao; ++i) {
         if (valores.porMultiplicacao) valor = valores.passo * (i + 1);
@@ -153,6 +195,7 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
             resultado = Dimensionar(entrada, valor, canal, terreno, precipitacao, hidrograma);
         } catch (const EDimensionamento& e) {
             serie.Erro = e.what();
+            serie.Causa = e.Causa();
             break;
         }
         const double x = valores.fatorEixo * valor;

@@ -60,6 +60,7 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida);
 struct TSerieSimulacao {
     std::vector<TLinhaSimulacao> Linhas;  // up to 21
     std::optional<std::string> Erro;      // message of the sizing failure that ended the series early
+    std::string Causa;                    // why it failed, in the user's words (EDimensionamento::Causa)
 };
 
 // The outflow hydrograph (L/s per metre of drain vs. min) of the design's hillslope: the field's cover,

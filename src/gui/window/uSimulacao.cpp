@@ -449,7 +449,10 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
             progresso_.ProcessarEventos();
         },
         &progresso_);
-    if (serie.Erro) Interface().Mensagem(window(), TituloPrograma(), Texto(*serie.Erro), Icone::Erro, Botoes::Ok);
+    if (!serie.Erro) return;
+    const QString causa = Texto(serie.Causa);  // on the line below the words the box has always shown
+    Interface().Mensagem(window(), TituloPrograma(), causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa,
+                         Icone::Erro, Botoes::Ok);
 }
 
 void TPaginaSimulacao::SelecionarLinha(int k) {
