@@ -180,14 +180,9 @@ double TEncostaCinematicaCustom::AtualizacoesEstimadas(const TPrecipitacao& prec
     const double tf = TempoFinalEscoamento(chuva, VIB());
     const double ta = TempoAbstracao(chuva);
     if (ta > tf) return 0;
-    // Travel time of the sheet down the strip under the mean excess ie (m/s) of the rain phase, s:
-    // tc = (L / (α·ie^(2/3)))^(3/5). The outlet drains the upper strip for about that long after the
-    // excess ends; half of it is counted, so that the estimate stays below the work of the run.
-    const double alfa = Dividir(Raiz(St()), nt.Valor);
-    const double ie = PrecipitacaoEfetiva(chuva) / 1000 / ((tf - ta) * 60);
-    const double tc = ie > 0 ? Potencia(Dividir(Comprimento_, alfa * Potencia(ie, 2.0 / 3.0)), 0.6) / 60 : 0;  // min
-    // The routing starts one step after ta; the last step may already be dry.
-    const double passos = std::max(0.0, std::floor(std::max(tf - ta, tc / 2) / PassoTempo(VIB())) - 1);
+    // Rain falls on every node until tf, so the outlet stays wet at least that long; the routing starts one
+    // step after ta, and the last step may already be dry.
+    const double passos = std::max(0.0, std::floor((tf - ta) / PassoTempo(VIB())) - 1);
     return (NumeroTrechos() - 1) * passos;
 }
 

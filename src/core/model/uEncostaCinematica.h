@@ -55,11 +55,10 @@ public:
     // kMaximoNosEncosta nodes raises Exception naming the spacing.
     int NumeroTrechos() const;
 
-    // Node updates that the routing of the storm's excess on this surface takes, estimated from below before
-    // anything is allocated: the nodes times the time steps of the rain phase (from the filled abstraction
-    // to the end of runoff, while rain still falls on every node) or of half the sheet's travel time down
-    // the strip, whichever is longer; 0 without runoff. Raises the errors of TempoFinalEscoamento and of
-    // NumeroTrechos, and EAritmetica for a roughness of 0.
+    // Node updates that the routing of the storm's excess on this surface takes at least, estimated before
+    // anything is allocated: the nodes times the time steps from the filled abstraction to the end of
+    // runoff, while rain still falls on every node (the recession comes on top); 0 without runoff. Raises
+    // the errors of TempoFinalEscoamento and of NumeroTrechos.
     double AtualizacoesEstimadas(const TPrecipitacao& precipitacao) const;
 
     // Outflow hydrograph (L/s per metre of drain vs. min) of the storm on this surface; empty when there is

@@ -116,7 +116,7 @@ TEncostaCinematica EncostaDaLinha(TEntradaSimulacao entrada, double valor, const
 }
 
 // A series is held as a whole to the update limit of one run (about ten seconds): the hillslopes its rows
-// rebuild are estimated before the first row runs. The cause of the refusal, or nullopt. The rows of the
+// rebuild are estimated from below (AtualizacoesEstimadas) before anything runs. The cause of the refusal, or nullopt. The rows of the
 // channel's inputs route one hydrograph and are bounded by the routing of each row.
 std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCanalDrenagem& canal,
                                             const TTerreno& terreno, const TPrecipitacao& precipitacao) {
@@ -176,17 +176,16 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
 TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
                         const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha,
                         IProgresso* progresso) {
-    const THidrograma hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, progresso);
-    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
-    const char* formato = DescricaoEntrada(entrada).Formato;
-    const TerrenoRestaurado restaurado(terreno);
-
     TSerieSimulacao serie;
     if (std::optional<std::string> causa = SerieLongaDemais(entrada, canal, terreno, precipitacao)) {
         serie.Erro = EDimensionamento().what();
         serie.Causa = std::move(*causa);
         return serie;
     }
+    const THidrograma hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, progresso);
+    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
+    const char* formato = DescricaoEntrada(entrada).Formato;
+    const TerrenoRestaurado restaurado(terreno);
     double valor = valores.primeiro;
     for (int i = 0; i < kLinhasSimulacao; ++i) {
         if (valores.porMultiplicacao) valor = valores.passo * (i + 1);

@@ -728,7 +728,6 @@ void TPaginaEntrada::ConsultaClick() {
 // ---- Emptiness check -------------------------------------------------------------------------------
 
 std::optional<TPaginaEntrada::TCampoInvalido> TPaginaEntrada::PrimeiroCampoInvalido() const {
-    const bool comInundacao = objetos_.Sistema.Tipo == 2;
     // The fields of the inputs, in the order of TCampoEntrada.
     QLineEdit* const campos[kNumeroCamposEntrada] = {
         TTr, PrecK, PrecA, PrecB, PrecC, Tsc, TComp, RugCan, Zsm, Bst, TTempo, RugTer, TDecli, Tev, Teh, TVib,
@@ -737,8 +736,6 @@ std::optional<TPaginaEntrada::TCampoInvalido> TPaginaEntrada::PrimeiroCampoInval
         EntradasDoModelo(objetos_.CanalDrenagem, objetos_.Terreno, objetos_.Nimbal1.Precipitacao, objetos_.Sistema);
     for (std::size_t i = 0; i < kNumeroCamposEntrada; ++i)
         if (campos[i]->text().isEmpty()) entradas.Valores[i].reset();
-    // The hidden field of the system type is not read.
-    entradas[comInundacao ? TCampoEntrada::nt : TCampoEntrada::Tempo].reset();
     const std::optional<TEntradaInvalida> invalida = PrimeiraEntradaInvalida(entradas);
     if (!invalida) return std::nullopt;
     QString mensagem = QString::fromStdString(invalida->Mensagem);
