@@ -71,12 +71,14 @@ void Verificar(const TFaixaUsual& faixa, double valor, std::vector<std::string>&
 std::optional<std::string> MotivoSemEscoamento(const TTerreno& terreno, const TPrecipitacaoExponencialNegativa& chuva,
                                                const TTipoSistema& sistema) {
     try {
+        // The storm's intensity is highest at its start.
+        const bool chuvaNaoSupera = IntensidadeInicial(chuva) < terreno.VIB();
         if (sistema.Tipo == 2) {
             if (terreno.PrecipitacaoEfetiva(chuva) > 0) return std::nullopt;
-            return chuva.TempoIntensidade(terreno.VIB()) > 0 ? kAbstracaoNaoSatisfeita : kChuvaNaoSuperaVIB;
+            return chuvaNaoSupera ? kChuvaNaoSuperaVIB : kAbstracaoNaoSatisfeita;
         }
         // As the hillslope decides it.
-        if (IntensidadeInicial(chuva) < terreno.VIB()) return kChuvaNaoSuperaVIB;
+        if (chuvaNaoSupera) return kChuvaNaoSuperaVIB;
         if (terreno.TempoAbstracao(chuva) > TempoFinalEscoamento(chuva, terreno.VIB())) return kAbstracaoNaoSatisfeita;
     } catch (const Exception&) {
         // A storm the model cannot evaluate has no reason to give; its sizing reports it.

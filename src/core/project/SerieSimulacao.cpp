@@ -115,8 +115,15 @@ TEncostaCinematica EncostaDaLinha(TEntradaSimulacao entrada, double valor, const
     return encosta;
 }
 
-// A series is held as a whole to the update limit of one run (about ten seconds): the hillslopes its rows
-// rebuild are estimated from below (AtualizacoesEstimadas) before anything runs. The cause of the refusal, or nullopt. The rows of the
+std::string SerieLonga(const TCanalDrenagem& canal) {
+    return "Espaçamento horizontal (comprimento da encosta) = " + FormatarGeral(canal.EH()) +
+           " m: os 21 cálculos da encosta da simulação passariam de 200 milhões de passos da malha.";
+}
+
+// A series is held as a whole to the update limit of one run (about ten seconds). The hillslopes its rows
+// rebuild are estimated from below (AtualizacoesEstimadas) before anything runs: SerieLongaDemais. As the
+// recession of a long strip can take far longer than its rain, the runs also share one budget while they
+// go: TOrcamentoSerie. The cause of the refusal, or nullopt. The rows of the
 // channel's inputs route one hydrograph and are bounded by the routing of each row.
 std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCanalDrenagem& canal,
                                             const TTerreno& terreno, const TPrecipitacao& precipitacao) {
@@ -133,9 +140,38 @@ std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCa
         }
     }
     if (atualizacoes <= TContadorAtualizacoes::kMaximoAtualizacoes) return std::nullopt;
-    return "Espaçamento horizontal (comprimento da encosta) = " + FormatarGeral(canal.EH()) +
-           " m: os 21 cálculos da encosta da simulação passariam de 200 milhões de passos da malha.";
+    return SerieLonga(canal);
 }
+
+// The progress hook of a series' runs: it passes everything on to the window's hook (which may be null)
+// and counts the updates by the events that every run's TContadorAtualizacoes asks for, one per
+// kAtualizacoesEntreEventos; past the limit the run in progress ends with EDimensionamento. While it
+// lives, the channel's hillslope reports to it.
+class TOrcamentoSerie : public IProgresso {
+public:
+    TOrcamentoSerie(TCanalDrenagem& canal, IProgresso* progresso)
+        : canal_(canal), progresso_(progresso), anterior_(canal.Encosta.Progresso) {
+        canal_.Encosta.Progresso = this;
+    }
+    ~TOrcamentoSerie() override { canal_.Encosta.Progresso = anterior_; }
+    TOrcamentoSerie(const TOrcamentoSerie&) = delete;
+    TOrcamentoSerie& operator=(const TOrcamentoSerie&) = delete;
+
+    void CursorOcupado(bool ocupado) override {
+        if (progresso_) progresso_->CursorOcupado(ocupado);
+    }
+    void ProcessarEventos() override {
+        atualizacoes_ += TContadorAtualizacoes::kAtualizacoesEntreEventos;
+        if (atualizacoes_ > TContadorAtualizacoes::kMaximoAtualizacoes) throw EDimensionamento(SerieLonga(canal_));
+        if (progresso_) progresso_->ProcessarEventos();
+    }
+
+private:
+    TCanalDrenagem& canal_;
+    IProgresso* progresso_;
+    IProgresso* anterior_;
+    std::int64_t atualizacoes_ = 0;
+};
 
 }  // namespace
 
@@ -182,7 +218,15 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
         serie.Causa = std::move(*causa);
         return serie;
     }
-    const THidrograma hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, progresso);
+    TOrcamentoSerie orcamento(canal, progresso);
+    THidrograma hidrograma;
+    try {
+        hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, &orcamento);
+    } catch (const EDimensionamento& e) {  // the budget, spent by the design's own hillslope
+        serie.Erro = e.what();
+        serie.Causa = e.Causa();
+        return serie;
+    }
     const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
     const char* formato = DescricaoEntrada(entrada).Formato;
     const TerrenoRestaurado restaurado(terreno);

@@ -92,8 +92,9 @@ TEST(VerificacaoEntradas, AvisosDeValoresForaDoUsualEDeEscoamentoNulo) {
          {"Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2."}},
         {"rugosidade do terreno 0,005", [](Caso& c) { c.terreno.nt.Valor = 0.005; },
          {"Rugosidade do terreno = 0.005: fora da faixa usual, de 0.01 a 0.8."}},
-        {"trapézio largo e aberto, terreno íngreme",
+        {"trapézio largo e aberto, terreno íngreme, com inundação",
          [](Caso& c) {
+             c.sistema = Sistema(2);
              c.canal.TipoCanal.Tipo = TTipoCanal::Trapezoidal;
              c.canal.SetB(1e24);
              c.canal.Z.Valor = 12;
@@ -128,7 +129,11 @@ TEST(VerificacaoEntradas, AvisosDeValoresForaDoUsualEDeEscoamentoNulo) {
     for (const auto& caso : casos) {
         Caso c;
         caso.mudar(c);
-        c.canal.Dimensionar(c.terreno, c.chuva, c.sistema);
+        try {
+            c.canal.Dimensionar(c.terreno, c.chuva, c.sistema);
+        } catch (const EDimensionamento& e) {
+            ADD_FAILURE() << caso.nome << ": " << e.Causa();
+        }
         EXPECT_EQ(AvisosDimensionamento(c.canal, c.terreno, c.chuva, c.sistema), caso.avisos) << caso.nome;
     }
 }

@@ -118,7 +118,7 @@ TEST(SerieSimulacao, SerieLongaDemaisERecusadaAntesDaPrimeiraLinha) {
     TProjeto p;
     Abrir(p, kEncosta);
     p.CanalDrenagem.SetEH(40000);
-    for (TEntradaSimulacao entrada : {TEntradaSimulacao::nt, TEntradaSimulacao::St, TEntradaSimulacao::VIB}) {
+    for (TEntradaSimulacao entrada : {TEntradaSimulacao::nt, TEntradaSimulacao::St}) {
         const TSerieSimulacao serie = Simular(p, entrada);
         EXPECT_EQ(serie.Erro, "Erro no dimensinamento dos canais");
         EXPECT_EQ(serie.Causa, "Espaçamento horizontal (comprimento da encosta) = 40000 m: os 21 cálculos da encosta "
