@@ -138,7 +138,8 @@ TEST_F(ComandosProjeto, DimensionamentoQueFalhaSaiComCodigo2) {
     for (const auto& [projeto, causa] : casos) {
         const ExecucaoCalc json = Executar({"dimensionar", Dados(projeto), "--json"});
         EXPECT_EQ(json.codigo, 2) << projeto;
-        EXPECT_EQ(json.saida, "{\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"" + causa + "\"}\n") << projeto;
+        EXPECT_EQ(json.saida, "{\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"" + causa + "\"}\n")
+            << projeto;
         const ExecucaoCalc texto = Executar({"dimensionar", Dados(projeto)});
         EXPECT_EQ(texto.codigo, 2) << projeto;
         EXPECT_EQ(texto.saida, "");
@@ -174,7 +175,8 @@ TEST_F(ComandosProjeto, EntradasQueAJanelaRecusaSaemComCodigo2) {
         EXPECT_EQ(json.saida, caso.saida) << caso.trocada;
         for (const char* comando : {"relatorio", "simular"}) {
             std::vector<std::string> argumentos = {comando, projeto};
-            if (std::string(comando) == "simular") argumentos.insert(argumentos.end(), {"--saida", "Q", "--entrada", "nt"});
+            if (std::string(comando) == "simular")
+                argumentos.insert(argumentos.end(), {"--saida", "Q", "--entrada", "nt"});
             EXPECT_EQ(Executar(argumentos).codigo, 2) << comando << " " << caso.trocada;
         }
     }
@@ -382,7 +384,9 @@ TEST_F(ComandosProjeto, RelatorioQueNaoPodeSerFeito) {
         int codigo;
         std::string erros;
     } casos[] = {
-        {{"relatorio", Dados("Falha2SemTempo.tvk")}, 2, std::string(kErroDimensionamento) + "\n" + kCausaSemTempo + "\n"},
+        {{"relatorio", Dados("Falha2SemTempo.tvk")},
+         2,
+         std::string(kErroDimensionamento) + "\n" + kCausaSemTempo + "\n"},
         {{"relatorio", Dados("CanalInexistente.tvk")}, 3,
          "Não foi possível abrir o arquivo " + Dados("CanalInexistente.tvk") + ".\n"},
         {{"relatorio", Dados("Lavoura3.tvk"), "--saida", "/pasta-que-nao-existe/r.html"}, 3,

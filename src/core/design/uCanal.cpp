@@ -183,7 +183,18 @@ TEntradasDimensionamento TCanalDrenagem::Entradas(const TTerreno& terreno, const
                                                   std::uint8_t sistema, double EH, double Sc, double n,
                                                   std::int32_t Comprimento) const {
     return {dynamic_cast<const TPrecipitacaoExponencialNegativa*>(precipitacao),
-            sistema, TipoCanal.Tipo, Sc, Comprimento, n, B_, Z.Valor, Sm.Valor, terreno.St(), terreno.nt.Valor, EH, TD_};
+            sistema,
+            TipoCanal.Tipo,
+            Sc,
+            Comprimento,
+            n,
+            B_,
+            Z.Valor,
+            Sm.Valor,
+            terreno.St(),
+            terreno.nt.Valor,
+            EH,
+            TD_};
 }
 
 void TCanalDrenagem::Dimensionar(const TTerreno& terreno, const TPrecipitacao& precipitacao,
@@ -209,7 +220,8 @@ TDimensionamento TCanalDrenagem::DimensionarComInundacao(const TTerreno& terreno
                              : ProfundidadeTriangular(vazao, nc.Valor, Sc_, terreno.St(), Sm.Valor);
         return {vazao * 1000, H};
     } catch (const Exception& erro) {
-        throw EDimensionamento(CausaDaFalha(Entradas(terreno, &precipitacao, 2, EH_, Sc_, nc.Valor, Comprimento_), Motivo(erro)));
+        throw EDimensionamento(
+            CausaDaFalha(Entradas(terreno, &precipitacao, 2, EH_, Sc_, nc.Valor, Comprimento_), Motivo(erro)));
     }
 }
 

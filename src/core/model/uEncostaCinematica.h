@@ -63,9 +63,9 @@ public:
 
     // Outflow hydrograph (L/s per metre of drain vs. min) of the storm on this surface; empty when there is
     // no runoff. N must be NumeroTrechos. A run whose AtualizacoesEstimadas pass the update limit raises
-    // Exception naming the spacing before anything is allocated. Raises the errors of TempoFinalEscoamento, EAritmetica for a
-    // length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph would exceed its
-    // point counter; an arithmetic fault inside the routing only ends the hydrograph early.
+    // Exception naming the spacing before anything is allocated. Raises the errors of TempoFinalEscoamento,
+    // EAritmetica for a length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph
+    // would exceed its point counter; an arithmetic fault inside the routing only ends the hydrograph early.
     THidrograma GerarHidrograma(int N, const TPrecipitacao& precipitacao);
 
     // Whether the last GerarHidrograma found no runoff (the storm never exceeds VIB, or the abstraction is

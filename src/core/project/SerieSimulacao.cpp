@@ -108,7 +108,8 @@ TEncostaCinematica EncostaDaLinha(TEntradaSimulacao entrada, double valor, const
                                   const TTerreno& terreno) {
     TEncostaCinematica encosta;
     encosta.Cobertura.Atribuir(terreno.Cobertura);
-    encosta.SetComprimento(static_cast<std::int32_t>(std::nearbyint(entrada == TEntradaSimulacao::EH ? valor : canal.EH())));
+    const double EH = entrada == TEntradaSimulacao::EH ? valor : canal.EH();  // m
+    encosta.SetComprimento(static_cast<std::int32_t>(std::nearbyint(EH)));
     encosta.nt.Valor = entrada == TEntradaSimulacao::nt ? valor : terreno.nt.Valor;
     encosta.SetVIB(entrada == TEntradaSimulacao::VIB ? valor : terreno.VIB());
     encosta.SetSt(entrada == TEntradaSimulacao::St ? valor : terreno.St());

@@ -451,8 +451,8 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
         &progresso_);
     if (!serie.Erro) return;
     const QString causa = Texto(serie.Causa);  // on the line below the words the box has always shown
-    Interface().Mensagem(window(), TituloPrograma(), causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa,
-                         Icone::Erro, Botoes::Ok);
+    const QString mensagem = causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa;
+    Interface().Mensagem(window(), TituloPrograma(), mensagem, Icone::Erro, Botoes::Ok);
 }
 
 void TPaginaSimulacao::SelecionarLinha(int k) {

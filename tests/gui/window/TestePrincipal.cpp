@@ -212,7 +212,8 @@ private slots:
         Digitar(j.Entrada->Tsc, QStringLiteral("0"));  // a level channel cannot be sized
         j.CalcularClick();
         // The cause on the line below the words the box has always shown.
-        QCOMPARE(usuario.Textos(), QStringList{" Erro no cálculo \nDeclividade do canal = 0: deve ser maior que zero."});
+        QCOMPARE(usuario.Textos(),
+                 QStringList{" Erro no cálculo \nDeclividade do canal = 0: deve ser maior que zero."});
         QCOMPARE(usuario.caixas.first().icone, Icone::Erro);
         QVERIFY(!usuario.caixas.first().cursorOcupado);
         QVERIFY(QApplication::overrideCursor() == nullptr);
