@@ -2,10 +2,13 @@
 // with the recommended height of the project's non-uniformity coefficient.
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "ComandoProjeto.h"
 #include "design/uVerificacao.h"
 #include "platform/ArquivoIni.h"
+#include "design/uAvisos.h"
 #include "platform/Numeros.h"
 #include "report/RelatorioVerificacao.h"
 
@@ -16,8 +19,9 @@ namespace {
 constexpr const char* kUso = "dimensionar PROJETO.tvk [--json] [--gravar]";
 constexpr const char* kDescricao =
     "Dimensiona o canal do projeto (sistema com ou sem inundação parcial) e mostra a vazão de projeto (L/s),\n"
-    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m), e a\n"
-    "verificação hidráulica: escoamento na altura teórica, limites do material do canal e terraplenagem.\n"
+    "a altura teórica (m), a altura recomendada (cm) e os espaçamentos horizontal e vertical (m), com os\n"
+    "avisos de escoamento nulo e de valores fora da faixa usual, e a verificação hidráulica: escoamento na\n"
+    "altura teórica, limites do material do canal e terraplenagem.\n"
     "  --json     resultado em JSON, números com ponto decimal\n"
     "  --gravar   grava os resultados no arquivo do projeto";
 constexpr TComandoProjeto kComando{"dimensionar", kUso, kDescricao};
@@ -54,6 +58,10 @@ std::string JsonVerificacao(const TVerificacao& v) {
            ",\"atendida\":" + (v.Atendida ? "true" : "false") + "}";
 }
 
+std::vector<std::string> Avisos(const TProjeto& p) {
+    return AvisosDimensionamento(p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao, p.Sistema);
+}
+
 void MostrarTexto(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
     saida << "Sistema: " << p.Sistema.Texto() << '\n'
@@ -63,6 +71,7 @@ void MostrarTexto(const TProjeto& p, std::ostream& saida) {
           << "Espaçamento horizontal (EH): " << FormatarFloat("0.0#", c.EH()) << " m\n"
           << "Espaçamento vertical (EV): " << FormatarFloat("0.0#", c.EV()) << " m\n"
           << "Coeficiente de desuniformidade (CDu): " << FormatarFloat("0.0#", c.CDu()) << '\n';
+    for (const std::string& aviso : Avisos(p)) saida << "Aviso: " << aviso << '\n';
     MostrarVerificacao(VerificarCanal(c, p.Terreno.St()), saida);
 }
 
@@ -70,8 +79,13 @@ void MostrarJson(const TProjeto& p, std::ostream& saida) {
     const TCanalDrenagem& c = p.CanalDrenagem;
     saida << "{\"Tipo\":" << int{p.Sistema.Tipo} << ",\"Q\":" << NumeroJson(c.Q()) << ",\"H\":" << NumeroJson(c.H())
           << ",\"Hr\":" << NumeroJson(c.Hr()) << ",\"EH\":" << NumeroJson(c.EH()) << ",\"EV\":" << NumeroJson(c.EV())
-          << ",\"CDu\":" << NumeroJson(c.CDu())
-          << ",\"verificacao\":" << JsonVerificacao(VerificarCanal(c, p.Terreno.St())) << "}\n";
+          << ",\"CDu\":" << NumeroJson(c.CDu()) << ",\"avisos\":[";
+    const char* separador = "";
+    for (const std::string& aviso : Avisos(p)) {
+        saida << separador << TextoJson(aviso);
+        separador = ",";
+    }
+    saida << "],\"verificacao\":" << JsonVerificacao(VerificarCanal(c, p.Terreno.St())) << "}\n";
 }
 
 int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {

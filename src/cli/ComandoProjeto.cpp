@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "platform/Codificacao.h"
+#include "design/uVerificacaoEntradas.h"
 #include "platform/Regional.h"
 
 namespace talvek::cli {
@@ -87,14 +88,22 @@ std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream
     if (projeto.Sistema.Tipo != 2 && projeto.Sistema.Tipo != 3)
         return Falhar("O sistema \"" + projeto.Sistema.Texto() + "\" não é dimensionado.", json, saida, erros,
                       kFalhaNoCalculo);
+    if (const std::optional<int> falha = VerificarEntradas(projeto, json, saida, erros)) return falha;
     TCanalDrenagem& canal = projeto.CanalDrenagem;
     try {
         canal.Dimensionar(projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema);
     } catch (const EDimensionamento& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
+        return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo, e.Causa());
     }
     canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
     return std::nullopt;
+}
+
+std::optional<int> VerificarEntradas(const TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros) {
+    const std::optional<TEntradaInvalida> invalida = PrimeiraEntradaInvalida(EntradasDoModelo(
+        projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema));
+    if (!invalida) return std::nullopt;
+    return Falhar(invalida->Mensagem, json, saida, erros, kFalhaNoCalculo, invalida->Causa);
 }
 
 int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros) {
@@ -102,9 +111,15 @@ int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, st
     return kArgumentosInvalidos;
 }
 
-int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo) {
-    if (json) saida << "{\"erro\":" << TextoJson(mensagem) << "}\n";
+int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo,
+           const std::string& causa) {
+    if (json) {
+        saida << "{\"erro\":" << TextoJson(mensagem);
+        if (!causa.empty()) saida << ",\"causa\":" << TextoJson(causa);
+        saida << "}\n";
+    }
     erros << mensagem << '\n';
+    if (!causa.empty()) erros << causa << '\n';
     return codigo;
 }
 

@@ -52,15 +52,22 @@ std::optional<int> AbrirProjeto(const TOpcoesProjeto& opcoes, TProjeto& projeto,
                                 std::ostream& erros);
 
 // Sizes the project's drain as the desktop program's "Calcular" does, with the recommended height of the
-// project's non-uniformity coefficient. A system type that is not sized, or a failed sizing, is reported as
-// Falhar does; its exit code, kFalhaNoCalculo, is returned.
+// project's non-uniformity coefficient. A system type that is not sized, an input that VerificarEntradas
+// refuses, or a failed sizing (with its cause), is reported as Falhar does; its exit code, kFalhaNoCalculo,
+// is returned.
 std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros);
+
+// The checks of the desktop program's "Calcular" on the project's inputs (uVerificacaoEntradas.h): the
+// first that fails is reported as Falhar does and kFalhaNoCalculo returned.
+std::optional<int> VerificarEntradas(const TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros);
 
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
 int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros);
 
-// A failure: the message on `erros`, and for --json also {"erro":"…"} on `saida`; returns `codigo`.
-int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo);
+// A failure: the message on `erros`, and for --json also {"erro":"…"} on `saida`; returns `codigo`. A
+// `causa` (why a sizing failed) follows as "causa" beside "erro", and as a second line on `erros`.
+int Falhar(const std::string& mensagem, bool json, std::ostream& saida, std::ostream& erros, int codigo,
+           const std::string& causa = {});
 
 // Decimal and thousands separators from the environment's numeric locale (LC_ALL, LC_NUMERIC, LANG); the
 // settings' defaults when it names no locale installed here.

@@ -56,6 +56,7 @@ void MostrarJson(const TSerieSimulacao& serie, std::ostream& texto) {
     }
     texto << ']';
     if (serie.Erro) texto << ",\"erro\":" << TextoJson(*serie.Erro);
+    if (serie.Erro && !serie.Causa.empty()) texto << ",\"causa\":" << TextoJson(serie.Causa);
     texto << "}\n";
 }
 
@@ -78,6 +79,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     if (projeto.Sistema.Tipo != 3)
         return Falhar("A simulação só se aplica ao sistema \"Drenagem de Superfície sem Inundação Parcial\".", json,
                       saida, erros, kFalhaNoCalculo);
+    if (const std::optional<int> falha = VerificarEntradas(projeto, json, saida, erros)) return *falha;
     TSerieSimulacao serie;
     try {
         serie = Simular(*entrada, projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);
@@ -92,6 +94,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
         MostrarTexto(serie, *saidaEscolhida, *entrada, saida);
     if (!serie.Erro) return kSucesso;
     erros << *serie.Erro << '\n';
+    if (!serie.Causa.empty()) erros << serie.Causa << '\n';
     return kFalhaNoCalculo;
 }
 

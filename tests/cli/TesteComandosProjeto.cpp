@@ -25,6 +25,7 @@ using namespace talvek::teste;
 namespace {
 
 const char* const kErroDimensionamento = "Erro no dimensinamento dos canais";
+const std::string kCausaSemTempo = "Tempo de drenagem = 0: deve ser maior que zero.";
 
 std::string Dados(const std::string& nome) { return std::string(TALVEK_DADOS_TESTE) + "/" + nome; }
 
@@ -113,6 +114,10 @@ TEST_F(ComandosProjeto, DimensionarCadaTipoDeSistema) {
         {"Encosta3Trapezio.tvk", 3, false, 0.01, 0, 0, 0, 0},
         {"SemEscoamento3.tvk", 3, true, 0.01, 0, 1e-15, 0, 1e-15},
     };
+    const ExecucaoCalc seco = Executar({"dimensionar", Dados("SemEscoamento3.tvk"), "--json"});
+    EXPECT_EQ(seco.saida.substr(seco.saida.find("\"avisos\"")),
+              "\"avisos\":[\"Não há escoamento: a abstração inicial não é satisfeita antes do fim da chuva "
+              "efetiva.\"]}\n");
     for (const Caso& caso : casos) {
         const ExecucaoCalc r = Executar({"dimensionar", Dados(caso.projeto), "--json"});
         ASSERT_EQ(r.codigo, 0) << caso.projeto << ": " << r.saida << r.erros;
@@ -156,16 +161,68 @@ TEST_F(ComandosProjeto, DimensionarTrazAVerificacaoHidraulica) {
     EXPECT_NE(com.saida.find("\"avisos\":[\"Risco de erosão: V = 0"), std::string::npos) << com.saida;
 }
 
+// The cause follows the words the calculator has always written: as "causa" beside "erro", or a second line.
 TEST_F(ComandosProjeto, DimensionamentoQueFalhaSaiComCodigo2) {
-    for (const char* projeto : {"Falha2SemTempo.tvk", "Falha3SemSecao.tvk"}) {
+    const std::pair<const char*, std::string> casos[] = {
+        {"Falha2SemTempo.tvk", kCausaSemTempo},
+        {"Falha3SemSecao.tvk", "Inclinação da parede do canal (Z) = 0: deve ser maior que zero."},
+    };
+    for (const auto& [projeto, causa] : casos) {
         const ExecucaoCalc json = Executar({"dimensionar", Dados(projeto), "--json"});
         EXPECT_EQ(json.codigo, 2) << projeto;
-        EXPECT_EQ(json.saida, "{\"erro\":\"Erro no dimensinamento dos canais\"}\n") << projeto;
+        EXPECT_EQ(json.saida, "{\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"" + causa + "\"}\n")
+            << projeto;
         const ExecucaoCalc texto = Executar({"dimensionar", Dados(projeto)});
         EXPECT_EQ(texto.codigo, 2) << projeto;
         EXPECT_EQ(texto.saida, "");
-        EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n") << projeto;
+        EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n" + causa + "\n") << projeto;
     }
+}
+
+// Every check of the desktop program's "Calcular" with its message and exit code 2; plausible but unusual
+// values size, with their warnings.
+TEST_F(ComandosProjeto, EntradasQueAJanelaRecusaSaemComCodigo2) {
+    const struct {
+        const char* linha;    // the line of Lavoura3.tvk
+        const char* trocada;  // what the file holds instead
+        std::string saida;    // of dimensionar --json
+    } casos[] = {
+        {"nc=0.03", "nc=0", "{\"erro\":\"Valor da rugosidade do canal inconsistente.\"}\n"},
+        {"nt=0.1", "nt=-0.1", "{\"erro\":\"Valor da rugosidade do terreno inconsistente.\"}\n"},
+        {"ValorSm=0.418", "ValorSm=-1", "{\"erro\":\"Valor da inclinação do murundum inconsistente.\"}\n"},
+        {"Comprimento=300", "Comprimento=65000",
+         "{\"erro\":\" O comprimento máximo permitido para o canal é de 1500 metros. \"}\n"},
+        {"EH=20", "EH=30000", "{\"erro\":\" O espaçamento horizontal máximo permitido é de 1500 metros. \"}\n"},
+        {"St=0.02", "St=0",
+         "{\"erro\":\"Valor da declividade do terreno inconsistente.\",\"causa\":\"Declividade do terreno = 0: deve "
+         "ser maior que zero.\"}\n"},
+    };
+    const std::string projeto = pasta / "entrada.tvk";
+    for (const auto& caso : casos) {
+        std::string conteudo = LerBytes(Dados("Lavoura3.tvk"));
+        conteudo.replace(conteudo.find(std::string(caso.linha) + "\r"), std::string(caso.linha).size(), caso.trocada);
+        GravarBytes(projeto, conteudo);
+        const ExecucaoCalc json = Executar({"dimensionar", projeto, "--json"});
+        EXPECT_EQ(json.codigo, 2) << caso.trocada;
+        EXPECT_EQ(json.saida, caso.saida) << caso.trocada;
+        for (const char* comando : {"relatorio", "simular"}) {
+            std::vector<std::string> argumentos = {comando, projeto};
+            if (std::string(comando) == "simular")
+                argumentos.insert(argumentos.end(), {"--saida", "Q", "--entrada", "nt"});
+            EXPECT_EQ(Executar(argumentos).codigo, 2) << comando << " " << caso.trocada;
+        }
+    }
+
+    std::string conteudo = LerBytes(Dados("Lavoura3.tvk"));
+    conteudo.replace(conteudo.find("nc=0.03\r"), 7, "nc=0.5");
+    GravarBytes(projeto, conteudo);
+    const ExecucaoCalc rugoso = Executar({"dimensionar", projeto, "--json"});
+    EXPECT_EQ(rugoso.codigo, 0) << rugoso.saida;
+    EXPECT_TRUE(rugoso.saida.ends_with(
+        ",\"avisos\":[\"Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\"]}\n")) << rugoso.saida;
+    const ExecucaoCalc texto = Executar({"dimensionar", projeto});
+    EXPECT_TRUE(texto.saida.ends_with("\nAviso: Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\n"))
+        << texto.saida;
 }
 
 // Guards against a storm parameter edited negative in the file being sized without a word: the desktop
@@ -317,10 +374,12 @@ TEST_F(ComandosProjeto, SimularQueFalhaOuForaDoSistemaSaiComCodigo2) {
     const ExecucaoCalc falha =
         Executar({"simular", Dados("Falha3SemSecao.tvk"), "--saida", "Q", "--entrada", "St", "--json"});
     EXPECT_EQ(falha.codigo, 2);
-    EXPECT_EQ(falha.saida, "{\"linhas\":[],\"erro\":\"Erro no dimensinamento dos canais\"}\n");
+    const std::string causa = "Inclinação da parede do canal (Z) = 0: deve ser maior que zero.";
+    EXPECT_EQ(falha.saida,
+              "{\"linhas\":[],\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"" + causa + "\"}\n");
     const ExecucaoCalc texto = Executar({"simular", Dados("Falha3SemSecao.tvk"), "--saida", "Q", "--entrada", "St"});
     EXPECT_EQ(texto.codigo, 2);
-    EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n");
+    EXPECT_EQ(texto.erros, std::string(kErroDimensionamento) + "\n" + causa + "\n");
 
     const ExecucaoCalc tipo2 = Executar({"simular", Dados("Inundacao2Trapezio.tvk"), "--saida", "Q", "--entrada", "Comp"});
     EXPECT_EQ(tipo2.codigo, 2);
@@ -357,7 +416,9 @@ TEST_F(ComandosProjeto, RelatorioQueNaoPodeSerFeito) {
         int codigo;
         std::string erros;
     } casos[] = {
-        {{"relatorio", Dados("Falha2SemTempo.tvk")}, 2, std::string(kErroDimensionamento) + "\n"},
+        {{"relatorio", Dados("Falha2SemTempo.tvk")},
+         2,
+         std::string(kErroDimensionamento) + "\n" + kCausaSemTempo + "\n"},
         {{"relatorio", Dados("CanalInexistente.tvk")}, 3,
          "Não foi possível abrir o arquivo " + Dados("CanalInexistente.tvk") + ".\n"},
         {{"relatorio", Dados("Lavoura3.tvk"), "--saida", "/pasta-que-nao-existe/r.html"}, 3,

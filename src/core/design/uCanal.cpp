@@ -5,9 +5,12 @@
 #include <cmath>
 #include <exception>
 #include <limits>
+#include <utility>
 
+#include "design/uCausaFalha.h"
 #include "model/uPrecipitacao.h"
 #include "platform/Aritmetica.h"
+#include "platform/Numeros.h"
 
 namespace talvek {
 
@@ -63,7 +66,8 @@ double ProfundidadePeloRaio(double Q, double Z, double B, double n, double Sc) {
 std::int32_t MetrosInteiros(double metros) {
     const double inteiro = std::nearbyint(metros);
     if (!(inteiro >= std::numeric_limits<std::int32_t>::min() && inteiro <= std::numeric_limits<std::int32_t>::max()))
-        throw EDimensionamento();
+        throw EDimensionamento("Espaçamento horizontal (comprimento da encosta) = " + FormatarGeral(metros) +
+                               " m: a malha da encosta passaria de 1 milhão de nós.");
     return static_cast<std::int32_t>(inteiro);
 }
 
@@ -71,6 +75,12 @@ std::int32_t MetrosInteiros(double metros) {
 std::uint16_t ComprimentoRoteamento(std::int32_t Comprimento) {
     if (Comprimento < 0 || Comprimento > std::numeric_limits<std::uint16_t>::max()) throw EDimensionamento();
     return static_cast<std::uint16_t>(Comprimento);
+}
+
+// The message of the error that ended a sizing: an inner sizing's own cause, else the error's text.
+std::string Motivo(const std::exception& erro) {
+    const auto* interno = dynamic_cast<const EDimensionamento*>(&erro);
+    return interno && !interno->Causa().empty() ? interno->Causa() : erro.what();
 }
 
 // Releases the hillslope hydrograph of a sizing on every path.
@@ -111,7 +121,8 @@ double ProfundidadeTriangular(double Q, double n, double Sc, double St, double S
     return Potencia(Dividir(Q * n, Raiz(Sc)) * Potencia(f.kP, 2.0 / 3.0) / Potencia(f.kA, 5.0 / 3.0), 3.0 / 8.0);
 }
 
-EDimensionamento::EDimensionamento() : Exception("Erro no dimensinamento dos canais") {}
+EDimensionamento::EDimensionamento(std::string causa)
+    : Exception("Erro no dimensinamento dos canais"), causa_(std::move(causa)) {}
 
 std::string TTipoSistema::Texto() const { return Tipo < kSistemas.size() ? kSistemas[Tipo] : ""; }
 
@@ -169,6 +180,24 @@ void TCanalDrenagem::SetEH(double valor) { EH_ = NaoNegativo(valor); }
 void TCanalDrenagem::SetEV(double valor) { EV_ = NaoNegativo(valor); }
 void TCanalDrenagem::SetTD(double valor) { TD_ = NaoNegativo(valor); }
 
+TEntradasDimensionamento TCanalDrenagem::Entradas(const TTerreno& terreno, const TPrecipitacao* precipitacao,
+                                                  std::uint8_t sistema, double EH, double Sc, double n,
+                                                  std::int32_t Comprimento) const {
+    return {dynamic_cast<const TPrecipitacaoExponencialNegativa*>(precipitacao),
+            sistema,
+            TipoCanal.Tipo,
+            Sc,
+            Comprimento,
+            n,
+            B_,
+            Z.Valor,
+            Sm.Valor,
+            terreno.St(),
+            terreno.nt.Valor,
+            EH,
+            TD_};
+}
+
 void TCanalDrenagem::Dimensionar(const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                  const TTipoSistema& sistema) {
     SetH(0);
@@ -191,8 +220,9 @@ TDimensionamento TCanalDrenagem::DimensionarComInundacao(const TTerreno& terreno
                              ? ProfundidadeTrapezoidal(vazao, nc.Valor, Sc_, B_, Z.Valor, 10.0).H
                              : ProfundidadeTriangular(vazao, nc.Valor, Sc_, terreno.St(), Sm.Valor);
         return {vazao * 1000, H};
-    } catch (const Exception&) {
-        throw EDimensionamento();
+    } catch (const Exception& erro) {
+        throw EDimensionamento(
+            CausaDaFalha(Entradas(terreno, &precipitacao, 2, EH_, Sc_, nc.Valor, Comprimento_), Motivo(erro)));
     }
 }
 
@@ -212,8 +242,8 @@ TDimensionamento TCanalDrenagem::DimensionarSemInundacao(const TTerreno& terreno
         const LiberarAoSair liberar(Hidrograma);
         Hidrograma = Encosta.GerarHidrograma(N, precipitacao);
         return DimensionarHidrograma(Hidrograma, terreno, Sc, n, Comprimento);
-    } catch (const std::exception&) {
-        throw EDimensionamento();
+    } catch (const std::exception& erro) {
+        throw EDimensionamento(CausaDaFalha(Entradas(terreno, &precipitacao, 3, EH, Sc, n, Comprimento), Motivo(erro)));
     }
 }
 
@@ -228,8 +258,8 @@ TDimensionamento TCanalDrenagem::DimensionarHidrograma(const THidrograma& hidrog
         const double vazao = pico / 1000;  // m³/s
         // The design flow in L/s is the m³/s value scaled back, not `pico`: the two can differ in the last bit.
         return {vazao * 1000, AlturaEscoamento(vazao, n, Sc, terreno.St())};
-    } catch (const std::exception&) {
-        throw EDimensionamento();
+    } catch (const std::exception& erro) {
+        throw EDimensionamento(CausaDaFalha(Entradas(terreno, nullptr, 3, EH_, Sc, n, Comprimento), Motivo(erro)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "design/uMaterialCanal.h"
+#include "design/uCausaFalha.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uHidrograma.h"
 #include "model/uTerreno.h"
@@ -16,10 +17,15 @@ namespace talvek {
 
 class TPrecipitacao;
 
-// A sizing that failed, whatever the cause.
+// A sizing that failed. The message is always "Erro no dimensinamento dos canais"; Causa says why in the
+// user's words (uCausaFalha.h), empty where the failure is not yet diagnosed.
 class EDimensionamento : public Exception {
 public:
-    EDimensionamento();
+    explicit EDimensionamento(std::string causa = {});
+    const std::string& Causa() const { return causa_; }
+
+private:
+    std::string causa_;
 };
 
 // Kind of drainage system; this program designs types 2 and 3.
@@ -186,6 +192,9 @@ public:
                                            std::int32_t Comprimento) const;
 
 private:
+    // The inputs of a sizing, for the diagnosis of its failure.
+    TEntradasDimensionamento Entradas(const TTerreno& terreno, const TPrecipitacao* precipitacao, std::uint8_t sistema,
+                                      double EH, double Sc, double n, std::int32_t Comprimento) const;
     // Partial flooding: the rainfall excess on the strip, removed within TD, and its uniform-flow depth.
     TDimensionamento DimensionarComInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -27,9 +28,9 @@ constexpr int kMaximoPassosTempoFinal = 200;
 // x^y, 0 for a zero base whatever the exponent.
 double PotenciaNula(double x, double y) { return x == 0 ? 0 : Potencia(x, y); }
 
-// Instantaneous intensity at the start of the storm, mm/h.
-double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva) {
-    return Dividir(chuva.K() * PotenciaNula(chuva.Tr(), chuva.A()), PotenciaNula(chuva.B(), chuva.C()));
+// The spacing in the messages of the bounds: the strip between two drains is as long as they are apart.
+std::string Espacamento(std::int32_t Comprimento) {
+    return "Espaçamento horizontal (comprimento da encosta) = " + std::to_string(Comprimento) + " m: ";
 }
 
 // Time step (min) by the infiltration rate (mm/h).
@@ -121,6 +122,10 @@ private:
 
 }  // namespace
 
+double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva) {
+    return Dividir(chuva.K() * PotenciaNula(chuva.Tr(), chuva.A()), PotenciaNula(chuva.B(), chuva.C()));
+}
+
 TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB) {
     const double dx = std::min(Comprimento / 100.0, 0.5);
     return {dx, static_cast<int>(std::nearbyint(Dividir(Comprimento, dx))), PassoTempo(VIB)};
@@ -163,7 +168,22 @@ void TEncostaCinematicaCustom::SetComprimento(std::int32_t valor) {
 
 int TEncostaCinematicaCustom::NumeroTrechos() const {
     if (Comprimento_ <= 50) return 100;
-    return static_cast<int>(std::nearbyint(Comprimento_ / 0.5));
+    const double nos = std::nearbyint(Comprimento_ / 0.5);
+    if (nos > kMaximoNosEncosta)
+        throw Exception(Espacamento(Comprimento_) + "a malha da encosta passaria de 1 milhão de nós.");
+    return static_cast<int>(nos);
+}
+
+double TEncostaCinematicaCustom::AtualizacoesEstimadas(const TPrecipitacao& precipitacao) const {
+    const auto& chuva = dynamic_cast<const TPrecipitacaoExponencialNegativa&>(precipitacao);
+    if (IntensidadeInicial(chuva) < VIB()) return 0;
+    const double tf = TempoFinalEscoamento(chuva, VIB());
+    const double ta = TempoAbstracao(chuva);
+    if (ta > tf) return 0;
+    // Rain falls on every node until tf, so the outlet stays wet at least that long; the routing starts one
+    // step after ta, and the last step may already be dry.
+    const double passos = std::max(0.0, std::floor((tf - ta) / PassoTempo(VIB())) - 1);
+    return (NumeroTrechos() - 1) * passos;
 }
 
 THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, const TPrecipitacao& precipitacao) {
@@ -186,6 +206,8 @@ THidrograma TEncostaCinematicaCustom::Escoamento(int N, const TPrecipitacaoExpon
         SemEscoamento_ = true;
         return hidrograma;
     }
+    if (AtualizacoesEstimadas(chuva) > TContadorAtualizacoes::kMaximoAtualizacoes)
+        throw Exception(Espacamento(Comprimento_) + "o cálculo da encosta passaria de 200 milhões de passos da malha.");
     const TMalhaEncosta malha = MalhaEncosta(Comprimento_, VIB());
     if (N != malha.Nos) throw std::invalid_argument("GerarHidrograma: N is not NumeroTrechos");
     if (Progresso) Progresso->ProcessarEventos();

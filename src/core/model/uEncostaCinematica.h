@@ -31,6 +31,13 @@ TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB);
 // marches in space, below it it steps explicitly in time.
 double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha);
 
+// Instantaneous intensity of the storm at its start, its highest, mm/h.
+double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva);
+
+// Bounds of one hillslope run, checked before its grid is allocated: the nodes (four arrays of doubles, 32 MB
+// at the bound) and the node updates of TContadorAtualizacoes (about ten seconds).
+inline constexpr double kMaximoNosEncosta = 1'000'000;
+
 // End of runoff tf (min): the moment the storm's instantaneous intensity falls to VIB (mm/h), by Newton from
 // 1 min. Raises Exception when the initial intensity does not exceed VIB, or when Newton does not converge
 // within 201 steps.
@@ -44,13 +51,21 @@ public:
     void SetComprimento(std::int32_t valor);
     std::int32_t Comprimento() const { return Comprimento_; }
 
-    // Number of nodes of the grid: 100 up to 50 m, otherwise one per half metre.
+    // Number of nodes of the grid: 100 up to 50 m, otherwise one per half metre. A strip of more than
+    // kMaximoNosEncosta nodes raises Exception naming the spacing.
     int NumeroTrechos() const;
 
+    // Node updates that the routing of the storm's excess on this surface takes at least, estimated before
+    // anything is allocated: the nodes times the time steps from the filled abstraction to the end of
+    // runoff, while rain still falls on every node (the recession comes on top); 0 without runoff. Raises
+    // the errors of TempoFinalEscoamento and of NumeroTrechos.
+    double AtualizacoesEstimadas(const TPrecipitacao& precipitacao) const;
+
     // Outflow hydrograph (L/s per metre of drain vs. min) of the storm on this surface; empty when there is
-    // no runoff. N must be NumeroTrechos. Raises the errors of TempoFinalEscoamento, EAritmetica for a
-    // length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph would exceed its
-    // point counter; an arithmetic fault inside the routing only ends the hydrograph early.
+    // no runoff. N must be NumeroTrechos. A run whose AtualizacoesEstimadas pass the update limit raises
+    // Exception naming the spacing before anything is allocated. Raises the errors of TempoFinalEscoamento,
+    // EAritmetica for a length or roughness of 0 or a storm with B = 0, and Exception when the hydrograph
+    // would exceed its point counter; an arithmetic fault inside the routing only ends the hydrograph early.
     THidrograma GerarHidrograma(int N, const TPrecipitacao& precipitacao);
 
     // Whether the last GerarHidrograma found no runoff (the storm never exceeds VIB, or the abstraction is

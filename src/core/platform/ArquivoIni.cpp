@@ -290,7 +290,8 @@ std::string TArquivoIni::LerTexto(std::string_view secao, std::string_view chave
 int TArquivoIni::LerInteiro(std::string_view secao, std::string_view chave, int padrao) const {
     const std::optional<std::string> texto = LerValor(caminho_, secao, chave);
     if (!texto) return padrao;
-    std::string_view numero = *texto;
+    const std::string semAspas = SemAspas(*texto);  // a number in quotes is that number, as a text is that text
+    std::string_view numero = semAspas;
     if (numero.starts_with('+')) numero.remove_prefix(1);
     int valor = 0;
     const auto [fim, erro] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
@@ -301,7 +302,7 @@ int TArquivoIni::LerInteiro(std::string_view secao, std::string_view chave, int 
 double TArquivoIni::LerReal(std::string_view secao, std::string_view chave, double padrao) const {
     const std::optional<std::string> texto = LerValor(caminho_, secao, chave);
     if (!texto) return padrao;
-    return LerNumeroQualquerSeparador(*texto).value_or(padrao);
+    return LerNumeroQualquerSeparador(SemAspas(*texto)).value_or(padrao);
 }
 
 bool TArquivoIni::ExisteChave(std::string_view secao, std::string_view chave) const {

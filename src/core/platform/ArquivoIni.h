@@ -28,6 +28,7 @@ public:
     // The value of the key (blanks around it and enclosing quotes removed), or `padrao` when the file,
     // section or key is missing.
     std::string LerTexto(std::string_view secao, std::string_view chave, const std::string& padrao) const;
+    // Numbers are read, as texts, without blanks around them or enclosing quotes.
     // A whole decimal number with an optional sign; `padrao` when missing, not a whole number or out of range.
     int LerInteiro(std::string_view secao, std::string_view chave, int padrao) const;
     // A real with "." or "," as decimal separator; `padrao` when missing or not a number.

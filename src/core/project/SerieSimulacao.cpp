@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "design/uCanal.h"
 #include "design/uHidraulica.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uTerreno.h"
+#include "platform/Excecoes.h"
 #include "platform/Numeros.h"
+#include "platform/Progresso.h"
 
 namespace talvek {
 
@@ -102,6 +105,77 @@ TDimensionamento Dimensionar(TEntradaSimulacao entrada, double valor, TCanalDren
     return {};
 }
 
+// The hillslope of one row, as DimensionarSemInundacao builds it from the field and the spacing.
+TEncostaCinematica EncostaDaLinha(TEntradaSimulacao entrada, double valor, const TCanalDrenagem& canal,
+                                  const TTerreno& terreno) {
+    TEncostaCinematica encosta;
+    encosta.Cobertura.Atribuir(terreno.Cobertura);
+    const double EH = entrada == TEntradaSimulacao::EH ? valor : canal.EH();  // m
+    encosta.SetComprimento(static_cast<std::int32_t>(std::nearbyint(EH)));
+    encosta.nt.Valor = entrada == TEntradaSimulacao::nt ? valor : terreno.nt.Valor;
+    encosta.SetVIB(entrada == TEntradaSimulacao::VIB ? valor : terreno.VIB());
+    encosta.SetSt(entrada == TEntradaSimulacao::St ? valor : terreno.St());
+    return encosta;
+}
+
+std::string SerieLonga(const TCanalDrenagem& canal) {
+    return "Espaçamento horizontal (comprimento da encosta) = " + FormatarGeral(canal.EH()) +
+           " m: os 21 cálculos da encosta da simulação passariam de 200 milhões de passos da malha.";
+}
+
+// A series is held as a whole to the update limit of one run (about ten seconds). The hillslopes its rows
+// rebuild are estimated from below (AtualizacoesEstimadas) before anything runs: SerieLongaDemais. As the
+// recession of a long strip can take far longer than its rain, the runs also share one budget while they
+// go: TOrcamentoSerie. The cause of the refusal, or nullopt. The rows of the
+// channel's inputs route one hydrograph and are bounded by the routing of each row.
+std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCanalDrenagem& canal,
+                                            const TTerreno& terreno, const TPrecipitacao& precipitacao) {
+    if (entrada == TEntradaSimulacao::Comp || entrada == TEntradaSimulacao::nc || entrada == TEntradaSimulacao::Sc)
+        return std::nullopt;
+    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
+    double atualizacoes = 0;
+    for (int i = 0; i < kLinhasSimulacao; ++i) {
+        const double valor = valores.porMultiplicacao ? valores.passo * (i + 1) : valores.primeiro + i * valores.passo;
+        try {
+            atualizacoes += EncostaDaLinha(entrada, valor, canal, terreno).AtualizacoesEstimadas(precipitacao);
+        } catch (const Exception&) {
+            // A row whose hillslope cannot run fails in its own sizing, with its own cause.
+        }
+    }
+    if (atualizacoes <= TContadorAtualizacoes::kMaximoAtualizacoes) return std::nullopt;
+    return SerieLonga(canal);
+}
+
+// The progress hook of a series' runs: it passes everything on to the window's hook (which may be null)
+// and counts the updates by the events that every run's TContadorAtualizacoes asks for, one per
+// kAtualizacoesEntreEventos; past the limit the run in progress ends with EDimensionamento. While it
+// lives, the channel's hillslope reports to it.
+class TOrcamentoSerie : public IProgresso {
+public:
+    TOrcamentoSerie(TCanalDrenagem& canal, IProgresso* progresso)
+        : canal_(canal), progresso_(progresso), anterior_(canal.Encosta.Progresso) {
+        canal_.Encosta.Progresso = this;
+    }
+    ~TOrcamentoSerie() override { canal_.Encosta.Progresso = anterior_; }
+    TOrcamentoSerie(const TOrcamentoSerie&) = delete;
+    TOrcamentoSerie& operator=(const TOrcamentoSerie&) = delete;
+
+    void CursorOcupado(bool ocupado) override {
+        if (progresso_) progresso_->CursorOcupado(ocupado);
+    }
+    void ProcessarEventos() override {
+        atualizacoes_ += TContadorAtualizacoes::kAtualizacoesEntreEventos;
+        if (atualizacoes_ > TContadorAtualizacoes::kMaximoAtualizacoes) throw EDimensionamento(SerieLonga(canal_));
+        if (progresso_) progresso_->ProcessarEventos();
+    }
+
+private:
+    TCanalDrenagem& canal_;
+    IProgresso* progresso_;
+    IProgresso* anterior_;
+    std::int64_t atualizacoes_ = 0;
+};
+
 }  // namespace
 
 THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
@@ -142,12 +216,24 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
 TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
                         const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha,
                         IProgresso* progresso) {
-    const THidrograma hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, progresso);
+    TSerieSimulacao serie;
+    if (std::optional<std::string> causa = SerieLongaDemais(entrada, canal, terreno, precipitacao)) {
+        serie.Erro = EDimensionamento().what();
+        serie.Causa = std::move(*causa);
+        return serie;
+    }
+    TOrcamentoSerie orcamento(canal, progresso);
+    THidrograma hidrograma;
+    try {
+        hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, &orcamento);
+    } catch (const EDimensionamento& e) {  // the budget, spent by the design's own hillslope
+        serie.Erro = e.what();
+        serie.Causa = e.Causa();
+        return serie;
+    }
     const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
     const char* formato = DescricaoEntrada(entrada).Formato;
     const TerrenoRestaurado restaurado(terreno);
-
-    TSerieSimulacao serie;
     double valor = valores.primeiro;
     for (int i = 0; i < kLinhasSimulacao; ++i) {
         if (valores.porMultiplicacao) valor = valores.passo * (i + 1);
@@ -156,6 +242,7 @@ TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerre
             resultado = Dimensionar(entrada, valor, canal, terreno, precipitacao, hidrograma);
         } catch (const EDimensionamento& e) {
             serie.Erro = e.what();
+            serie.Causa = e.Causa();
             break;
         }
         const double x = valores.fatorEixo * valor;

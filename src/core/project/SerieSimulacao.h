@@ -62,6 +62,7 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida);
 struct TSerieSimulacao {
     std::vector<TLinhaSimulacao> Linhas;  // up to 21
     std::optional<std::string> Erro;      // message of the sizing failure that ended the series early
+    std::string Causa;                    // why it failed, in the user's words (EDimensionamento::Causa)
 };
 
 // The outflow hydrograph (L/s per metre of drain vs. min) of the design's hillslope: the field's cover,
@@ -76,8 +77,9 @@ using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& l
 // Computes the series. A temporary hillslope of the channel's spacing gives the hydrograph that the length,
 // channel-roughness and channel-slope rows route; the other inputs rebuild the hillslope for each row, and
 // terrain roughness, terrain slope and VIB are written into `terreno` meanwhile and put back afterwards,
-// also when the series fails. A sizing failure ends the series with the rows computed so far and its
-// message; a failure of the temporary hillslope itself propagates.
+// also when the series fails. A sizing failure ends the series with the rows computed so far, its message
+// and its cause; a failure of the temporary hillslope itself propagates. A series whose hillslopes would
+// pass the update limit of one run all together ends so before its first row.
 TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
                         const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha = {},
                         IProgresso* progresso = nullptr);

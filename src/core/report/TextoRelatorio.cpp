@@ -1,5 +1,9 @@
 #include "report/TextoRelatorio.h"
 
+#include <string>
+#include <vector>
+
+#include "design/uAvisos.h"
 #include "design/uCanal.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
@@ -122,6 +126,16 @@ std::string Resultados(const TCanalDrenagem& c) {
            Linha(CelulaDupla(k4, "Altura recomendada: ", FormatarFloat("0.0", c.Hr()) + " cm")) + kFimTabela;
 }
 
+// The design's warnings (uAvisos.h), when it has any: one row each, in the warning colour of the results page.
+std::string Avisos(const TDadosRelatorio& d) {
+    const std::vector<std::string> avisos = AvisosDimensionamento(d.Canal, d.Terreno, d.Precipitacao, d.Sistema);
+    if (avisos.empty()) return {};
+    std::string texto = std::string("<FONT SIZE=3><B>AVISOS</B></FONT>") + kTabela;
+    for (const std::string& aviso : avisos)
+        texto += Linha(std::string("<TD colspan=2>") + k4 + "<FONT COLOR=\"#A00000\">" + aviso + "</FONT></TD>");
+    return texto + kFimTabela;
+}
+
 std::string Simulacao(const TTamanhoFigura& figura) {
     return std::string("<FONT SIZE=3><B>SIMULAÇÃO</B></FONT>") + "<CENTER><TABLE CELLPADDING=3><TR><TD>" +
            "<CENTER><IMG SRC=\"" + kFiguraSimulacao + "\" HEIGHT=" + std::to_string(figura.Altura) +
@@ -137,7 +151,7 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
     std::string texto = Cabecalho(d, titulo) + Identificacao(d.Projeto) +
                         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>" + kTabela + Chuva(d.Precipitacao, d.Chuva) +
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
-                        kFimTabela + Resultados(d.Canal) +
+                        kFimTabela + Resultados(d.Canal) + Avisos(d) +
                         SecaoRelatorioVerificacao(VerificarCanal(d.Canal, d.Terreno.St()));
     if (d.Grafico) texto += Simulacao(*d.Grafico);
     return texto + "</BODY></HTML>";

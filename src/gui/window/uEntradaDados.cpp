@@ -21,6 +21,7 @@
 #include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
+#include "design/uVerificacaoEntradas.h"
 #include "dialogs/Cobertura.h"
 #include "dialogs/MaterialCanal.h"
 #include "dialogs/Referencia.h"
@@ -47,28 +48,6 @@ constexpr const char* kFormatoVIBNovaUnidade = "0.0#";
 const QString kTrapezoidal = QStringLiteral("Trapezoidal");
 const QString kTriangular = QStringLiteral("Triangular");
 const QString kMascaraLatitude = QStringLiteral("99°99'99\";_");
-
-constexpr double kComprimentoMaximo = 1500.0;  // m
-const QString kComprimentoExcedido = QStringLiteral(" O comprimento máximo permitido para o canal é de 1500 metros. ");
-
-// Check messages of the required fields.
-const QString kMsgTempo = QStringLiteral("Valor do tempo de drenagem inconsistente.");
-const QString kMsgTr = QStringLiteral("Valor do periodo de retorno inconsistente.");
-const QString kMsgK = QStringLiteral("Valor do parâmetro \"K\" inconsistente.");
-const QString kMsgA = QStringLiteral("Valor do parâmetro \"a\" inconsistente.");
-const QString kMsgB = QStringLiteral("Valor do parâmetro \"b\" inconsistente.");
-const QString kMsgC = QStringLiteral("Valor do parâmetro \"c\" inconsistente.");
-const QString kMsgSc = QStringLiteral("Valor da declividade do canal inconsistente.");
-const QString kMsgComprimento = QStringLiteral("Valor do comprimento do canal inconsistente.");
-const QString kMsgRugCan = QStringLiteral("Valor da rugosidade do canal inconsistente.");
-const QString kMsgBase = QStringLiteral("Valor da base do canal inconsistente.");
-const QString kMsgSt = QStringLiteral("Valor da declividade do terreno inconsistente.");
-const QString kMsgZ = QStringLiteral("Valor da inclinação da parede do canal inconsistente.");
-const QString kMsgSm = QStringLiteral("Valor da inclinação do murundum inconsistente.");
-const QString kMsgRugTer = QStringLiteral("Valor da rugosidade do terreno inconsistente.");
-const QString kMsgEH = QStringLiteral("Valor do espaçamento horizontal inconsistente.");
-const QString kMsgEV = QStringLiteral("Valor do espaçamento vertical inconsistente.");
-const QString kMsgVIB = QStringLiteral("Valor da velocidade de infiltração básica inconsistente.");
 
 // Hints that change with the channel type.
 const QString kDicaBase = QStringLiteral("Base do canal");
@@ -377,10 +356,10 @@ bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
             else if (alvo == TDecli) EntrarTDecli();
             else if (alvo == Bst) EntrarBst();
         });
-    } else if (evento->type() == QEvent::FocusOut && alvo == TComp) {
+    } else if (evento->type() == QEvent::FocusOut && (alvo == TComp || alvo == Teh)) {
         const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason) return false;
-        Protegido(window(), [&] { ComprimentoAceito(); });
+        Protegido(window(), [&] { alvo == TComp ? ComprimentoAceito() : EspacamentoAceito(); });
     }
     return false;
 }
@@ -673,11 +652,19 @@ void TPaginaEntrada::TeclaDigitada(QLineEdit& campo) {
 }
 
 bool TPaginaEntrada::ComprimentoAceito() {
-    if (TComp->text().isEmpty() || Valor(*TComp) <= kComprimentoMaximo) return true;
-    Interface().Mensagem(window(), TituloPrograma(), kComprimentoExcedido, Icone::Informacao, Botoes::Ok);
-    TComp->setText(QStringLiteral("1500"));
+    return LimiteAceito(*TComp, kComprimentoMaximoCanal, QString::fromUtf8(kComprimentoExcedido));
+}
+
+bool TPaginaEntrada::EspacamentoAceito() {
+    return LimiteAceito(*Teh, kEspacamentoMaximo, QString::fromUtf8(kEspacamentoExcedido));
+}
+
+bool TPaginaEntrada::LimiteAceito(QLineEdit& campo, double maximo, const QString& mensagem) {
+    if (campo.text().isEmpty() || Valor(campo) <= maximo) return true;
+    Interface().Mensagem(window(), TituloPrograma(), mensagem, Icone::Informacao, Botoes::Ok);
+    campo.setText(QString::number(maximo));
     // The focus returns once the click or key that moved it away has been delivered.
-    QTimer::singleShot(0, TComp, [campo = TComp] { campo->setFocus(); });
+    QTimer::singleShot(0, &campo, [&campo] { campo.setFocus(); });
     return false;
 }
 
@@ -777,34 +764,31 @@ void TPaginaEntrada::ConsultaClick() {
 
 // ---- Emptiness check -------------------------------------------------------------------------------
 
-std::optional<TPaginaEntrada::TCampoVazio> TPaginaEntrada::PrimeiroCampoVazio() const {
-    const bool triangular = objetos_.CanalDrenagem.TipoCanal.Tipo == TTipoCanal::Triangular;
-    const bool comInundacao = objetos_.Sistema.Tipo == 2;
-    const std::pair<QLineEdit*, const QString*> obrigatorios[] = {
-        {TTr, &kMsgTr},
-        {PrecK, &kMsgK},
-        {PrecA, &kMsgA},
-        {PrecB, &kMsgB},
-        {PrecC, &kMsgC},
-        {Tsc, &kMsgSc},
-        {TComp, &kMsgComprimento},
-        {RugCan, &kMsgRugCan},
-        {Zsm, triangular ? &kMsgSm : &kMsgZ},
-        {Bst, triangular ? &kMsgSt : &kMsgBase},
-        comInundacao ? std::pair{TTempo, &kMsgTempo} : std::pair{RugTer, &kMsgRugTer},
-        {TDecli, &kMsgSt},
-        {Tev, &kMsgEV},
-        {Teh, &kMsgEH},
-        {TVib, &kMsgVIB},
+std::optional<TPaginaEntrada::TCampoInvalido> TPaginaEntrada::PrimeiroCampoInvalido() const {
+    // The fields of the inputs, in the order of TCampoEntrada.
+    QLineEdit* const campos[kNumeroCamposEntrada] = {
+        TTr, PrecK, PrecA, PrecB, PrecC, Tsc, TComp, RugCan, Zsm, Bst, TTempo, RugTer, TDecli, Tev, Teh, TVib,
     };
-    for (const auto& [campo, mensagem] : obrigatorios)
-        if (campo->text().isEmpty()) return TCampoVazio{campo, *mensagem};
-    return std::nullopt;
+    TEntradasProjeto entradas =
+        EntradasDoModelo(objetos_.CanalDrenagem, objetos_.Terreno, objetos_.Nimbal1.Precipitacao, objetos_.Sistema);
+    for (std::size_t i = 0; i < kNumeroCamposEntrada; ++i)
+        if (campos[i]->text().isEmpty()) entradas.Valores[i].reset();
+    const std::optional<TEntradaInvalida> invalida = PrimeiraEntradaInvalida(entradas);
+    if (!invalida) return std::nullopt;
+    QString mensagem = QString::fromStdString(invalida->Mensagem);
+    if (!invalida->Causa.empty()) mensagem += QLatin1Char('\n') + QString::fromStdString(invalida->Causa);
+    return TCampoInvalido{campos[static_cast<std::size_t>(invalida->Campo)], mensagem};
 }
 
 bool TPaginaEntrada::DadosConsistentes() {
-    const std::optional<TCampoVazio> vazio = PrimeiroCampoVazio();
-    return !vazio || CampoPreenchido(*vazio->Campo, vazio->Mensagem);
+    const std::optional<TCampoInvalido> invalido = PrimeiroCampoInvalido();
+    if (invalido) RecusarCampo(*invalido);
+    return !invalido;
+}
+
+void TPaginaEntrada::RecusarCampo(const TCampoInvalido& invalido) {
+    Interface().Mensagem(window(), TituloPrograma(), invalido.Mensagem, Icone::Erro, Botoes::Ok);
+    invalido.Campo->setFocus();
 }
 
 // ---- Unit change -----------------------------------------------------------------------------------

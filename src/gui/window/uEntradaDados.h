@@ -50,18 +50,23 @@ public:
     void PreencherCamposDados();
     // Empties the fields (a project created, opened or closed); the project is then not modified.
     void LimparCamposDados();
-    // The emptiness check before a calculation: false, with the field's message and focus, at the first
-    // empty required field.
+    // The checks before a calculation (uVerificacaoEntradas.h), on the fields as read into the model, an
+    // empty field holding no value: false, with the field's message and focus, at the first that fails.
     bool DadosConsistentes();
-    // The same check without the message: the first empty required field and its message.
-    struct TCampoVazio {
+    // The same check without the message: the first field that fails and its message (with the line that
+    // says more below it, where there is one).
+    struct TCampoInvalido {
         QLineEdit* Campo;
         QString Mensagem;
     };
-    std::optional<TCampoVazio> PrimeiroCampoVazio() const;
+    std::optional<TCampoInvalido> PrimeiroCampoInvalido() const;
+    // Its message in an error box, and the focus on the field.
+    void RecusarCampo(const TCampoInvalido& invalido);
     // The channel-length rule of leaving its field, also run before a calculation since a project file may
     // hold a longer channel: above 1500 m, the message, the field set to 1500 and focused, and false.
     bool ComprimentoAceito();
+    // The same rule for the horizontal spacing, limited to 1500 m as well.
+    bool EspacamentoAceito();
 
     // Unit change: the shown slopes and VIB stored in internal units with the current factors, before
     // the configuration dialog runs ...
@@ -162,6 +167,7 @@ private:
     void MaterialClick();
     void ConsultaClick();
 
+    bool LimiteAceito(QLineEdit& campo, double maximo, const QString& mensagem);
     void MarcarAlterado() { definirAlterado_(true); }
     double Valor(const QLineEdit& campo) const;
 

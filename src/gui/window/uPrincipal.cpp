@@ -24,6 +24,7 @@
 #include "common/ErroPadrao.h"
 #include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
+#include "design/uAvisos.h"
 #include "dialogs/ConfSistema.h"
 #include "dialogs/IdentProjeto.h"
 #include "dialogs/PaginasInternet.h"
@@ -450,7 +451,7 @@ void TFPrincipal::FecharClick() {
 }
 
 void TFPrincipal::CalcularClick() {
-    if (!Entrada->ComprimentoAceito()) return;
+    if (!Entrada->ComprimentoAceito() || !Entrada->EspacamentoAceito()) return;
     TCursorOcupado ocupado(&progresso_);
     try {
         Entrada->LerCamposDados();
@@ -459,9 +460,9 @@ void TFPrincipal::CalcularClick() {
         MostrarErro(this, erro);
         return;
     }
-    if (const auto vazio = Entrada->PrimeiroCampoVazio()) {
+    if (const auto invalido = Entrada->PrimeiroCampoInvalido()) {
         ocupado.Restaurar();
-        CampoPreenchido(*vazio->Campo, vazio->Mensagem);
+        Entrada->RecusarCampo(*invalido);
         return;
     }
     try {
@@ -470,7 +471,14 @@ void TFPrincipal::CalcularClick() {
             CanalDrenagem.Dimensionar(Terreno, Nimbal1.Precipitacao, Sistema);
         }
         Resultados->MostrarResultados(Sistema.Tipo == 2);
+        Resultados->MostrarAvisos(AvisosDimensionamento(CanalDrenagem, Terreno, Nimbal1.Precipitacao, Sistema));
         MostrarPagina(PaginaResultados);
+    } catch (const EDimensionamento& erro) {
+        ocupado.Restaurar();
+        // The cause on the line below the words the box has always shown.
+        const QString causa = QString::fromStdString(erro.Causa());
+        Interface().Mensagem(this, TituloPrograma(), causa.isEmpty() ? kErroNoCalculo : kErroNoCalculo + '\n' + causa,
+                             Icone::Erro, Botoes::Ok);
     } catch (...) {
         ocupado.Restaurar();
         Interface().Mensagem(this, TituloPrograma(), kErroNoCalculo, Icone::Erro, Botoes::Ok);

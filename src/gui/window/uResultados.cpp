@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <limits>
+
 #include "common/CamposNumericos.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
@@ -28,6 +30,11 @@ namespace {
 
 constexpr const char* kFormatoValor = "0.0#";
 constexpr const char* kFormatoAltura = "0.0";
+
+// A flow or height of zero is a result (no runoff), shown as a number: no value equals NaN.
+const double kNuncaVazio = std::numeric_limits<double>::quiet_NaN();
+// The colour of the warnings under the results: a dark red that reads on the window's background.
+const QString kEstiloAvisos = QStringLiteral("QLabel { color: #a00000; }");
 
 const QString kCoefUniInferior = QStringLiteral("O valor do coeficiente de desuniformidade não pode ser inferior a 1.");
 
@@ -95,9 +102,16 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     botoes->addWidget(BAjuda);
     botoes->addWidget(BFechar);
 
+    LAvisos = new QLabel;
+    LAvisos->setObjectName(QStringLiteral("LAvisos"));
+    LAvisos->setStyleSheet(kEstiloAvisos);
+    LAvisos->setWordWrap(true);
+    LAvisos->hide();
+
     auto* pagina = new QVBoxLayout(this);
     pagina->addLayout(topo, 1);
     pagina->addLayout(secoes, 1);
+    pagina->addWidget(LAvisos);
     Verificacao = new TGrupoVerificacao;
     pagina->addWidget(Verificacao);
     pagina->addLayout(botoes);
@@ -178,10 +192,10 @@ QGroupBox* TPaginaResultados::CriarSecaoReal() {
 
 void TPaginaResultados::MostrarResultados(bool comInundacao) {
     // The spacings shown are those of the design case.
-    MostrarValor(*LQ, kFormatoValor, canal_.Q());
+    MostrarValor(*LQ, kFormatoValor, canal_.Q(), kNuncaVazio);
     MostrarValor(*LEV, kFormatoValor, canal_.EV());
     MostrarValor(*EdEH, kFormatoValor, canal_.EH());
-    MostrarValor(*HUni, kFormatoAltura, canal_.H() * 100.0);
+    MostrarValor(*HUni, kFormatoAltura, canal_.H() * 100.0, kNuncaVazio);
     MostrarValor(*CoefUni, kFormatoValor, canal_.CDu());
     FiguraSecao->SetFigura(canal_.TipoCanal.Tipo == TTipoCanal::Triangular ? Figura::SecaoTriangular
                                                                             : Figura::SecaoTrapezoidal);
@@ -190,6 +204,13 @@ void TPaginaResultados::MostrarResultados(bool comInundacao) {
     contextoPagina_ = comInundacao ? kAjudaValoresComInundacao : kAjudaValoresSemInundacao;
     DefinirContextoAjuda(LEV, contextoPagina_);
     DefinirContextoAjuda(EdEH, contextoPagina_);
+}
+
+void TPaginaResultados::MostrarAvisos(const std::vector<std::string>& avisos) {
+    QStringList linhas;
+    for (const std::string& aviso : avisos) linhas << QString::fromStdString(aviso);
+    LAvisos->setText(linhas.join(QLatin1Char('\n')));
+    LAvisos->setVisible(!avisos.empty());
 }
 
 void TPaginaResultados::AtualizarAlturaRecomendada() {

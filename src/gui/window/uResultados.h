@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -33,6 +35,8 @@ public:
     // The values of the run just finished (Q, EV, EH, H and CDu) and the section picture of the channel
     // type; `comInundacao` (system type 2) hides "&Simulação".
     void MostrarResultados(bool comInundacao);
+    // The warnings of the design (uAvisos.h), one a line under the results; none hides the line.
+    void MostrarAvisos(const std::vector<std::string>& avisos);
     // "OK" or Enter in CoefUni: CDu from the field, then the recommended height and the checks.
     void AtualizarAlturaRecomendada();
     // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
@@ -46,6 +50,7 @@ public:
     QLineEdit* HUni;
     QLineEdit* CoefUni;
     QLineEdit* HR;
+    QLabel* LAvisos;
     TQuadroFigura* FiguraCampo;
     TQuadroFigura* FiguraSecao;
     TQuadroFigura* FiguraSecaoReal;

@@ -455,7 +455,10 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
             progresso_.ProcessarEventos();
         },
         &progresso_);
-    if (serie.Erro) Interface().Mensagem(window(), TituloPrograma(), Texto(*serie.Erro), Icone::Erro, Botoes::Ok);
+    if (!serie.Erro) return;
+    const QString causa = Texto(serie.Causa);  // on the line below the words the box has always shown
+    const QString mensagem = causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa;
+    Interface().Mensagem(window(), TituloPrograma(), mensagem, Icone::Erro, Botoes::Ok);
 }
 
 void TPaginaSimulacao::SelecionarLinha(int k) {

@@ -309,3 +309,44 @@ TEST(EncostaCinematica, FaixaLongaDeixaOsEventosCorrerDuranteAPropagacao) {
     EXPECT_EQ(progresso.chamadas.front(), "ocupado");
     EXPECT_EQ(progresso.chamadas.back(), "normal");
 }
+
+// The work of a run is estimated from below before the grid is allocated: never above what the run takes
+// (a run that fits is never refused), and a strip far beyond the limits is refused at once, without its
+// memory (10⁹ m would need 64 GB) or its ten seconds of routing (400 km).
+TEST(EncostaCinematica, TrabalhoEstimadoAntesDaMalha) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    for (const int comprimento : {20, 500, 5000}) {
+        for (TEncostaCinematica encosta : {Encosta(0, 0, 0, 20, 0.01, 0.1, comprimento),
+                                           Encosta(1, 1, 3, 60, 0.02, 0.05, comprimento)}) {
+            const double estimado = encosta.AtualizacoesEstimadas(chuva);
+            const THidrograma h = Gerar(encosta, chuva);  // one point per time step, and the two ends
+            const double feito = double(encosta.NumeroTrechos() - 1) * (h.NumeroPontos() - 2);
+            EXPECT_GT(estimado, 0) << comprimento;
+            EXPECT_LE(estimado, feito) << comprimento;
+        }
+    }
+    const struct {
+        int comprimento;
+        const char* mensagem;
+    } recusas[] = {
+        {1'000'000'000,
+         "Espaçamento horizontal (comprimento da encosta) = 1000000000 m: a malha da encosta passaria de 1 milhão de "
+         "nós."},
+        {400'000,
+         "Espaçamento horizontal (comprimento da encosta) = 400000 m: o cálculo da encosta passaria de 200 milhões de "
+         "passos da malha."},
+    };
+    for (const auto& recusa : recusas) {
+        TEncostaCinematica encosta = Encosta(0, 0, 0, 5, 0.01, 0.1, recusa.comprimento);  // 200 min of rain
+        ProgressoGravado progresso;
+        encosta.Progresso = &progresso;
+        try {
+            Gerar(encosta, chuva);
+            ADD_FAILURE() << recusa.comprimento;
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.what(), recusa.mensagem);
+        }
+        EXPECT_EQ(std::count(progresso.chamadas.begin(), progresso.chamadas.end(), "eventos"), 0)
+            << "refused before the routing";
+    }
+}

@@ -202,6 +202,11 @@ TEST(EntradasInvalidas, NumerosEstranhosENegativosLeemOPadraoOuRecusamOProjeto) 
         {"IndEstacao=0", "IndEstacao=1e400", true, [](const TProjeto& p) { return double(p.Nimbal1.IndEstacao); }, -1},
         {"Indnt=3", "Indnt=-1", false, nada, 0},
         {"IndZ=-1", "IndZ=-2", false, nada, 0},
+        // A number in quotes is that number, as a text in quotes is that text.
+        {"CDu=1", "CDu=\"1.2\"", true, [](const TProjeto& p) { return p.CanalDrenagem.CDu(); }, 1.2},
+        {"Comprimento=300", "Comprimento='250'", true, Comprimento, 250},
+        {"Tipo=3", "Tipo=\"2\"", true, [](const TProjeto& p) { return double(p.Sistema.Tipo); }, 2},
+        {"H=0.25", "H=\"0.25", true, H, 0},
     };
     PastaTemporaria pasta;
     const std::string caminho = pasta / "numeros.tvk";

@@ -109,10 +109,28 @@ TEST(SerieSimulacao, FalhaDeDimensionamentoEncerraASerieEDevolveOTerreno) {
         const TSerieSimulacao serie = talvek::Simular(entrada, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao,
                                                       [&chamadas](int, const TLinhaSimulacao&) { ++chamadas; });
         EXPECT_EQ(serie.Erro, "Erro no dimensinamento dos canais");
+        EXPECT_EQ(serie.Causa, "Inclinação da parede do canal (Z) = 0: deve ser maior que zero.");
         EXPECT_TRUE(serie.Linhas.empty());
         EXPECT_EQ(chamadas, 0);
         EXPECT_EQ(p.Terreno.St(), 0.01);
     }
+}
+
+// A series is bounded as a whole before anything runs: 21 hillslopes of 40 km would each pass as a design
+// (some 13 million updates for their rain alone) but not all together.
+TEST(SerieSimulacao, SerieLongaDemaisERecusadaAntesDaPrimeiraLinha) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    p.CanalDrenagem.SetEH(40000);
+    for (TEntradaSimulacao entrada : {TEntradaSimulacao::nt, TEntradaSimulacao::St}) {
+        const TSerieSimulacao serie = Simular(p, entrada);
+        EXPECT_EQ(serie.Erro, "Erro no dimensinamento dos canais");
+        EXPECT_EQ(serie.Causa, "Espaçamento horizontal (comprimento da encosta) = 40000 m: os 21 cálculos da encosta "
+                               "da simulação passariam de 200 milhões de passos da malha.");
+        EXPECT_TRUE(serie.Linhas.empty());
+    }
+    p.CanalDrenagem.SetEH(20);
+    EXPECT_FALSE(Simular(p, TEntradaSimulacao::nt).Erro);
 }
 
 TEST(SerieSimulacao, CadaLinhaEAvisadaNaOrdem) {

@@ -233,6 +233,24 @@ TEST(TextoRelatorio, SecaoDaVerificacaoHidraulica) {
                                   "Froude dentro dos limites.</FONT>"));
 }
 
+// The design's warnings follow the results, only when there are any (a no-runoff design names its reason).
+TEST(TextoRelatorio, AvisosDepoisDosResultados) {
+    RegionalTemporario regional({.SeparadorDecimal = ','});
+    Projeto p;
+    EXPECT_FALSE(Contem(p.Texto(), "AVISOS"));
+    p.canal.nc = {0.5, 0};
+    p.canal.SetQ(0);
+    p.terreno.SetVIB(400);
+    EXPECT_TRUE(Contem(p.Texto(),
+                       " cm</TD></TR></TABLE><P><FONT SIZE=3><B>AVISOS</B></FONT><TABLE COLS=3 WIDTH=\"100%\">"
+                       "<TR><TD colspan=2>" + k4 + "<FONT COLOR=\"#A00000\">Não há escoamento: a intensidade da chuva "
+                       "não supera a VIB.</FONT></TD></TR>"
+                       "<TR><TD colspan=2>" + k4 + "<FONT COLOR=\"#A00000\">Rugosidade do canal = 0,5: fora da faixa "
+                       "usual, de 0,01 a 0,2.</FONT></TD></TR>"
+                       "<TR><TD colspan=2>" + k4 + "<FONT COLOR=\"#A00000\">VIB = 400 mm/h: acima do usual, até 300 "
+                       "mm/h.</FONT></TD></TR></TABLE><P><FONT SIZE=3><B>VERIFICAÇÃO HIDRÁULICA</B></FONT>"));
+}
+
 // Regression: user texts were written into the page as they stand, so a "<" hid the rest of a cell and
 // an "&" or a quote could break the markup.
 TEST(TextoRelatorio, TextosDoUsuarioSaoEscapados) {

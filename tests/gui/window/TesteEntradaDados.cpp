@@ -323,6 +323,18 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), e_->TComp);
     }
 
+    // The spacing's limit on leaving its field, as the channel's.
+    void EspacamentoMaximo() {
+        Usuario usuario;
+        Digitar(e_->TDecli, QStringLiteral("2"));
+        Digitar(e_->Teh, QStringLiteral("1500,5"));
+        e_->TVib->setFocus(Qt::TabFocusReason);
+        QCOMPARE(e_->Teh->text(), QStringLiteral("1500"));
+        QCOMPARE(usuario.Textos(), QStringList{" O espaçamento horizontal máximo permitido é de 1500 metros. "});
+        QCOMPARE(usuario.caixas.first().icone, Icone::Informacao);
+        QTRY_COMPARE(QApplication::focusWidget(), e_->Teh);
+    }
+
     void VerificacaoDeCamposVazios_data() {
         QTest::addColumn<int>("sistema");
         QTest::addColumn<int>("canal");

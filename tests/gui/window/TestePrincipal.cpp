@@ -225,7 +225,9 @@ private slots:
         PreencherExemplo(*j.Entrada, 0);
         Digitar(j.Entrada->Tsc, QStringLiteral("0"));  // a level channel cannot be sized
         j.CalcularClick();
-        QCOMPARE(usuario.Textos(), QStringList{" Erro no cálculo "});
+        // The cause on the line below the words the box has always shown.
+        QCOMPARE(usuario.Textos(),
+                 QStringList{" Erro no cálculo \nDeclividade do canal = 0: deve ser maior que zero."});
         QCOMPARE(usuario.caixas.first().icone, Icone::Erro);
         QVERIFY(!usuario.caixas.first().cursorOcupado);
         QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -238,6 +240,36 @@ private slots:
         j.CalcularClick();
         QCOMPARE(usuario.Textos(), QStringList{"'0,0,2' não é um valor numérico válido."});
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        j.GerenteSys1.Alterado = false;
+    }
+
+    // Values no design can use are refused with the field's message and the focus on it, before the run.
+    void CalcularRecusaOCampoInvalido_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("rugosidade do canal nula") << "RugCan" << "0" << "Valor da rugosidade do canal inconsistente.";
+        QTest::newRow("terreno plano: a declividade, não o espaçamento desabilitado")
+            << "TDecli" << "0"
+            << "Valor da declividade do terreno inconsistente.\nDeclividade do terreno = 0: deve ser maior que zero.";
+    }
+
+    void CalcularRecusaOCampoInvalido() {
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, mensagem);
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        NovoProjeto(j);
+        PreencherExemplo(*j.Entrada, 0);
+        auto* recusado = j.Entrada->findChild<QLineEdit*>(campo);
+        Digitar(recusado, texto);
+        j.CalcularClick();
+        QCOMPARE(usuario.Textos(), QStringList{mensagem});
+        QCOMPARE(usuario.caixas.first().icone, Icone::Erro);
+        QCOMPARE(QApplication::focusWidget(), recusado);
+        QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaEntrada));
         j.GerenteSys1.Alterado = false;
     }
 

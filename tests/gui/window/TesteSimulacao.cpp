@@ -246,7 +246,8 @@ private slots:
         j.CanalDrenagem.Z = {0.0, -1};
         const double St = j.Terreno.St();
         Item(s.RVazao, 5)->click();
-        QCOMPARE(t.usuario.Textos(), QStringList{"Erro no dimensinamento dos canais"});
+        QCOMPARE(t.usuario.Textos(), QStringList{"Erro no dimensinamento dos canais\n"
+                                                 "Inclinação da parede do canal (Z) = 0: deve ser maior que zero."});
         QCOMPARE(t.usuario.caixas.first().icone, Icone::Erro);
         QCOMPARE(s.Series1->count(), 0);
         QCOMPARE(s.SimulaQ->count(), 0);

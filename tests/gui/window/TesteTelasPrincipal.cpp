@@ -95,20 +95,35 @@ private slots:
         QTest::addColumn<int>("sistema");
         QTest::addColumn<int>("canal");
         QTest::addColumn<bool>("minima");  // the window at its smallest size
-        QTest::newRow("com inundação, trapezoidal") << 0 << 0 << false;
-        QTest::newRow("com inundação, triangular") << 0 << 1 << false;
-        QTest::newRow("sem inundação, trapezoidal") << 1 << 0 << false;
-        QTest::newRow("sem inundação, triangular") << 1 << 1 << false;
-        QTest::newRow("sem inundação, triangular, mínima") << 1 << 1 << true;
-        QTest::newRow("com inundação, trapezoidal, mínima") << 0 << 0 << true;
+        QTest::addColumn<QString>("rugosidade");  // of the channel
+        QTest::addColumn<QString>("vib");
+        QTest::addColumn<QString>("avisos");      // the warning line under the results
+        const QString n = QStringLiteral("0,03"), vib = QStringLiteral("20");
+        QTest::newRow("com inundação, trapezoidal") << 0 << 0 << false << n << vib << QString();
+        QTest::newRow("com inundação, triangular") << 0 << 1 << false << n << vib << QString();
+        QTest::newRow("sem inundação, trapezoidal") << 1 << 0 << false << n << vib << QString();
+        QTest::newRow("sem inundação, triangular") << 1 << 1 << false << n << vib << QString();
+        QTest::newRow("sem inundação, triangular, mínima") << 1 << 1 << true << n << vib << QString();
+        QTest::newRow("com inundação, trapezoidal, mínima") << 0 << 0 << true << n << vib << QString();
+        QTest::newRow("sem inundação, com avisos, mínima")
+            << 1 << 0 << true << QStringLiteral("0,5") << QStringLiteral("400")
+            << QStringLiteral("Não há escoamento: a intensidade da chuva não supera a VIB.\n"
+                              "Rugosidade do canal = 0,5: fora da faixa usual, de 0,01 a 0,2.\n"
+                              "VIB = 400 mm/h: acima do usual, até 300 mm/h.");
     }
 
     void PaginasLegiveis() {
         QFETCH(int, sistema);
         QFETCH(int, canal);
         QFETCH(bool, minima);
-        const QString sufixo =
-            QStringLiteral("-sistema%1-canal%2%3").arg(sistema + 2).arg(canal).arg(minima ? "-minima" : "");
+        QFETCH(QString, rugosidade);
+        QFETCH(QString, vib);
+        QFETCH(QString, avisos);
+        const QString sufixo = QStringLiteral("-sistema%1-canal%2%3%4")
+                                   .arg(sistema + 2)
+                                   .arg(canal)
+                                   .arg(minima ? "-minima" : "")
+                                   .arg(avisos.isEmpty() ? "" : "-avisos");
         Usuario usuario;
         JanelaDeTeste janela;
         if (minima) janela->resize(janela->minimumSizeHint());
@@ -123,6 +138,8 @@ private slots:
         emit entrada.Canal->activated(canal);
         PreencherExemplo(entrada);
         janela->CanalDrenagem.Material = {1, 0.457};  // bare fine sand: the verdict lines are on the page too
+        Digitar(entrada.RugCan, rugosidade);
+        Digitar(entrada.TVib, vib);
         QCoreApplication::processEvents();
         VerificarLegibilidade(entrada, QStringLiteral("entrada") + sufixo);
         GuardarTela(*janela.janela, QStringLiteral("1-entrada") + sufixo);
@@ -131,7 +148,14 @@ private slots:
         QCOMPARE(usuario.Textos(), QStringList());
         QCOMPARE(janela->PaginaAtual(), int(TFPrincipal::PaginaResultados));
         QCoreApplication::processEvents();
-        VerificarLegibilidade(*janela->Resultados, QStringLiteral("resultados") + sufixo);
+        TPaginaResultados& resultados = *janela->Resultados;
+        QCOMPARE(resultados.LAvisos->isVisibleTo(&resultados), !avisos.isEmpty());
+        QCOMPARE(resultados.LAvisos->text(), avisos);
+        if (vib == QStringLiteral("400")) {  // no runoff: a zero flow and height are numbers
+            QCOMPARE(resultados.LQ->text(), QStringLiteral("0,0"));
+            QCOMPARE(resultados.HUni->text(), QStringLiteral("0,0"));
+        }
+        VerificarLegibilidade(resultados, QStringLiteral("resultados") + sufixo);
         GuardarTela(*janela.janela, QStringLiteral("2-resultados") + sufixo);
         janela->GerenteSys1.Alterado = false;
     }
