@@ -17,6 +17,7 @@ const Comando kComandos[] = {
     kComandoIdf,
     kComandoDimensionar,
     kComandoHidrograma,
+    kComandoBalanco,
     kComandoSimular,
     kComandoRelatorio,
 };
