@@ -98,4 +98,17 @@ TIncerteza IncertezaNumerica(TCanalDrenagem& canal, const TTerreno& terreno, con
     return r;
 }
 
+TBalancoHidrico CalcularBalancoHidrico(TCanalDrenagem& canal, const TTerreno& terreno,
+                                       const TPrecipitacao& precipitacao, const TTipoSistema& sistema) {
+    TBalancoHidrico b;
+    if (sistema.Tipo == 2) {
+        b.ComInundacao = DetalharComInundacao(canal, terreno, precipitacao);
+    } else if (sistema.Tipo == 3) {
+        b.SemInundacao = MedirSemInundacao(canal, terreno, precipitacao);
+        const THidrogramaCanal& saida = b.SemInundacao->Canal;
+        b.Incerteza = IncertezaNumerica(canal, terreno, precipitacao, saida.Pontos.empty() ? 0 : saida.Pico.Vazao);
+    }
+    return b;
+}
+
 }  // namespace talvek

@@ -4,6 +4,8 @@
 // (hillslope) or m³ (channel), flows in L/s, times in min.
 #pragma once
 
+#include <optional>
+
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
@@ -63,5 +65,17 @@ struct TIncerteza {
 // the halved grids (the Courant numbers stay as they are). EDimensionamento when the finer design fails.
 TIncerteza IncertezaNumerica(TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
                              double Q);
+
+// The water balance of a design as the results page, the hydrograph page and the report show it: the
+// partial-flooding sizing for system type 2; the measured run and the uncertainty for type 3 (its flow the
+// measured peak, which is the design flow); nothing for the types that are not designed.
+struct TBalancoHidrico {
+    std::optional<TDetalheComInundacao> ComInundacao;
+    std::optional<TBalancoSemInundacao> SemInundacao;
+    std::optional<TIncerteza> Incerteza;
+};
+// EDimensionamento (or the measured run's own message) when it cannot be computed.
+TBalancoHidrico CalcularBalancoHidrico(TCanalDrenagem& canal, const TTerreno& terreno,
+                                       const TPrecipitacao& precipitacao, const TTipoSistema& sistema);
 
 }  // namespace talvek

@@ -67,9 +67,17 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, std::function<void()
       canal_(canal),
       filtro_(new TFiltroNumerico([marcar = std::move(marcarAlterado)](QLineEdit&) { marcar(); }, this)) {
     FiguraCampo = QuadroFigura("FiguraCampo", Figura::CampoDrenado);
+    TabelaInundacao = new QLabel;
+    TabelaInundacao->setObjectName(QStringLiteral("TabelaInundacao"));
+    TabelaInundacao->setTextFormat(Qt::RichText);
+    TabelaInundacao->hide();
+    auto* valores = new QVBoxLayout;
+    valores->addWidget(CriarValores());
+    valores->addWidget(TabelaInundacao);
+    valores->addStretch(1);
     auto* topo = new QHBoxLayout;
     topo->addWidget(FiguraCampo, 1);
-    topo->addWidget(CriarValores(), 0, Qt::AlignTop);
+    topo->addLayout(valores);
 
     auto* secoes = new QHBoxLayout;
     secoes->addWidget(CriarSecaoUniforme(), 1);
@@ -78,6 +86,8 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, std::function<void()
     BVoltar = new QPushButton(QStringLiteral("&Voltar"));
     BRelatorio = new QPushButton(QStringLiteral("&Relatório"));
     BSimulacao = new QPushButton(QStringLiteral("&Simulação"));
+    BHidrograma = new QPushButton(QStringLiteral("&Hidrograma"));
+    DefinirDica(*BHidrograma, QStringLiteral("Hidrogramas e balanço hídrico"));
     BAjuda = new QPushButton(QStringLiteral("&Ajuda"));
     BFechar = new QPushButton(QStringLiteral("&Fechar"));
     DefinirDica(*BFechar, QStringLiteral("Fechar projeto"));
@@ -87,6 +97,7 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, std::function<void()
     botoes->addStretch(1);
     botoes->addWidget(BRelatorio);
     botoes->addWidget(BSimulacao);
+    botoes->addWidget(BHidrograma);
     botoes->addWidget(BAjuda);
     botoes->addWidget(BFechar);
 
@@ -180,9 +191,15 @@ void TPaginaResultados::MostrarResultados(bool comInundacao) {
                                                                             : Figura::SecaoTrapezoidal);
     AtualizarAlturaRecomendada();
     BSimulacao->setVisible(!comInundacao);
+    BHidrograma->setVisible(!comInundacao);
     contextoPagina_ = comInundacao ? kAjudaValoresComInundacao : kAjudaValoresSemInundacao;
     DefinirContextoAjuda(LEV, contextoPagina_);
     DefinirContextoAjuda(EdEH, contextoPagina_);
+}
+
+void TPaginaResultados::MostrarTabelaInundacao(const QString& tabela) {
+    TabelaInundacao->setText(tabela);
+    TabelaInundacao->setVisible(!tabela.isEmpty());
 }
 
 void TPaginaResultados::AtualizarAlturaRecomendada() {

@@ -29,6 +29,8 @@ public:
     // The values of the run just finished (Q, EV, EH, H and CDu) and the section picture of the channel
     // type; `comInundacao` (system type 2) hides "&Simulação".
     void MostrarResultados(bool comInundacao);
+    // The partial-flooding sizing laid open (an HTML table) below the values; an empty text hides it.
+    void MostrarTabelaInundacao(const QString& tabela);
     // "OK" or Enter in CoefUni: CDu from the field, then the recommended height.
     void AtualizarAlturaRecomendada();
     // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
@@ -51,6 +53,8 @@ public:
     QPushButton* BVoltar;
     QPushButton* BRelatorio;
     QPushButton* BSimulacao;
+    QPushButton* BHidrograma;  // system type 3: the hydrograph page
+    QLabel* TabelaInundacao;   // system type 2: the sizing's numbers
     QPushButton* BAjuda;
     QPushButton* BFechar;
 
