@@ -50,6 +50,8 @@ int ExecutarRelatorio(const Argumentos& argumentos, std::ostream& saida, std::os
                           projeto.Unidades,
                           TextoData(Hoje()),
                           PastaProgramaPadrao(),
+                          std::nullopt,
+                          nullptr,
                           std::nullopt};
     // The water balance section; a balance that cannot be computed leaves it out, and says why.
     std::optional<TBalancoHidrico> balanco;

@@ -2,11 +2,14 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
+#include <QGraphicsScene>
 #include <QScatterSeries>
 #include <QTextBrowser>
 #include <QValueAxis>
@@ -24,6 +27,9 @@ namespace {
 
 constexpr int kAjudaHidrograma = 140;
 constexpr int kLarguraTabelas = 430;  // px
+// The report's picture, px: at most the printable width of a page (17 cm).
+constexpr int kLarguraFigura = 640;
+constexpr int kAlturaFigura = 420;
 
 QValueAxis* Eixo(const QString& titulo, const char* formato) {
     auto* eixo = new QValueAxis;
@@ -44,6 +50,7 @@ TPaginaHidrograma::TPaginaHidrograma(QWidget* pai) : QWidget(pai) {
     grafico_->setBackgroundBrush(Qt::white);
     grafico_->setLocalizeNumbers(true);
     grafico_->setTitle(QStringLiteral("Hidrogramas da encosta e da saída do dreno"));
+    grafico_->legend()->setAlignment(Qt::AlignBottom);
     SerieEncosta = new QLineSeries;
     SerieEncosta->setName(QStringLiteral("Saída da encosta (L/s por m)"));
     SerieEncosta->setColor(QColor(0, 128, 0));
@@ -126,6 +133,7 @@ void TPaginaHidrograma::Mostrar(const TBalancoHidrico& balanco) {
     eixoTempo_->setRange(0, fim > 0 ? fim : 1);
     eixoEncosta_->setRange(0, Topo(maximoEncosta));
     eixoCanal_->setRange(0, Topo(maximoCanal));
+    for (QValueAxis* eixo : {eixoTempo_, eixoEncosta_, eixoCanal_}) eixo->applyNiceNumbers();
     Tabelas->setHtml(QString::fromStdString(TabelasBalanco(balanco)));
     QStringList avisos;
     for (const std::string& aviso : AvisosBalanco(balanco)) avisos << QString::fromStdString(aviso);
@@ -133,11 +141,29 @@ void TPaginaHidrograma::Mostrar(const TBalancoHidrico& balanco) {
     Avisos->setVisible(!avisos.isEmpty());
 }
 
-QImage TPaginaHidrograma::FiguraGrafico() const {
+QImage TPaginaHidrograma::FiguraGrafico() {
+    if (!Grafico->isVisible()) {
+        // A page never shown has no size of its own: the chart is laid out at the picture's and its scene
+        // drawn directly; showing the page fits the chart to the view again. Only the chart's own pending
+        // layout runs, no other event of the window.
+        QImage figura(kLarguraFigura, kAlturaFigura, QImage::Format_RGB32);
+        figura.fill(Qt::white);
+        grafico_->resize(figura.size());
+        QCoreApplication::sendPostedEvents(grafico_, 0);
+        if (grafico_->layout()) grafico_->layout()->activate();
+        QPainter pintor(&figura);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        grafico_->scene()->render(&pintor, QRectF(figura.rect()), grafico_->geometry());
+        return figura;
+    }
     QImage figura(Grafico->size(), QImage::Format_RGB32);
     figura.fill(Qt::white);
-    QPainter pintor(&figura);
-    Grafico->render(&pintor);
+    {
+        QPainter pintor(&figura);
+        Grafico->render(&pintor);
+    }
+    // A printed page keeps a picture at its size and does not shrink it.
+    if (figura.width() > kLarguraFigura) figura = figura.scaledToWidth(kLarguraFigura, Qt::SmoothTransformation);
     return figura;
 }
 

@@ -28,8 +28,9 @@ public:
 
     // The chart, the tables and the warnings of a type-3 balance.
     void Mostrar(const TBalancoHidrico& balanco);
-    // The chart on white at its size on screen, for the report.
-    QImage FiguraGrafico() const;
+    // The chart on white for the report: at its size on screen, at most 640 px wide; 640 × 420 px when the
+    // page has not been shown.
+    QImage FiguraGrafico();
 
     QChartView* Grafico;
     QLineSeries* SerieEncosta;  // L/s per metre of drain, left axis

@@ -511,8 +511,12 @@ void TFPrincipal::HidrogramaClick() {
 
 const TBalancoHidrico& TFPrincipal::BalancoHidrico() {
     if (!balanco_) {
+        // Computed on a copy of the drain that lets no window event run meanwhile: it is asked for while a
+        // button's action is under way, as when the report window is being opened.
         const TCursorOcupado ocupado(&progresso_);
-        balanco_ = CalcularBalancoHidrico(CanalDrenagem, Terreno, Nimbal1.Precipitacao, Sistema);
+        TCanalDrenagem canal = CanalDrenagem;
+        canal.Encosta.Progresso = nullptr;
+        balanco_ = CalcularBalancoHidrico(canal, Terreno, Nimbal1.Precipitacao, Sistema);
     }
     return *balanco_;
 }
@@ -538,6 +542,8 @@ TDadosRelatorio TFPrincipal::DadosRelatorio() {
             Unidades,
             TextoDataCurta(QDate::currentDate()).toStdString(),
             QDir(pastaPrograma_).absolutePath().toStdString() + "/",
+            std::nullopt,
+            nullptr,
             std::nullopt};
     // A balance that cannot be computed leaves its section out of the report; the hydrograph page says why.
     try {

@@ -65,8 +65,9 @@ TEST(TextoBalanco, SecaoDoRelatorioEntreResultadosESimulacao) {
         CalcularBalancoHidrico(p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao, p.Sistema);
     EXPECT_EQ(AvisosBalanco(balanco).size(), 2u);
 
-    TDadosRelatorio dados{p.Sistema,   p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao, {},
-                          p.Identificacao, p.Unidades,  "",        "/",                     TTamanhoFigura{400, 300}};
+    TDadosRelatorio dados{p.Sistema,    p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao,    {},
+                          p.Identificacao, p.Unidades,  "",        "/", TTamanhoFigura{400, 300}, nullptr,
+                          std::nullopt};
     EXPECT_EQ(Posicao(TextoRelatorio(dados), "BALANÇO HÍDRICO"), std::string::npos);
     dados.Balanco = &balanco;
     const std::string semFigura = TextoRelatorio(dados);
