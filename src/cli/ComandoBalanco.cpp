@@ -7,6 +7,7 @@
 #include "ComandoProjeto.h"
 #include "design/uBalancoHidrico.h"
 #include "platform/Numeros.h"
+#include "report/TextoBalanco.h"
 
 namespace talvek::cli {
 
@@ -22,8 +23,6 @@ constexpr const char* kDescricao =
     "  --json   {\"chuva\":{...},\"encosta\":{...},\"canal\":{...},\"incerteza_pct\":...} ou\n"
     "           {\"chuva\":{...},\"dimensionamento\":{...}}, números com ponto decimal";
 constexpr TComandoProjeto kComando{"balanco", kUso, kDescricao};
-
-constexpr const char* kDependeDaMalha = "A vazão de projeto depende da malha de cálculo: incerteza numérica acima de 5 %.";
 
 // "chave":valor pairs of one JSON object.
 class ObjetoJson {
@@ -59,7 +58,9 @@ void MostrarChuva(const TBalancoChuva& c, std::ostream& saida) {
           << "  Chuva efetiva: " << Mm(c.ChuvaEfetiva) << '\n';
 }
 
-void MostrarSemInundacao(const TBalancoSemInundacao& b, const TIncerteza& incerteza, bool json, std::ostream& saida) {
+void MostrarSemInundacao(const TBalancoHidrico& balanco, bool json, std::ostream& saida) {
+    const TBalancoSemInundacao& b = *balanco.SemInundacao;
+    const std::optional<TIncerteza>& incerteza = balanco.Incerteza;
     const TBalancoEncosta& e = b.BalancoEncosta;
     const TBalancoCanal& c = b.Canal.Balanco;
     if (json) {
@@ -80,8 +81,12 @@ void MostrarSemInundacao(const TBalancoSemInundacao& b, const TIncerteza& incert
                      .Numero("erro_m3", c.Erro())
                      .Numero("erro_pct", c.ErroPct())
                      .Texto()
-              << ",\"incerteza_pct\":" << NumeroJson(incerteza.Pct)
-              << ",\"depende_da_malha\":" << (incerteza.DependeDaMalha() ? "true" : "false") << "}\n";
+              << ",\"incerteza_pct\":" << (incerteza ? NumeroJson(incerteza->Pct) : "null");
+        if (incerteza)
+            saida << ",\"depende_da_malha\":" << (incerteza->DependeDaMalha() ? "true" : "false");
+        else
+            saida << ",\"falha_incerteza\":" << TextoJson(balanco.FalhaIncerteza);
+        saida << "}\n";
         return;
     }
     MostrarChuva(b.Chuva, saida);
@@ -95,10 +100,11 @@ void MostrarSemInundacao(const TBalancoSemInundacao& b, const TIncerteza& incert
           << "  Entrada: " << M3(c.Entrada()) << '\n'
           << "  Saída: " << M3(c.Saida) << '\n'
           << "  Armazenada: " << M3(c.Armazenada) << '\n'
-          << "  Erro de continuidade: " << M3(c.Erro()) << " (" << Pct(c.ErroPct()) << ")\n"
-          << "Incerteza numérica da vazão: " << Pct(incerteza.Pct) << " (" << FormatarFloat("0.0#", incerteza.Q)
-          << " L/s; com os passos pela metade, " << FormatarFloat("0.0#", incerteza.QRefinado) << " L/s)\n";
-    if (incerteza.DependeDaMalha()) saida << kDependeDaMalha << '\n';
+          << "  Erro de continuidade: " << M3(c.Erro()) << " (" << Pct(c.ErroPct()) << ")\n";
+    if (incerteza)
+        saida << "Incerteza numérica da vazão: " << Pct(incerteza->Pct) << " (" << FormatarFloat("0.0#", incerteza->Q)
+              << " L/s; com os passos pela metade, " << FormatarFloat("0.0#", incerteza->QRefinado) << " L/s)\n";
+    for (const std::string& aviso : AvisosBalanco(balanco)) saida << aviso << '\n';
 }
 
 void MostrarComInundacao(const TDetalheComInundacao& d, bool json, std::ostream& saida) {
@@ -126,13 +132,11 @@ int ExecutarBalanco(const Argumentos& argumentos, std::ostream& saida, std::ostr
     TCanalDrenagem& canal = projeto.CanalDrenagem;
     const TPrecipitacao& chuva = projeto.Nimbal1.Precipitacao;
     try {
-        if (projeto.Sistema.Tipo == 2) {
-            MostrarComInundacao(DetalharComInundacao(canal, projeto.Terreno, chuva), json, saida);
-        } else {
-            const double Q = canal.Q();
-            const TBalancoSemInundacao b = MedirSemInundacao(canal, projeto.Terreno, chuva);
-            MostrarSemInundacao(b, IncertezaNumerica(canal, projeto.Terreno, chuva, Q), json, saida);
-        }
+        const TBalancoHidrico b = CalcularBalancoHidrico(canal, projeto.Terreno, chuva, projeto.Sistema);
+        if (b.ComInundacao)
+            MostrarComInundacao(*b.ComInundacao, json, saida);
+        else
+            MostrarSemInundacao(b, json, saida);
     } catch (const Exception& e) {
         return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
     }

@@ -106,7 +106,11 @@ TBalancoHidrico CalcularBalancoHidrico(TCanalDrenagem& canal, const TTerreno& te
     } else if (sistema.Tipo == 3) {
         b.SemInundacao = MedirSemInundacao(canal, terreno, precipitacao);
         const THidrogramaCanal& saida = b.SemInundacao->Canal;
-        b.Incerteza = IncertezaNumerica(canal, terreno, precipitacao, saida.Pontos.empty() ? 0 : saida.Pico.Vazao);
+        try {
+            b.Incerteza = IncertezaNumerica(canal, terreno, precipitacao, saida.Pontos.empty() ? 0 : saida.Pico.Vazao);
+        } catch (const EDimensionamento& e) {
+            b.FalhaIncerteza = e.what();
+        }
     }
     return b;
 }

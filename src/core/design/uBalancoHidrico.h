@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
@@ -73,6 +74,7 @@ struct TBalancoHidrico {
     std::optional<TDetalheComInundacao> ComInundacao;
     std::optional<TBalancoSemInundacao> SemInundacao;
     std::optional<TIncerteza> Incerteza;
+    std::string FalhaIncerteza;  // why the finer design failed, when it did (the rest of the balance stands)
 };
 // EDimensionamento (or the measured run's own message) when it cannot be computed.
 TBalancoHidrico CalcularBalancoHidrico(TCanalDrenagem& canal, const TTerreno& terreno,

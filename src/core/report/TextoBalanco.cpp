@@ -93,6 +93,7 @@ std::vector<std::string> AvisosBalanco(const TBalancoHidrico& b) {
         avisos.push_back(std::string(kAvisoSubida) + " Máximo: " + Numero("0.0#", b.SemInundacao->Canal.Maximo.Vazao) +
                          " L/s em " + Numero("0.0#", b.SemInundacao->Canal.Maximo.Tempo) + " min.");
     if (b.Incerteza && b.Incerteza->DependeDaMalha()) avisos.push_back(kAvisoMalha);
+    if (!b.FalhaIncerteza.empty()) avisos.push_back(kAvisoSemIncerteza + b.FalhaIncerteza);
     return avisos;
 }
 

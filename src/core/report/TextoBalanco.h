@@ -20,6 +20,8 @@ inline constexpr const char* kAvisoSubida =
     "A vazão na saída do dreno volta a subir depois da primeira queda e passa a vazão de projeto, que é a "
     "da primeira queda.";
 
+inline constexpr const char* kAvisoSemIncerteza = "A incerteza numérica não pôde ser calculada: ";
+
 std::string TabelaComInundacao(const TDetalheComInundacao& d);
 // The storm, hillslope and channel ledgers of a type-3 design.
 std::string TabelasSemInundacao(const TBalancoSemInundacao& b);
