@@ -84,6 +84,13 @@ void Encosta(benchmark::State& state, const TTerreno& terreno, int comprimento) 
     state.counters["nos"] = atualizacoes;
 }
 
+// The second example's hillslope with its continuity ledger: the same steps, and what measuring them costs.
+void EncostaMedidaSegundoExemplo(benchmark::State& state) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TEncostaCinematica encosta = Encosta(TerrenoFileiras(), 100);
+    for (auto _ : state) benchmark::DoNotOptimize(encosta.GerarHidrogramaMedido(chuva));
+}
+
 void EncostaPrimeiroExemplo(benchmark::State& state) { Encosta(state, TerrenoSemCultivo(), 20); }
 void EncostaSegundoExemplo(benchmark::State& state) { Encosta(state, TerrenoFileiras(), 100); }
 
@@ -207,6 +214,7 @@ void PotenciaVerificada(benchmark::State& state) {
 
 BENCHMARK(EncostaPrimeiroExemplo)->Unit(benchmark::kMillisecond);
 BENCHMARK(EncostaSegundoExemplo)->Unit(benchmark::kMillisecond);
+BENCHMARK(EncostaMedidaSegundoExemplo)->Unit(benchmark::kMillisecond);
 BENCHMARK(RoteamentoMaisLento)->Unit(benchmark::kMillisecond);
 BENCHMARK(SerieEspacamento)->Unit(benchmark::kMillisecond);
 BENCHMARK(ProjetoDreno100)->Unit(benchmark::kMillisecond);
