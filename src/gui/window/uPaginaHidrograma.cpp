@@ -52,10 +52,10 @@ TPaginaHidrograma::TPaginaHidrograma(QWidget* pai) : QWidget(pai) {
     grafico_->setTitle(QStringLiteral("Hidrogramas da encosta e da saída do dreno"));
     grafico_->legend()->setAlignment(Qt::AlignBottom);
     SerieEncosta = new QLineSeries;
-    SerieEncosta->setName(QStringLiteral("Saída da encosta (L/s por m)"));
+    SerieEncosta->setName(QStringLiteral("Encosta (L/s por m)"));
     SerieEncosta->setColor(QColor(0, 128, 0));
     SerieCanal = new QLineSeries;
-    SerieCanal->setName(QStringLiteral("Saída do dreno (L/s)"));
+    SerieCanal->setName(QStringLiteral("Dreno (L/s)"));
     SerieCanal->setColor(Qt::blue);
     SeriePico = new QScatterSeries;
     SeriePico->setName(QStringLiteral("Vazão de projeto"));
