@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ChuvaExemplo.h"
+#include "design/uBalancoHidrico.h"
 #include "design/uCanal.h"
 #include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
@@ -83,6 +84,13 @@ void Encosta(benchmark::State& state, const TTerreno& terreno, int comprimento) 
     state.counters["nos"] = atualizacoes;
 }
 
+// The second example's hillslope with its continuity ledger: the same steps, and what measuring them costs.
+void EncostaMedidaSegundoExemplo(benchmark::State& state) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TEncostaCinematica encosta = Encosta(TerrenoFileiras(), 100);
+    for (auto _ : state) benchmark::DoNotOptimize(encosta.GerarHidrogramaMedido(chuva));
+}
+
 void EncostaPrimeiroExemplo(benchmark::State& state) { Encosta(state, TerrenoSemCultivo(), 20); }
 void EncostaSegundoExemplo(benchmark::State& state) { Encosta(state, TerrenoFileiras(), 100); }
 
@@ -126,6 +134,39 @@ void SerieEspacamento(benchmark::State& state) {
     state.counters["nos/s"] = benchmark::Counter(atualizacoes, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["nos"] = atualizacoes;
 }
+
+// The design without partial flooding, its measured run (hillslope ledger and the whole outlet hydrograph with
+// the channel ledger) and its numerical uncertainty (the design again on the halved grids), on the second
+// example's field: a 100 m trapezoidal drain, and the slowest drain the window allows (1500 m on 110 mm/h).
+enum class Medida { Projeto, Balanco, Incerteza };
+
+void Medir(benchmark::State& state, Medida medida, int comprimento, double VIB) {
+    TPrecipitacaoExponencialNegativa chuva = ChuvaExemplo();
+    TTerreno terreno = TerrenoFileiras();
+    terreno.SetVIB(VIB);
+    TCanalDrenagem canal = Canal(comprimento, 100);
+    const double Q = canal.DimensionarSemInundacao(terreno, chuva, 100, 0.002, 0.03, comprimento).Q;
+    for (auto _ : state) {
+        switch (medida) {
+            case Medida::Projeto:
+                benchmark::DoNotOptimize(canal.DimensionarSemInundacao(terreno, chuva, 100, 0.002, 0.03, comprimento));
+                break;
+            case Medida::Balanco:
+                benchmark::DoNotOptimize(MedirSemInundacao(canal, terreno, chuva));
+                break;
+            case Medida::Incerteza:
+                benchmark::DoNotOptimize(IncertezaNumerica(canal, terreno, chuva, Q));
+                break;
+        }
+    }
+}
+
+void ProjetoDreno100(benchmark::State& state) { Medir(state, Medida::Projeto, 100, 60); }
+void BalancoDreno100(benchmark::State& state) { Medir(state, Medida::Balanco, 100, 60); }
+void IncertezaDreno100(benchmark::State& state) { Medir(state, Medida::Incerteza, 100, 60); }
+void ProjetoDreno1500(benchmark::State& state) { Medir(state, Medida::Projeto, 1500, 110); }
+void BalancoDreno1500(benchmark::State& state) { Medir(state, Medida::Balanco, 1500, 110); }
+void IncertezaDreno1500(benchmark::State& state) { Medir(state, Medida::Incerteza, 1500, 110); }
 
 // Bases and exponents of the routing's powers (y^(5/3), W^0.6, A^m), varied so that nothing folds.
 struct Potencias {
@@ -173,8 +214,15 @@ void PotenciaVerificada(benchmark::State& state) {
 
 BENCHMARK(EncostaPrimeiroExemplo)->Unit(benchmark::kMillisecond);
 BENCHMARK(EncostaSegundoExemplo)->Unit(benchmark::kMillisecond);
+BENCHMARK(EncostaMedidaSegundoExemplo)->Unit(benchmark::kMillisecond);
 BENCHMARK(RoteamentoMaisLento)->Unit(benchmark::kMillisecond);
 BENCHMARK(SerieEspacamento)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProjetoDreno100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BalancoDreno100)->Unit(benchmark::kMillisecond);
+BENCHMARK(IncertezaDreno100)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProjetoDreno1500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BalancoDreno1500)->Unit(benchmark::kMillisecond);
+BENCHMARK(IncertezaDreno1500)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExpLog);
 BENCHMARK(ExpLogEncadeado);
 BENCHMARK(PotenciaVerificada);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "ComandoProjeto.h"
+#include "design/uBalancoHidrico.h"
 #include "platform/ArquivosTexto.h"
 #include "project/IDProjeto.h"
 #include "report/TextoRelatorio.h"
@@ -40,16 +41,27 @@ int ExecutarRelatorio(const Argumentos& argumentos, std::ostream& saida, std::os
     if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (const std::optional<int> falha = DimensionarProjeto(projeto, false, saida, erros)) return *falha;
     const TNimbal21& chuva = projeto.Nimbal1;
-    const std::string texto = TextoRelatorio({projeto.Sistema,
-                                              projeto.CanalDrenagem,
-                                              projeto.Terreno,
-                                              chuva.Precipitacao,
-                                              {chuva.StrEstado, chuva.StrCidade, chuva.Latitude, chuva.Longitude},
-                                              projeto.Identificacao,
-                                              projeto.Unidades,
-                                              TextoData(Hoje()),
-                                              PastaProgramaPadrao(),
-                                              std::nullopt});
+    TDadosRelatorio dados{projeto.Sistema,
+                          projeto.CanalDrenagem,
+                          projeto.Terreno,
+                          chuva.Precipitacao,
+                          {chuva.StrEstado, chuva.StrCidade, chuva.Latitude, chuva.Longitude},
+                          projeto.Identificacao,
+                          projeto.Unidades,
+                          TextoData(Hoje()),
+                          PastaProgramaPadrao(),
+                          std::nullopt,
+                          nullptr,
+                          std::nullopt};
+    // The water balance section; a balance that cannot be computed leaves it out, and says why.
+    std::optional<TBalancoHidrico> balanco;
+    try {
+        balanco = CalcularBalancoHidrico(projeto.CanalDrenagem, projeto.Terreno, chuva.Precipitacao, projeto.Sistema);
+        dados.Balanco = &*balanco;
+    } catch (const Exception& e) {
+        erros << "Balanço hídrico: " << e.what() << '\n';
+    }
+    const std::string texto = TextoRelatorio(dados);
     if (!opcoes.valores.contains("--saida")) {
         saida << texto << '\n';
         return kSucesso;

@@ -21,6 +21,7 @@ extern const Comando kComandoBanco;
 extern const Comando kComandoIdf;
 extern const Comando kComandoDimensionar;
 extern const Comando kComandoHidrograma;
+extern const Comando kComandoBalanco;
 extern const Comando kComandoSimular;
 extern const Comando kComandoRelatorio;
 

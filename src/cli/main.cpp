@@ -18,6 +18,7 @@ const Comando kComandos[] = {
     kComandoIdf,
     kComandoDimensionar,
     kComandoHidrograma,
+    kComandoBalanco,
     kComandoSimular,
     kComandoRelatorio,
 };

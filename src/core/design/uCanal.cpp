@@ -209,13 +209,19 @@ void TCanalDrenagem::Dimensionar(const TTerreno& terreno, const TPrecipitacao& p
     H_ = r.H;
 }
 
+TVazaoComInundacao TCanalDrenagem::VazaoComInundacao(const TTerreno& terreno,
+                                                     const TPrecipitacao& precipitacao) const {
+    // A field without runoff can leave a rounding residue just below zero: it is no flow.
+    const double excesso = std::max(0.0, terreno.PrecipitacaoEfetiva(precipitacao));  // mm
+    // The excess on the strip Comprimento × EH, removed within TD hours (mm → m, h → s), m³/s.
+    const double vazao = Dividir(excesso * Comprimento_ * EH_, TD_ * 1000 * 3600);
+    return {excesso, excesso * Comprimento_ * EH_ / 1000, vazao};
+}
+
 TDimensionamento TCanalDrenagem::DimensionarComInundacao(const TTerreno& terreno,
                                                          const TPrecipitacao& precipitacao) const {
     try {
-        // A field without runoff can leave a rounding residue just below zero: it is no flow.
-        const double excesso = std::max(0.0, terreno.PrecipitacaoEfetiva(precipitacao));  // mm
-        // The excess on the strip Comprimento × EH, removed within TD hours (mm → m, h → s), m³/s.
-        const double vazao = Dividir(excesso * Comprimento_ * EH_, TD_ * 1000 * 3600);
+        const double vazao = VazaoComInundacao(terreno, precipitacao).Vazao;  // m³/s
         const double H = TipoCanal.Tipo == TTipoCanal::Trapezoidal
                              ? ProfundidadeTrapezoidal(vazao, nc.Valor, Sc_, B_, Z.Valor, 10.0).H
                              : ProfundidadeTriangular(vazao, nc.Valor, Sc_, terreno.St(), Sm.Valor);
@@ -226,18 +232,22 @@ TDimensionamento TCanalDrenagem::DimensionarComInundacao(const TTerreno& terreno
     }
 }
 
+void TCanalDrenagem::PrepararEncosta(const TTerreno& terreno, double EH) {
+    // A strip without slope has no kinematic-wave flow (α = √St / nt = 0): the method cannot size
+    // its drain, and a zero flow would be a wrong answer, not a dry field.
+    if (!(terreno.St() > 0)) throw EDimensionamento();
+    // The strip between two drains, EH wide, as a hillslope draining into this channel.
+    Encosta.Cobertura.Atribuir(terreno.Cobertura);
+    Encosta.SetComprimento(MetrosInteiros(EH));
+    Encosta.nt.Valor = terreno.nt.Valor;
+    Encosta.SetVIB(terreno.VIB());
+    Encosta.SetSt(terreno.St());
+}
+
 TDimensionamento TCanalDrenagem::DimensionarSemInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                                          double EH, double Sc, double n, std::int32_t Comprimento) {
     try {
-        // A strip without slope has no kinematic-wave flow (α = √St / nt = 0): the method cannot size
-        // its drain, and a zero flow would be a wrong answer, not a dry field.
-        if (!(terreno.St() > 0)) throw EDimensionamento();
-        // The strip between two drains, EH wide, as a hillslope draining into this channel.
-        Encosta.Cobertura.Atribuir(terreno.Cobertura);
-        Encosta.SetComprimento(MetrosInteiros(EH));
-        Encosta.nt.Valor = terreno.nt.Valor;
-        Encosta.SetVIB(terreno.VIB());
-        Encosta.SetSt(terreno.St());
+        PrepararEncosta(terreno, EH);
         const int N = Encosta.NumeroTrechos();
         const LiberarAoSair liberar(Hidrograma);
         Hidrograma = Encosta.GerarHidrograma(N, precipitacao);

@@ -8,6 +8,7 @@
 
 #include "design/uMaterialCanal.h"
 #include "design/uCausaFalha.h"
+#include "design/uCanalRoteamento.h"
 #include "model/uEncostaCinematica.h"
 #include "model/uHidrograma.h"
 #include "model/uTerreno.h"
@@ -149,8 +150,14 @@ public:
     // Comprimento m of this channel, on a field of infiltration rate VIB (mm/h, sets the time step) and
     // slope St, with channel slope Sc and roughness n. Faults of the section's coefficients propagate; any
     // later failure raises Exception "Ocorreu um erro em CalculaHidrogramaCanal.".
+    // `refinamento` > 1 routes on MalhaCanalRefinada of the design's grid.
     TRoteamentoCanal CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB,
-                                            double St, double Sc, double n) const;
+                                            double St, double Sc, double n, int refinamento = 1) const;
+    // The same routing, the same steps in the same order, carried past the first fall of the outflow: the
+    // outlet hydrograph and the ledger. Faults as CalculaHidrogramaCanal; a routing that does not drain
+    // within a week of simulated time after the inflow raises EDimensionamento with its own message.
+    THidrogramaCanal HidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB, double St,
+                                     double Sc, double n) const;
 
     TEncostaCinematica Encosta;  // the field strip that drains into the channel
     THidrograma Hidrograma;      // the strip's outflow, held only while a sizing runs
@@ -159,6 +166,13 @@ public:
 struct TDimensionamento {
     double Q = 0;  // design flow, L/s
     double H = 0;  // its uniform-flow depth, m
+};
+
+// The partial-flooding flow as the sizing computes it.
+struct TVazaoComInundacao {
+    double Excesso;  // rainfall excess of the field, mm (a rounding residue below 0 taken as 0)
+    double Volume;   // that excess on the strip Comprimento × EH, m³: the water each drain removes
+    double Vazao;    // the flow that removes it within TD, m³/s
 };
 
 class TCanalDrenagem : public TCanalGradiente {
@@ -187,6 +201,11 @@ public:
     // routed along Comprimento m of channel of slope Sc and roughness n. Any failure raises EDimensionamento.
     TDimensionamento DimensionarSemInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao, double EH,
                                              double Sc, double n, std::int32_t Comprimento);
+    // The hillslope of the strip EH (m) wide from the field's cover, roughness value, VIB and slope, as
+    // DimensionarSemInundacao builds it into Encosta; EDimensionamento for a field without slope.
+    void PrepararEncosta(const TTerreno& terreno, double EH);
+    // Partial flooding: the sizing's rainfall excess, volume and flow. The storm's faults propagate.
+    TVazaoComInundacao VazaoComInundacao(const TTerreno& terreno, const TPrecipitacao& precipitacao) const;
     // The same routing and depth for a hillslope hydrograph the caller already has.
     TDimensionamento DimensionarHidrograma(const THidrograma& hidrograma, const TTerreno& terreno, double Sc, double n,
                                            std::int32_t Comprimento) const;

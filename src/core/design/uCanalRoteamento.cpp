@@ -20,6 +20,9 @@ namespace talvek {
 namespace {
 
 const char* const kErroRoteamento = "Ocorreu um erro em CalculaHidrogramaCanal.";
+const char* const kSemRecessao =
+    "O hidrograma do canal não terminou de escoar em uma semana de simulação após o fim da contribuição da "
+    "encosta.";
 
 constexpr int kProfundidadesAjuste = 25;  // depths 0.2 m … 5 m of the trapezoid's power fit
 // The outflow falls within a few steps of the end of the lateral inflow; a routing still rising a week of
@@ -44,17 +47,19 @@ public:
           Wo_(malha.Nos),
           Wn_(malha.Nos) {}
 
-    // Routes the lateral inflow until the outflow starts to fall; the window's events run through
-    // `progresso`.
-    TRoteamentoCanal Propagar(const THidrograma& hidrograma, IProgresso* progresso) {
+    // Routes the lateral inflow until `medidor` stops it (the design's stops at the first fall of the
+    // outflow); the window's events run through `progresso`.
+    template <class Medidor>
+    TRoteamentoCanal Propagar(const THidrograma& hidrograma, IProgresso* progresso, Medidor& medidor) {
         TContadorAtualizacoes contador(progresso);
         const double tFim = hidrograma.Pontos().back().Tempo;
         double t = hidrograma.Pontos().front().Tempo;
         const std::size_t ultimo = Ao_.size() - 1;
         const double passosMaximos = (tFim - t + kTempoDrenagemMaximo) / dt_;
         for (long passos = 0;; ++passos) {
-            if (passos > passosMaximos) throw EDimensionamento();
+            if (passos > passosMaximos) medidor.Esgotado();
             const double q = t < tFim ? hidrograma.VazaoNoTempo(t) / 1000 : 0;  // m³/s per m
+            medidor.Entrada(q * dx_ * static_cast<double>(ultimo), alfa_ * Wn_[0], dts_);
             for (std::size_t i = 1; i <= ultimo; ++i) {
                 double a;
                 if (An_[i] + Ao_[i - 1] > Ac2_) {
@@ -64,13 +69,20 @@ public:
                 } else {
                     a = q * dts_ + Ao_[i] + Cr_ * (Wo_[i - 1] - Wo_[i]);
                 }
-                if (i == ultimo && a < Ao_[ultimo]) return {alfa_ * Potencia(Ao_[ultimo], m_) * 1000, passos};
+                if (i == ultimo && a < Ao_[ultimo]) {
+                    const TRoteamentoCanal pico{alfa_ * Potencia(Ao_[ultimo], m_) * 1000, passos};
+                    if (medidor.Caiu(pico)) return pico;
+                }
                 if (a > 0) {
                     An_[i] = a;
                     Wn_[i] = Potencia(a, m_);
                 } else {
                     An_[i] = Wn_[i] = 0;
                 }
+            }
+            if (medidor.Saida(t, tFim, alfa_ * Wn_[ultimo] * 1000, dts_)) {
+                medidor.Fim(An_, dx_);
+                return {0, passos};
             }
             t += dt_;
             std::swap(Ao_, An_);
@@ -97,6 +109,51 @@ private:
     const double Cr_;   // α·Δt/Δx
     const double Ac2_;  // twice the area at which the explicit scheme's Courant number m·Cr·A^(m − 1) is 1
     std::vector<double> Ao_, An_, Wo_, Wn_;
+};
+
+// The design's routing: it stops at the first fall of the outflow and measures nothing.
+struct AtePico {
+    [[noreturn]] void Esgotado() { throw EDimensionamento(); }
+    void Entrada(double, double, double) {}
+    bool Caiu(const TRoteamentoCanal&) { return true; }
+    bool Saida(double, double, double, double) { return false; }
+    void Fim(const std::vector<double>&, double) {}
+};
+
+// The whole outlet hydrograph and the ledger of the routing (m³).
+class HidrogramaCompleto {
+public:
+    explicit HidrogramaCompleto(THidrogramaCanal& resultado) : r_(resultado) {}
+
+    [[noreturn]] void Esgotado() { throw EDimensionamento(kSemRecessao); }
+    // Lateral inflow of the nodes below the upper end and inflow of the upper end (m³/s) over dts s.
+    void Entrada(double lateral, double montante, double dts) {
+        r_.Balanco.Lateral += lateral * dts;
+        r_.Balanco.Montante += montante * dts;
+    }
+    // The design's stop: its peak is the point recorded last, and the routing goes on.
+    bool Caiu(const TRoteamentoCanal& pico) {
+        if (!caiu_) r_.Pico = {r_.Pontos.back().Tempo, VazaoDeProjeto(pico.Pico)};
+        caiu_ = true;
+        return false;
+    }
+    // The outflow (L/s) of the step at clock t; true once the inflow has ended (t ≥ tFim) and the outflow
+    // is below 0.1 % of its highest value.
+    bool Saida(double t, double tFim, double vazao, double dts) {
+        r_.Balanco.Saida += vazao / 1000 * dts;
+        r_.Pontos.push_back({t, VazaoDeProjeto(vazao)});
+        if (r_.Pontos.back().Vazao > r_.Maximo.Vazao) r_.Maximo = r_.Pontos.back();
+        return caiu_ && t >= tFim && r_.Pontos.back().Vazao < kFracaoFinal * r_.Maximo.Vazao;
+    }
+    // The wetted areas (m²) at the end; node 0 is the inflow boundary.
+    void Fim(const std::vector<double>& A, double dx) {
+        for (std::size_t i = 1; i < A.size(); ++i) r_.Balanco.Armazenada += A[i] * dx;
+    }
+
+private:
+    static constexpr double kFracaoFinal = 0.001;
+    THidrogramaCanal& r_;
+    bool caiu_ = false;
 };
 
 }  // namespace
@@ -144,16 +201,45 @@ TMalhaCanal MalhaCanal(std::uint16_t Comprimento, double VIB) {
     return {static_cast<int>(trechos), dx, 4 * passo, static_cast<int>(std::nearbyint(Dividir(L, dx)))};
 }
 
+double VazaoDeProjeto(double litrosPorSegundo) {
+    const double vazao = litrosPorSegundo / 1000;  // m³/s
+    return vazao * 1000;
+}
+
+TMalhaCanal MalhaCanalRefinada(const TMalhaCanal& malha, int fator) {
+    return {malha.Trechos, malha.dx / fator, malha.dt / fator, malha.Nos * fator};
+}
+
 TRoteamentoCanal TCanalGradiente::CalculaHidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma,
-                                                         double VIB, double St, double Sc, double n) const {
+                                                         double VIB, double St, double Sc, double n,
+                                                         int refinamento) const {
     const TLeiCinematica lei = TipoCanal.Tipo == TTipoCanal::Triangular ? LeiTriangular(St, Sm.Valor, Sc, n)
                                                                          : LeiTrapezoidal(B_, Z.Valor, Sc, n);
     try {
         if (hidrograma.NumeroPontos() == 0) throw Exception(kErroRoteamento);
-        return OndaCanal(lei, MalhaCanal(Comprimento, VIB)).Propagar(hidrograma, Encosta.Progresso);
+        AtePico medidor;
+        return OndaCanal(lei, MalhaCanalRefinada(MalhaCanal(Comprimento, VIB), refinamento))
+            .Propagar(hidrograma, Encosta.Progresso, medidor);
     } catch (const std::exception&) {
         throw Exception(kErroRoteamento);
     }
+}
+
+THidrogramaCanal TCanalGradiente::HidrogramaCanal(std::uint16_t Comprimento, const THidrograma& hidrograma, double VIB,
+                                                  double St, double Sc, double n) const {
+    const TLeiCinematica lei = TipoCanal.Tipo == TTipoCanal::Triangular ? LeiTriangular(St, Sm.Valor, Sc, n)
+                                                                         : LeiTrapezoidal(B_, Z.Valor, Sc, n);
+    THidrogramaCanal resultado;
+    try {
+        if (hidrograma.NumeroPontos() == 0) throw Exception(kErroRoteamento);
+        HidrogramaCompleto medidor(resultado);
+        OndaCanal(lei, MalhaCanal(Comprimento, VIB)).Propagar(hidrograma, Encosta.Progresso, medidor);
+    } catch (const EDimensionamento&) {
+        throw;  // the routing that does not drain, with its own message
+    } catch (const std::exception&) {
+        throw Exception(kErroRoteamento);
+    }
+    return resultado;
 }
 
 }  // namespace talvek

@@ -59,8 +59,10 @@ public:
           Zo_(malha.Nos),
           Zn_(malha.Nos) {}
 
-    void Propagar(double t, THidrograma& hidrograma, TContadorAtualizacoes& contador) {
-        const double q0 = NoSuperior(t);
+    // `medidor` watches the steps without taking part in them (SemMedicao for the design).
+    template <class Medidor>
+    void Propagar(double t, THidrograma& hidrograma, TContadorAtualizacoes& contador, Medidor& medidor) {
+        double q0 = NoSuperior(t);
         const double ds = 60 * dt_;  // s
         const double Cd = Dividir(dx_, alfa_ * ds);
         const double Ce = alfa_ * ds / dx_;
@@ -69,15 +71,18 @@ public:
         bool parar = q0 < 0;
         while (!parar) {
             const double r = (chuva_.IntensidadeInstantanea(t) - vib_) / 3600000;  // excess, m/s
+            medidor.Excesso(q0, r, ds);
             double y = 0;
             for (std::size_t i = 1; i <= ultimo; ++i) {
                 if (yn_[i - 1] + yo_[i] > yCritico) {
                     // Space marching: continuity over the cell i − 1 … i solved for the new flow at i.
                     const double W = (yo_[i - 1] - yn_[i - 1]) * Cd + r * dx_ / alfa_ + Zn_[i - 1];
                     y = W > 0 ? Potencia(W, 0.6) : 0;
+                    medidor.InfiltracaoMarcha(W, r, ds);
                 } else {
                     // Explicit upwind step at node i.
                     y = r * ds + yo_[i] + Ce * (Zo_[i - 1] - Zo_[i]);
+                    medidor.InfiltracaoExplicita(y, r, ds);
                 }
                 if (y <= 0 && i == ultimo) parar = true;
                 if (y > 0) {
@@ -91,11 +96,12 @@ public:
             if (y > 0) hidrograma.Adicionar(t - dt_, 1000 * alfa_ * Zn_[ultimo]);
             std::swap(yo_, yn_);
             std::swap(Zo_, Zn_);
-            NoSuperior(t);
+            q0 = NoSuperior(t);
             std::fill(yn_.begin() + 1, yn_.end(), 0.0);
             std::fill(Zn_.begin() + 1, Zn_.end(), 0.0);
             contador.Somar(static_cast<std::int64_t>(ultimo));
         }
+        medidor.Fim(yo_);
     }
 
 private:
@@ -120,6 +126,51 @@ private:
     std::vector<double> yo_, yn_, Zo_, Zn_;
 };
 
+// The design's run: nothing is measured.
+struct SemMedicao {
+    void Excesso(double, double, double) {}
+    void InfiltracaoMarcha(double, double, double) {}
+    void InfiltracaoExplicita(double, double, double) {}
+    void Fim(const std::vector<double>&) {}
+};
+
+// The continuity ledger of a run, in m³ per metre of width (m²) while it runs, L/m in the result.
+class MedidorBalanco {
+public:
+    MedidorBalanco(TBalancoEncosta& balanco, const TMalhaEncosta& malha, double alfa)
+        : balanco_(balanco), dx_(malha.dx), alfa_(alfa), nosLaterais_(malha.Nos - 1) {}
+
+    // One step's excess while it is positive: the top node's inflow q0 (L/s per m, the excess of one cell)
+    // and the lateral inflow r (m/s) of the other nodes' cells, over the step of ds s.
+    void Excesso(double q0, double r, double ds) {
+        if (r > 0) entrada_ += (q0 / 1000 + r * dx_ * nosLaterais_) * ds;
+    }
+    // After the end of runoff (r < 0) the excess removes ponded water: at most what the step would leave
+    // there without it. The space-marching form removes it from the flow W = q/α of the cell,
+    void InfiltracaoMarcha(double W, double r, double ds) {
+        if (r < 0) infiltrada_ += alfa_ * std::min(-r * dx_ / alfa_, std::max(W - r * dx_ / alfa_, 0.0)) * ds;
+    }
+    // the explicit form from the depth y of the node.
+    void InfiltracaoExplicita(double y, double r, double ds) {
+        if (r < 0) infiltrada_ += std::min(-r * ds, std::max(y - r * ds, 0.0)) * dx_;
+    }
+    // The depths (m) left when the outlet dries; node 0 is the inflow boundary.
+    void Fim(const std::vector<double>& y) {
+        double volume = 0;
+        for (std::size_t i = 1; i < y.size(); ++i) volume += y[i] * dx_;
+        balanco_.Entrada = 1000 * entrada_;
+        balanco_.Infiltrada = 1000 * infiltrada_;
+        balanco_.Armazenada = 1000 * volume;
+    }
+
+private:
+    TBalancoEncosta& balanco_;
+    const double dx_;    // m
+    const double alfa_;  // q = α·y^(5/3)
+    const double nosLaterais_;
+    double entrada_ = 0, infiltrada_ = 0;  // m²
+};
+
 }  // namespace
 
 double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva) {
@@ -129,6 +180,16 @@ double IntensidadeInicial(const TPrecipitacaoExponencialNegativa& chuva) {
 TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB) {
     const double dx = std::min(Comprimento / 100.0, 0.5);
     return {dx, static_cast<int>(std::nearbyint(Dividir(Comprimento, dx))), PassoTempo(VIB)};
+}
+
+TMalhaEncosta MalhaRefinada(const TMalhaEncosta& malha, int fator) {
+    return {malha.dx / fator, malha.Nos * fator, malha.dt / fator};
+}
+
+double TBalancoEncosta::ErroPct() const { return Entrada > 0 ? 100 * Erro() / Entrada : 0; }
+
+double TBalancoEncosta::Mm(double litrosPorMetro) const {
+    return Comprimento > 0 ? litrosPorMetro / Comprimento : 0;
 }
 
 double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha) {
@@ -194,7 +255,20 @@ THidrograma TEncostaCinematicaCustom::GerarHidrograma(int N, const TPrecipitacao
     return Escoamento(N, chuva, alfa);
 }
 
-THidrograma TEncostaCinematicaCustom::Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa) {
+TEscoamentoMedido TEncostaCinematicaCustom::GerarHidrogramaMedido(const TPrecipitacao& precipitacao, int refinamento) {
+    SemEscoamento_ = false;
+    const TCursorOcupado cursor(Progresso);
+    const auto& chuva = dynamic_cast<const TPrecipitacaoExponencialNegativa&>(precipitacao);
+    const double alfa = Dividir(Raiz(St()), nt.Valor);
+    TEscoamentoMedido medido;
+    medido.Balanco.Comprimento = Comprimento_;
+    medido.Hidrograma = Escoamento(NumeroTrechos() * refinamento, chuva, alfa, refinamento, &medido.Balanco);
+    medido.Balanco.Saida = medido.Hidrograma.Volume();
+    return medido;
+}
+
+THidrograma TEncostaCinematicaCustom::Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa,
+                                                 int refinamento, TBalancoEncosta* balanco) {
     THidrograma hidrograma;
     if (IntensidadeInicial(chuva) < VIB()) {
         SemEscoamento_ = true;
@@ -208,14 +282,21 @@ THidrograma TEncostaCinematicaCustom::Escoamento(int N, const TPrecipitacaoExpon
     }
     if (AtualizacoesEstimadas(chuva) > TContadorAtualizacoes::kMaximoAtualizacoes)
         throw Exception(Espacamento(Comprimento_) + "o cálculo da encosta passaria de 200 milhões de passos da malha.");
-    const TMalhaEncosta malha = MalhaEncosta(Comprimento_, VIB());
+    const TMalhaEncosta malha = MalhaRefinada(MalhaEncosta(Comprimento_, VIB()), refinamento);
     if (N != malha.Nos) throw std::invalid_argument("GerarHidrograma: N is not NumeroTrechos");
     if (Progresso) Progresso->ProcessarEventos();
 
     hidrograma.Adicionar(ta, 0);
     try {
         TContadorAtualizacoes contador(Progresso);
-        OndaEncosta(chuva, VIB(), malha, alfa).Propagar(ta + malha.dt, hidrograma, contador);
+        OndaEncosta onda(chuva, VIB(), malha, alfa);
+        if (balanco) {
+            MedidorBalanco medidor(*balanco, malha, alfa);
+            onda.Propagar(ta + malha.dt, hidrograma, contador, medidor);
+        } else {
+            SemMedicao nada;
+            onda.Propagar(ta + malha.dt, hidrograma, contador, nada);
+        }
         const TPontoHidrograma fim = hidrograma.Pontos().back();
         if (fim.Vazao != 0) hidrograma.Adicionar(fim.Tempo + malha.dt, 0);
     } catch (const EAritmetica&) {

@@ -27,6 +27,30 @@ struct TMalhaEncosta {
 // The grid of a hillslope of Comprimento m (> 0; 0 raises EAritmetica) on a soil of VIB mm/h.
 TMalhaEncosta MalhaEncosta(std::int32_t Comprimento, double VIB);
 
+// The same grid with dx and dt divided by `fator` (≥ 1) and `fator` times the nodes: the Courant numbers
+// stay as they are. A factor of 1 leaves it exactly as it is.
+TMalhaEncosta MalhaRefinada(const TMalhaEncosta& malha, int fator);
+
+// Continuity ledger of one hillslope computation, per metre of drain, in L/m (÷ Comprimento: mm over the
+// strip), each term measured from the scheme's own state.
+struct TBalancoEncosta {
+    double Entrada = 0;     // rainfall excess added: top node and lateral inflow of every step while it is positive
+    double Saida = 0;       // the outflow hydrograph's volume
+    double Infiltrada = 0;  // ponded water the negative excess removes after the end of runoff (at most what is there)
+    double Armazenada = 0;  // water left on the slope when the outlet dries, Σ y·dx
+    double Comprimento = 0; // m, the strip's length
+
+    double Erro() const { return Entrada - Saida - Infiltrada - Armazenada; }  // L/m
+    double ErroPct() const;                                                   // % of Entrada; 0 without inflow
+    double Mm(double litrosPorMetro) const;                                   // the term in mm over the strip
+};
+
+// A hillslope hydrograph and the ledger of the computation that made it.
+struct TEscoamentoMedido {
+    THidrograma Hidrograma;  // L/s per metre of drain vs. min
+    TBalancoEncosta Balanco;
+};
+
 // Depth y* (m) at which the wave's Courant number (5/3)·α·y^(2/3)·Δs/dx reaches 1: above it the routing
 // marches in space, below it it steps explicitly in time.
 double ProfundidadeCritica(double alfa, const TMalhaEncosta& malha);
@@ -68,6 +92,11 @@ public:
     // would exceed its point counter; an arithmetic fault inside the routing only ends the hydrograph early.
     THidrograma GerarHidrograma(int N, const TPrecipitacao& precipitacao);
 
+    // The same computation measured: its hydrograph and continuity ledger, on the design's grid
+    // (refinamento 1, the very hydrograph GerarHidrograma gives) or on MalhaRefinada(…, refinamento).
+    // The errors of GerarHidrograma.
+    TEscoamentoMedido GerarHidrogramaMedido(const TPrecipitacao& precipitacao, int refinamento = 1);
+
     // Whether the last GerarHidrograma found no runoff (the storm never exceeds VIB, or the abstraction is
     // not filled before the end of runoff).
     bool SemEscoamento() const { return SemEscoamento_; }
@@ -75,7 +104,8 @@ public:
     IProgresso* Progresso = nullptr;  // busy cursor and event pump of the window that runs us; may be null
 
 private:
-    THidrograma Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa);
+    THidrograma Escoamento(int N, const TPrecipitacaoExponencialNegativa& chuva, double alfa, int refinamento = 1,
+                           TBalancoEncosta* balanco = nullptr);
 
     std::int32_t Comprimento_ = 0;
     bool SemEscoamento_ = false;

@@ -11,6 +11,7 @@
 #include "platform/Numeros.h"
 #include "project/IDProjeto.h"
 #include "report/RelatorioVerificacao.h"
+#include "report/TextoBalanco.h"
 
 namespace talvek {
 
@@ -142,6 +143,17 @@ std::string Simulacao(const TTamanhoFigura& figura) {
            " WIDTH=" + std::to_string(figura.Largura) + "></CENTER>" + "</TD></TR></TABLE></CENTER>";
 }
 
+// The water balance: the hydrograph chart (system without partial flooding), the tables and their warnings.
+std::string BalancoHidrico(const TBalancoHidrico& balanco, const std::optional<TTamanhoFigura>& grafico) {
+    std::string texto = "<FONT SIZE=3><B>BALANÇO HÍDRICO</B></FONT>";
+    if (grafico)
+        texto += std::string("<CENTER><IMG SRC=\"") + kFiguraHidrograma + "\" HEIGHT=" +
+                 std::to_string(grafico->Altura) + " WIDTH=" + std::to_string(grafico->Largura) + "></CENTER>";
+    texto += TabelasBalanco(balanco);
+    for (const std::string& aviso : AvisosBalanco(balanco)) texto += "<P><B>" + aviso + "</B></P>";
+    return texto + "<P>";
+}
+
 }  // namespace
 
 std::string TituloRelatorio(const TTipoSistema& sistema) { return sistema.Tipo == 2 ? kTituloCom : kTituloSem; }
@@ -153,6 +165,7 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
                         kFimTabela + Resultados(d.Canal) + Avisos(d) +
                         SecaoRelatorioVerificacao(VerificarCanal(d.Canal, d.Terreno.St()));
+    if (d.Balanco) texto += BalancoHidrico(*d.Balanco, d.GraficoHidrograma);
     if (d.Grafico) texto += Simulacao(*d.Grafico);
     return texto + "</BODY></HTML>";
 }

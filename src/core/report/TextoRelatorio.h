@@ -10,6 +10,7 @@
 
 namespace talvek {
 
+struct TBalancoHidrico;
 class TCanalDrenagem;
 class TIDProjeto;
 class TPrecipitacaoExponencialNegativa;
@@ -35,6 +36,8 @@ struct TDadosRelatorio {
     std::string DataEmissao;                 // today in the short date format
     std::string PastaPrograma;               // the program's folder with its trailing separator
     std::optional<TTamanhoFigura> Grafico;  // the chart saved as kFiguraSimulacao, when asked for
+    const TBalancoHidrico* Balanco = nullptr;  // the "BALANÇO HÍDRICO" section, when given
+    std::optional<TTamanhoFigura> GraficoHidrograma;  // its hydrograph chart, held as kFiguraHidrograma
 };
 
 // The picture of the simulation chart, written into the working directory and referred to by this name.

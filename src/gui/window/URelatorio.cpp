@@ -18,7 +18,9 @@
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
 #include "help/Ajuda.h"
+#include "design/uBalancoHidrico.h"
 #include "platform/Excecoes.h"
+#include "report/TextoBalanco.h"
 
 namespace talvek::gui {
 
@@ -93,8 +95,16 @@ void TFRelatorio::Gerar() {
             gravouFigura_ = true;
             dados.Grafico = TTamanhoFigura{figura.width(), figura.height()};
         }
+        QImage hidrograma;
+        if (GraficoHidrograma && dados.Balanco && dados.Balanco->SemInundacao) {
+            hidrograma = GraficoHidrograma();
+            dados.GraficoHidrograma = TTamanhoFigura{hidrograma.width(), hidrograma.height()};
+        }
         const QString texto = QString::fromStdString(TextoRelatorio(dados));
         Viewer->document()->clear();  // the chart's picture is read again
+        if (!hidrograma.isNull())
+            Viewer->document()->addResource(QTextDocument::ImageResource,
+                                            QUrl(QString::fromLatin1(kFiguraHidrograma)), hidrograma);
         Viewer->setHtml(texto);
         setWindowTitle(kLegendaJanela + QString::fromStdString(TituloRelatorio(dados.Sistema)));
     });

@@ -33,6 +33,10 @@ public:
     // "&Imprimir": the print dialog, then the chosen page range (all pages when none was chosen).
     void Imprimir();
 
+    // Draws the hydrograph chart of the water-balance section (system without partial flooding); kept in the
+    // document's memory, never written to disk.
+    TFonteGrafico GraficoHidrograma;
+
     // The print dialog; true when the user confirmed. Tests answer it themselves.
     std::function<bool(QPrinter&)> ConfirmarImpressao;
 

@@ -33,8 +33,10 @@
 #include "platform/Regional.h"
 #include "project/ConfSistemaEstados.h"
 #include "project/Configuracao.h"
+#include "report/TextoBalanco.h"
 #include "window/URelatorio.h"
 #include "window/uEntradaDados.h"
+#include "window/uPaginaHidrograma.h"
 #include "window/uResultados.h"
 #include "window/uSimulacao.h"
 
@@ -161,6 +163,8 @@ void TFPrincipal::CriarPaginas() {
     Paginas->addWidget(Entrada);
     Paginas->addWidget(Resultados);
     Paginas->addWidget(Simulacao);
+    Hidrograma = new TPaginaHidrograma;
+    Paginas->addWidget(Hidrograma);
     setCentralWidget(Paginas);
 
     const auto acao = [this](void (TFPrincipal::*manipulador)()) { return AcaoProtegida(this, manipulador); };
@@ -172,6 +176,8 @@ void TFPrincipal::CriarPaginas() {
     connect(Simulacao->BtnVoltarSimula, &QPushButton::clicked, this, acao(&TFPrincipal::VoltarSimulacaoClick));
     connect(Simulacao->BtnFecharSimula, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
     connect(Resultados->BRelatorio, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
+    connect(Resultados->BHidrograma, &QPushButton::clicked, this, acao(&TFPrincipal::HidrogramaClick));
+    connect(Hidrograma->BVoltar, &QPushButton::clicked, this, [this] { MostrarPagina(PaginaResultados); });
     connect(Simulacao->BtnRelatSimula, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
     connect(Entrada->BAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPaginaEntrada); });
     connect(Resultados->BAjuda, &QPushButton::clicked, this,
@@ -470,8 +476,11 @@ void TFPrincipal::CalcularClick() {
             TBloqueioEntrada bloqueio;
             CanalDrenagem.Dimensionar(Terreno, Nimbal1.Precipitacao, Sistema);
         }
+        balanco_.reset();
         Resultados->MostrarResultados(Sistema.Tipo == 2);
         Resultados->MostrarAvisos(AvisosDimensionamento(CanalDrenagem, Terreno, Nimbal1.Precipitacao, Sistema));
+        Resultados->MostrarTabelaInundacao(
+            Sistema.Tipo == 2 ? QString::fromStdString(TabelaComInundacao(*BalancoHidrico().ComInundacao)) : QString());
         MostrarPagina(PaginaResultados);
     } catch (const EDimensionamento& erro) {
         ocupado.Restaurar();
@@ -503,15 +512,36 @@ void TFPrincipal::VoltarSimulacaoClick() {
     MostrarPagina(PaginaResultados);
 }
 
+void TFPrincipal::HidrogramaClick() {
+    Hidrograma->Mostrar(BalancoHidrico());
+    MostrarPagina(PaginaHidrograma);
+}
+
+const TBalancoHidrico& TFPrincipal::BalancoHidrico() {
+    if (!balanco_) {
+        // Computed on a copy of the drain that lets no window event run meanwhile: it is asked for while a
+        // button's action is under way, as when the report window is being opened.
+        const TCursorOcupado ocupado(&progresso_);
+        TCanalDrenagem canal = CanalDrenagem;
+        canal.Encosta.Progresso = nullptr;
+        balanco_ = CalcularBalancoHidrico(canal, Terreno, Nimbal1.Precipitacao, Sistema);
+    }
+    return *balanco_;
+}
+
 void TFPrincipal::RelatorioClick() {
     TFRelatorio::TFonteGrafico grafico;
     if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
     TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);
+    relatorio.GraficoHidrograma = [this] {
+        Hidrograma->Mostrar(BalancoHidrico());
+        return Hidrograma->FiguraGrafico();
+    };
     relatorio.exec();
 }
 
 TDadosRelatorio TFPrincipal::DadosRelatorio() {
-    return {Sistema,
+    TDadosRelatorio dados{Sistema,
             CanalDrenagem,
             Terreno,
             Nimbal1.Precipitacao,
@@ -520,7 +550,15 @@ TDadosRelatorio TFPrincipal::DadosRelatorio() {
             Unidades,
             TextoDataCurta(QDate::currentDate()).toStdString(),
             QDir(pastaPrograma_).absolutePath().toStdString() + "/",
+            std::nullopt,
+            nullptr,
             std::nullopt};
+    // A balance that cannot be computed leaves its section out of the report; the hydrograph page says why.
+    try {
+        dados.Balanco = &BalancoHidrico();
+    } catch (const std::exception&) {
+    }
+    return dados;
 }
 
 void TFPrincipal::ConfigurarImpressoraClick() {

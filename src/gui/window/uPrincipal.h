@@ -7,8 +7,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "common/ProgressoQt.h"
+#include "design/uBalancoHidrico.h"
 #include "design/uCanal.h"
 #include "model/uTerreno.h"
 #include "project/ArquivoProjeto.h"
@@ -29,12 +31,13 @@ namespace talvek::gui {
 
 class TFIdentProjeto;
 class TPaginaEntrada;
+class TPaginaHidrograma;
 class TPaginaResultados;
 class TPaginaSimulacao;
 
 class TFPrincipal : public QMainWindow {
 public:
-    enum Pagina { PaginaInicial = 0, PaginaEntrada = 1, PaginaResultados = 2, PaginaSimulacao = 3 };
+    enum Pagina { PaginaInicial = 0, PaginaEntrada = 1, PaginaResultados = 2, PaginaSimulacao = 3, PaginaHidrograma = 4 };
 
     // `pastaPrograma` is the folder of the executable: working directory, configuration file, help file
     // and the folder of new projects.
@@ -59,6 +62,7 @@ public:
     TPaginaEntrada* Entrada;
     TPaginaResultados* Resultados;
     TPaginaSimulacao* Simulacao;
+    TPaginaHidrograma* Hidrograma;
     QStackedWidget* Paginas;
     QLabel* Relogio;
 
@@ -101,6 +105,10 @@ public:
     void VoltarClick();
     void SimulacaoClick();        // "&Simulação" of the results page
     void VoltarSimulacaoClick();  // "&Voltar" of the simulation page
+    void HidrogramaClick();       // "&Hidrograma" of the results page
+    // The water balance of the last calculation, computed on its first request (the busy pointer meanwhile);
+    // its failure propagates.
+    const TBalancoHidrico& BalancoHidrico();
     // "&Relatório" of the results and simulation pages: the design report, with the simulation chart
     // when asked for from the simulation page.
     void RelatorioClick();
@@ -141,6 +149,7 @@ private:
     ProgressoQt progresso_;
     std::unique_ptr<QPrinter> impressora_;
     QTimer* relogio_;
+    std::optional<TBalancoHidrico> balanco_;  // of the last calculation, once asked for
 };
 
 }  // namespace talvek::gui

@@ -79,9 +79,17 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
       terreno_(terreno),
       filtro_(new TFiltroNumerico([marcar = std::move(marcarAlterado)](QLineEdit&) { marcar(); }, this)) {
     FiguraCampo = QuadroFigura("FiguraCampo", Figura::CampoDrenado);
+    TabelaInundacao = new QLabel;
+    TabelaInundacao->setObjectName(QStringLiteral("TabelaInundacao"));
+    TabelaInundacao->setTextFormat(Qt::RichText);
+    TabelaInundacao->hide();
+    auto* valores = new QVBoxLayout;
+    valores->addWidget(CriarValores());
+    valores->addWidget(TabelaInundacao);
+    valores->addStretch(1);
     auto* topo = new QHBoxLayout;
     topo->addWidget(FiguraCampo, 1);
-    topo->addWidget(CriarValores(), 0, Qt::AlignTop);
+    topo->addLayout(valores);
 
     auto* secoes = new QHBoxLayout;
     secoes->addWidget(CriarSecaoUniforme(), 1);
@@ -90,6 +98,8 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     BVoltar = new QPushButton(QStringLiteral("&Voltar"));
     BRelatorio = new QPushButton(QStringLiteral("&Relatório"));
     BSimulacao = new QPushButton(QStringLiteral("&Simulação"));
+    BHidrograma = new QPushButton(QStringLiteral("&Hidrograma"));
+    DefinirDica(*BHidrograma, QStringLiteral("Hidrogramas e balanço hídrico"));
     BAjuda = new QPushButton(QStringLiteral("&Ajuda"));
     BFechar = new QPushButton(QStringLiteral("&Fechar"));
     DefinirDica(*BFechar, QStringLiteral("Fechar projeto"));
@@ -99,6 +109,7 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     botoes->addStretch(1);
     botoes->addWidget(BRelatorio);
     botoes->addWidget(BSimulacao);
+    botoes->addWidget(BHidrograma);
     botoes->addWidget(BAjuda);
     botoes->addWidget(BFechar);
 
@@ -201,6 +212,7 @@ void TPaginaResultados::MostrarResultados(bool comInundacao) {
                                                                             : Figura::SecaoTrapezoidal);
     AtualizarAlturaRecomendada();
     BSimulacao->setVisible(!comInundacao);
+    BHidrograma->setVisible(!comInundacao);
     contextoPagina_ = comInundacao ? kAjudaValoresComInundacao : kAjudaValoresSemInundacao;
     DefinirContextoAjuda(LEV, contextoPagina_);
     DefinirContextoAjuda(EdEH, contextoPagina_);
@@ -211,6 +223,11 @@ void TPaginaResultados::MostrarAvisos(const std::vector<std::string>& avisos) {
     for (const std::string& aviso : avisos) linhas << QString::fromStdString(aviso);
     LAvisos->setText(linhas.join(QLatin1Char('\n')));
     LAvisos->setVisible(!avisos.empty());
+}
+
+void TPaginaResultados::MostrarTabelaInundacao(const QString& tabela) {
+    TabelaInundacao->setText(tabela);
+    TabelaInundacao->setVisible(!tabela.isEmpty());
 }
 
 void TPaginaResultados::AtualizarAlturaRecomendada() {

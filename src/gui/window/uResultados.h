@@ -37,6 +37,8 @@ public:
     void MostrarResultados(bool comInundacao);
     // The warnings of the design (uAvisos.h), one a line under the results; none hides the line.
     void MostrarAvisos(const std::vector<std::string>& avisos);
+    // The partial-flooding sizing laid open (an HTML table) below the values; an empty text hides it.
+    void MostrarTabelaInundacao(const QString& tabela);
     // "OK" or Enter in CoefUni: CDu from the field, then the recommended height and the checks.
     void AtualizarAlturaRecomendada();
     // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
@@ -61,6 +63,8 @@ public:
     QPushButton* BVoltar;
     QPushButton* BRelatorio;
     QPushButton* BSimulacao;
+    QPushButton* BHidrograma;  // system type 3: the hydrograph page
+    QLabel* TabelaInundacao;   // system type 2: the sizing's numbers
     QPushButton* BAjuda;
     QPushButton* BFechar;
 
