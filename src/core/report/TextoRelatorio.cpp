@@ -1,6 +1,7 @@
 #include "report/TextoRelatorio.h"
 
 #include "design/uCanal.h"
+#include "model/TabelaIdf.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 #include "platform/Html.h"
@@ -121,6 +122,23 @@ std::string Resultados(const TCanalDrenagem& c) {
            Linha(CelulaDupla(k4, "Altura recomendada: ", FormatarFloat("0.0", c.Hr()) + " cm")) + kFimTabela;
 }
 
+// The design storm at the IDF table's durations for the project's return period: average intensity (mm/h)
+// and depth (mm). Nothing while the parameters cannot make a storm.
+std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
+    if (!(p.Tr() > 0 && p.K() > 0 && p.A() >= 0 && p.B() >= 0 && p.C() >= 0)) return "";
+    const TTabelaIdf tabela = TabelaIdf(ParametrosDe(p), {p.Tr()});
+    std::string duracoes, intensidades, laminas;
+    for (std::size_t j = 0; j < tabela.DuracoesMin.size(); ++j) {
+        duracoes += "<TD ALIGN=RIGHT>" + G(tabela.DuracoesMin[j]) + "</TD>";
+        intensidades += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD>";
+        laminas += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>";
+    }
+    return "<FONT SIZE=3><B>CHUVA DE PROJETO (Tr = " + G(p.Tr()) + " anos)</B></FONT><TABLE CELLPADDING=3>" +
+           Linha(std::string("<TD>") + k4 + "<B>Duração (min)</B></TD>" + duracoes) +
+           Linha(std::string("<TD>") + k4 + "<B>Intensidade (mm/h)</B></TD>" + intensidades) +
+           Linha(std::string("<TD>") + k4 + "<B>Lâmina (mm)</B></TD>" + laminas) + kFimTabela;
+}
+
 std::string Simulacao(const TTamanhoFigura& figura) {
     return std::string("<FONT SIZE=3><B>SIMULAÇÃO</B></FONT>") + "<CENTER><TABLE CELLPADDING=3><TR><TD>" +
            "<CENTER><IMG SRC=\"" + kFiguraSimulacao + "\" HEIGHT=" + std::to_string(figura.Altura) +
@@ -137,6 +155,7 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
                         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>" + kTabela + Chuva(d.Precipitacao, d.Chuva) +
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
                         kFimTabela + Resultados(d.Canal);
+    texto += ChuvaDeProjeto(d.Precipitacao);
     if (d.Grafico) texto += Simulacao(*d.Grafico);
     return texto + "</BODY></HTML>";
 }
