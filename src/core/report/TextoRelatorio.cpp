@@ -122,8 +122,9 @@ std::string Resultados(const TCanalDrenagem& c) {
            Linha(CelulaDupla(k4, "Altura recomendada: ", FormatarFloat("0.0", c.Hr()) + " cm")) + kFimTabela;
 }
 
-// The design storm at the IDF table's durations for the project's return period: average intensity (mm/h)
-// and depth (mm). Nothing while the parameters cannot make a storm.
+// Rows under the storm parameters: the design storm at the IDF table's durations for the project's return
+// period, average intensity (mm/h) and depth (mm), in a table of its own. Nothing while the parameters cannot
+// make a storm.
 std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
     if (!(p.Tr() > 0 && p.K() > 0 && p.A() >= 0 && p.B() >= 0 && p.C() >= 0)) return "";
     const TTabelaIdf tabela = TabelaIdf(ParametrosDe(p), {p.Tr()});
@@ -133,10 +134,11 @@ std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
         intensidades += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD>";
         laminas += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>";
     }
-    return "<FONT SIZE=3><B>CHUVA DE PROJETO (Tr = " + G(p.Tr()) + " anos)</B></FONT><TABLE CELLPADDING=3>" +
-           Linha(std::string("<TD>") + k4 + "<B>Duração (min)</B></TD>" + duracoes) +
-           Linha(std::string("<TD>") + k4 + "<B>Intensidade (mm/h)</B></TD>" + intensidades) +
-           Linha(std::string("<TD>") + k4 + "<B>Lâmina (mm)</B></TD>" + laminas) + kFimTabela;
+    return Linha(CelulaDupla(k8, "Chuva de projeto (Tr = " + G(p.Tr()) + " anos):", "")) +
+           Linha(std::string("<TD colspan=2>") + k8 + "<TABLE CELLPADDING=2>" +
+                 Linha("<TD><B>Duração (min)</B></TD>" + duracoes) +
+                 Linha("<TD><B>Intensidade (mm/h)</B></TD>" + intensidades) +
+                 Linha("<TD><B>Lâmina (mm)</B></TD>" + laminas) + "</TABLE></TD>");
 }
 
 std::string Simulacao(const TTamanhoFigura& figura) {
@@ -153,9 +155,9 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
     const std::string titulo = TituloRelatorio(d.Sistema);
     std::string texto = Cabecalho(d, titulo) + Identificacao(d.Projeto) +
                         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>" + kTabela + Chuva(d.Precipitacao, d.Chuva) +
+                        ChuvaDeProjeto(d.Precipitacao) +
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
                         kFimTabela + Resultados(d.Canal);
-    texto += ChuvaDeProjeto(d.Precipitacao);
     if (d.Grafico) texto += Simulacao(*d.Grafico);
     return texto + "</BODY></HTML>";
 }
