@@ -110,6 +110,7 @@ public:
     TQuadroFigura* FiguraCanal;
 
     QPushButton* BConsulta;
+    QPushButton* BCurvasIdf;  // IDF curves and table of the parameters on the page
     QPushButton* BRugCan;
     QPushButton* BSmZ;
     QPushButton* BRugTer;
@@ -157,6 +158,7 @@ private:
     void SmZClick();
     void CoberturaClick();
     void ConsultaClick();
+    void CurvasIdfClick();
 
     void MarcarAlterado() { definirAlterado_(true); }
     double Valor(const QLineEdit& campo) const;
