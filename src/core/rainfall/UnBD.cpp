@@ -287,13 +287,12 @@ TPonderacao TBDPrecipitacao::Ponderar(const std::string& latitude, const std::st
     for (int estado = 0; estado < kNumeroEstados; ++estado) {
         if (!kEstados[estado].Interpolacao) continue;
         for (const TEstacao& estacao : estacoes_[estado]) {
-            const TPonderacao exata{&estacao, estado, {}, 0};
-            if (estacao.Latitude == latitude && estacao.Longitude == longitude) return exata;
+            if (estacao.Latitude == latitude && estacao.Longitude == longitude) return {&estacao, estado, {}, 0};
             const long double dLatitude = CoordenadaParaGraus(estacao.Latitude) - latitudeConsulta;
             const long double dLongitude = CoordenadaParaGraus(estacao.Longitude) - longitudeConsulta;
             const long double distancia = std::sqrt(dLatitude * dLatitude + dLongitude * dLongitude);
             // Same point written with other separators: it is the station itself, not an infinite weight.
-            if (distancia == 0) return exata;
+            if (distancia == 0) return {&estacao, estado, {}, 0};
             const long double peso = 1 / std::pow(distancia, 5);
             ponderacao.Pesos.push_back({&estacao, estado, peso});
             ponderacao.SomaPesos += peso;

@@ -809,8 +809,12 @@ void TfrmFoConsulta::DesenharEstacoes() {
         const auto contribuinte = std::find_if(Evidencia.Estacoes.begin(), Evidencia.Estacoes.end(), [&](const auto& c) {
             return c.Estado == sigla && c.Nome == e.Nome && c.Latitude == e.Latitude && c.Longitude == e.Longitude;
         });
-        const TPontoMapa p =
-            CoordenadasParaPixel(quadro, CoordenadaParaGraus(e.Latitude), CoordenadaParaGraus(e.Longitude));
+        TPontoMapa p{};
+        try {
+            p = CoordenadasParaPixel(quadro, CoordenadaParaGraus(e.Latitude), CoordenadaParaGraus(e.Longitude));
+        } catch (const Exception&) {
+            continue;  // a record whose coordinates are not numbers has no place; choosing it says why
+        }
         pontos_.push_back({QPointF(p.X, p.Y), static_cast<int>(linha), Texto(SemBrancosFinais(e.Nome)),
                            contribuinte != Evidencia.Estacoes.end() ? contribuinte->Peso : 0.0});
     }

@@ -10,7 +10,9 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -499,6 +501,10 @@ private slots:
         const QString nome = sozinho->Nome;
         const QPoint pixel = sozinho->Pixel.toPoint();
         QVERIFY(c->EstadoBMP->pixmap().toImage().pixelColor(pixel) != c->ImagemEstado().pixelColor(pixel));
+        QMouseEvent sobre(QEvent::MouseMove, QPointF(pixel), c->EstadoBMP->mapToGlobal(QPointF(pixel)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(c->EstadoBMP, &sobre);
+        QCOMPARE(QToolTip::text(), nome);
         QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, pixel);
         QCOMPARE(c->LBEstacao->currentRow(), linha);
         QCOMPARE(Q(SemBrancosFinais(c->StrCidade)), nome);
