@@ -108,7 +108,8 @@ void MostrarJson(const TEstacao& r, const std::string& extras, std::ostream& sai
 // A typed parameter: a number, refused with the storm's own message when negative.
 double ParametroDigitado(const std::string& valor, const char* nome) {
     const std::optional<double> numero = LerNumeroQualquerSeparador(valor);
-    if (!numero || !std::isfinite(*numero)) throw Exception(std::string(nome) + " \"" + valor + "\" não é um número.");
+    if (!numero || !std::isfinite(*numero))
+        throw Exception(std::string(nome) + " \"" + valor + "\" não é um número.");
     return *numero;
 }
 

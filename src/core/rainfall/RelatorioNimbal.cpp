@@ -23,7 +23,8 @@ std::string CelulaEvidencia(const std::string& texto) { return "<TD>" + EscaparH
 
 // The first stations with state, distance, weight and parameters, the line of the others, and the warnings.
 void AcrescentarEvidencia(std::vector<std::string>& linhas, const TEvidenciaChuva& evidencia) {
-    linhas.insert(linhas.end(), {"<P>", "<FONT SIZE=3><B>ESTAÇÕES QUE CONTRIBUEM:</B></FONT>", "<TABLE CELLPADDING=3>",
+    linhas.insert(linhas.end(), {"<P>", "<FONT SIZE=3><B>ESTAÇÕES QUE CONTRIBUEM:</B></FONT>",
+                                 "<TABLE CELLPADDING=3>",
                                  "<TR><TH ALIGN=LEFT>Estação</TH><TH>Estado</TH><TH>Distância</TH><TH>Peso</TH>"
                                  "<TH>K</TH><TH>a</TH><TH>b</TH><TH>c</TH></TR>"});
     for (std::size_t i = 0; i < evidencia.Estacoes.size() && i < kEstacoesListadas; ++i) {

@@ -32,8 +32,9 @@ struct TDadosRelatorioNimbal {
     std::optional<TEvidenciaChuva> Evidencia;  // the stations behind the parameters and the warnings
 };
 
-// The whole HTML document, one fragment a line; the evidence, when given, in sections after the map. Texts that come from the database or the user are
-// escaped, so that a name holding "<" or "&" shows as written and cannot break the page.
+// The whole HTML document, one fragment a line; the evidence, when given, in sections after the map. Texts
+// that come from the database or the user are escaped, so that a name holding "<" or "&" shows as written
+// and cannot break the page.
 std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados);
 
 }  // namespace talvek

@@ -806,9 +806,10 @@ void TfrmFoConsulta::DesenharEstacoes() {
     pontos_.clear();
     for (std::size_t linha = 0; linha < registroDaEstacao_.size(); ++linha) {
         const TEstacao& e = estacoes[registroDaEstacao_[linha]];
-        const auto contribuinte = std::find_if(Evidencia.Estacoes.begin(), Evidencia.Estacoes.end(), [&](const auto& c) {
+        const auto mesma = [&](const TEstacaoContribuinte& c) {
             return c.Estado == sigla && c.Nome == e.Nome && c.Latitude == e.Latitude && c.Longitude == e.Longitude;
-        });
+        };
+        const auto contribuinte = std::find_if(Evidencia.Estacoes.begin(), Evidencia.Estacoes.end(), mesma);
         TPontoMapa p{};
         try {
             p = CoordenadasParaPixel(quadro, CoordenadaParaGraus(e.Latitude), CoordenadaParaGraus(e.Longitude));

@@ -25,7 +25,8 @@ QImage MapaComEstacoes(const QImage& mapa, const std::vector<TPontoEstacao>& pon
     QImage imagem = mapa.copy();
     std::vector<std::size_t> ordem(pontos.size());
     std::iota(ordem.begin(), ordem.end(), 0);
-    std::stable_sort(ordem.begin(), ordem.end(), [&](std::size_t a, std::size_t b) { return pontos[a].Peso < pontos[b].Peso; });
+    std::stable_sort(ordem.begin(), ordem.end(),
+                     [&](std::size_t a, std::size_t b) { return pontos[a].Peso < pontos[b].Peso; });
     QPainter pintor(&imagem);
     pintor.setRenderHint(QPainter::Antialiasing);
     for (const std::size_t i : ordem) {

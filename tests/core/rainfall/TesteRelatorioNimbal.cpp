@@ -116,7 +116,8 @@ TEST(RelatorioNimbal, EstacoesQueContribuemEAvisos) {
     TEstacaoContribuinte outra;
     outra.Peso = 0.05;
     evidencia.Estacoes.insert(evidencia.Estacoes.end(), 10, outra);
-    evidencia.Avisos = {"A estação mais próxima (X) está a 60 km: a equação interpolada pode não representar o local."};
+    evidencia.Avisos = {"A estação mais próxima (X) está a 60 km: a equação interpolada pode não representar o "
+                        "local."};
     dados.Evidencia = evidencia;
     const std::string texto = TextoRelatorioNimbal(dados);
     const std::size_t mapa = Em(texto, "MAPA DE LOCALIZAÇÃO:");
