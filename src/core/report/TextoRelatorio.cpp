@@ -135,7 +135,7 @@ std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
         laminas += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>";
     }
     return Linha(CelulaDupla(k8, "Chuva de projeto (Tr = " + G(p.Tr()) + " anos):", "")) +
-           Linha(std::string("<TD colspan=2>") + k8 + "<TABLE CELLPADDING=2>" +
+           Linha(std::string("<TD colspan=2><TABLE CELLPADDING=2>") +
                  Linha("<TD><B>Duração (min)</B></TD>" + duracoes) +
                  Linha("<TD><B>Intensidade (mm/h)</B></TD>" + intensidades) +
                  Linha("<TD><B>Lâmina (mm)</B></TD>" + laminas) + "</TABLE></TD>");
