@@ -738,6 +738,7 @@ void TPaginaEntrada::ConsultaClick() {
     nimbal.Precipitacao.SetC(Valor(*PrecC));
     nimbal.Latitude = TextoCoordenada(*PrecLa1).toStdString();
     nimbal.Longitude = TextoCoordenada(*PrecLo1).toStdString();
+    nimbal.TrProjeto = Valor(*TTr);
     if (!nimbal.Executar(window())) return;
     MostrarPrecipitacao();
     MarcarAlterado();
