@@ -153,6 +153,7 @@ TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
          "não se combinam"},
         {{"idf", "--K", "1000", "--a", "-0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1,
          "O valor do parâmetro \"a\" deve ser maior que zero."},
+        {{"idf", "--K", "x", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1, "K \"x\" não é um número."},
         {{"idf", "--K", "0", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1,
          "O valor do parâmetro \"K\" deve ser maior que zero."},
     };
