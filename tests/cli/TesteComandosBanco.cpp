@@ -80,6 +80,50 @@ TEST_F(ComandosBanco, BancoConstruidoRespondeAoIdf) {
     EXPECT_NE(interpolada.saida.find("\"Autor\":\"Interpolação\",\"Latitude\":\"20°00'00\\\"\""), std::string::npos);
 }
 
+// --detalhes lists every station of the set with its share of the weights 1 and 1/32 and its distance
+// (1° of latitude, 111.2 km), and warns that the nearest one is far.
+TEST_F(ComandosBanco, DetalhesDaInterpolacao) {
+    ASSERT_EQ(Banco().codigo, 0);
+    const Execucao e =
+        Executar({"idf", "--lat", "-20", "--lon", "-45", "--json", "--detalhes", "--dados", pasta / "dados"});
+    EXPECT_EQ(e.codigo, 0) << e.saida;
+    const std::size_t perto = e.saida.find("{\"Nome\":\"Perto\",\"Estado\":\"MG\",\"Latitude\":\"21°00'00\\\"\"");
+    const std::size_t longe = e.saida.find("{\"Nome\":\"Longe\",\"Estado\":\"GO\"");
+    ASSERT_NE(perto, std::string::npos) << e.saida;
+    ASSERT_NE(longe, std::string::npos) << e.saida;
+    EXPECT_LT(perto, longe);
+    EXPECT_NEAR(CampoNumerico(e.saida.substr(perto), "Peso"), 32.0 / 33, 1e-15);
+    EXPECT_NEAR(CampoNumerico(e.saida.substr(longe), "Peso"), 1.0 / 33, 1e-15);
+    EXPECT_NEAR(CampoNumerico(e.saida.substr(perto), "DistanciaKm"), 111.19, 0.01);
+    EXPECT_NE(e.saida.find(",\"avisos\":[\"A estação mais próxima (Perto) está a 111 km: a equação interpolada "
+                           "pode não representar o local.\""),
+              std::string::npos)
+        << e.saida;
+    const Execucao texto = Executar({"idf", "--lat", "-20", "--lon", "-45", "--dados", pasta / "dados"});
+    EXPECT_NE(texto.saida.find("\nAviso: A estação mais próxima (Perto) está a 111 km"), std::string::npos)
+        << texto.saida;
+}
+
+// Typed parameters: the worked storm K 1000, a 0.2, b 10, c 0.8 gives 144.270 mm/h in 10 min at Tr 10 years
+// and 52.957 mm in 60 min.
+TEST(ComandosIdf, TabelaDeParametrosDigitados) {
+    const Execucao e = Executar({"idf", "--K", "1000", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela", "--json"});
+    EXPECT_EQ(e.codigo, 0) << e.saida;
+    const std::string inicio = "{\"K\":1000,\"a\":0.2,\"b\":10,\"c\":0.8,\"tabela\":{\"duracoes_min\":"
+                               "[5,10,15,30,60,120,360,720,1440],\"Tr\":[2,5,10,25,50,100],\"intensidades_mm_h\":[[";
+    ASSERT_EQ(e.saida.rfind(inicio, 0), 0u) << e.saida;
+    // The third row (Tr 10), second column (10 min), of each matrix.
+    const auto valor = [&](const std::string& matriz, int coluna) {
+        std::size_t p = e.saida.find("\"" + matriz + "\":[[");
+        for (int linha = 0; linha < 2; ++linha) p = e.saida.find('[', p + 3);
+        p = e.saida.find('[', p + 1);
+        for (int c = 0; c < coluna; ++c) p = e.saida.find(',', p + 1);
+        return std::strtod(e.saida.c_str() + p + 1, nullptr);
+    };
+    EXPECT_NEAR(valor("intensidades_mm_h", 1), 144.270, 5e-4);
+    EXPECT_NEAR(valor("laminas_mm", 4), 52.957, 5e-4);
+}
+
 TEST_F(ComandosBanco, TabelaComDefeitoNaoGravaNada) {
     std::ofstream(pasta / "localidades.csv") << "Estado;Nome;Latitude;Longitude\nMG;Lavras;21.24;-45\n";
     const Execucao banco = Banco();
@@ -135,6 +179,15 @@ TEST(ComandosIdf, ArgumentosErradosOuCoordenadaForaDoAlcance) {
         {{"idf", "--lat", "-20", "--lon", "-45", "--dados", "/pasta/que/nao/existe"}, 3,
          "O arquivo /pasta/que/nao/existe/Estados_Nim21.bin não existe."},
         {{"banco", "--estacoes", "x.csv"}, 1, "falta --saida"},
+        {{"idf", "--K", "1000", "--a", "0.2", "--b", "10", "--c", "0.8"}, 1, "só servem com --tabela"},
+        {{"idf", "--K", "1000", "--a", "0.2", "--tabela"}, 1, "faltam --K, --a, --b e --c"},
+        {{"idf", "--K", "1000", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela", "--lat", "-20"}, 1,
+         "não se combinam"},
+        {{"idf", "--K", "1000", "--a", "-0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1,
+         "O valor do parâmetro \"a\" deve ser maior que zero."},
+        {{"idf", "--K", "x", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1, "K \"x\" não é um número."},
+        {{"idf", "--K", "0", "--a", "0.2", "--b", "10", "--c", "0.8", "--tabela"}, 1,
+         "O valor do parâmetro \"K\" deve ser maior que zero."},
     };
     for (const Caso& caso : casos) {
         const Execucao e = Executar(caso.argumentos);

@@ -17,6 +17,9 @@ struct TQuadroMapa {
     double Largura, Altura, OrigemX, OrigemY;     // pixels
 };
 
+// The frame in which the map of Brazil is drawn (the mainland and its near islands).
+inline constexpr TQuadroMapa kQuadroBrasil{34.0, 74.4, -5.6, 34.2, 450, 444, 0, 3};
+
 // The frame of a state with a map (BA, ES, MG, PR, RJ, SP, TO); no value for the others.
 std::optional<TQuadroMapa> QuadroDoEstado(int estado);
 

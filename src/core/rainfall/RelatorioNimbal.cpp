@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Html.h"
+#include "platform/Numeros.h"
 
 namespace talvek {
 
@@ -17,6 +18,30 @@ std::string Celula(const std::string& rotulo, const std::string& valor) {
 
 // A picture dimension in decimal, cut to at most four characters.
 std::string Dimensao(int pixels) { return std::to_string(pixels).substr(0, 4); }
+
+std::string CelulaEvidencia(const std::string& texto) { return "<TD>" + EscaparHtml(texto) + "</TD>"; }
+
+// The first stations with state, distance, weight and parameters, the line of the others, and the warnings.
+void AcrescentarEvidencia(std::vector<std::string>& linhas, const TEvidenciaChuva& evidencia) {
+    linhas.insert(linhas.end(), {"<P>", "<FONT SIZE=3><B>ESTAÇÕES QUE CONTRIBUEM:</B></FONT>",
+                                 "<TABLE CELLPADDING=3>",
+                                 "<TR><TH ALIGN=LEFT>Estação</TH><TH>Estado</TH><TH>Distância</TH><TH>Peso</TH>"
+                                 "<TH>K</TH><TH>a</TH><TH>b</TH><TH>c</TH></TR>"});
+    for (std::size_t i = 0; i < evidencia.Estacoes.size() && i < kEstacoesListadas; ++i) {
+        const TEstacaoContribuinte& e = evidencia.Estacoes[i];
+        linhas.push_back("<TR>" + CelulaEvidencia(e.Nome) + CelulaEvidencia(e.Estado) +
+                         CelulaEvidencia(TextoDistancia(e.DistanciaKm)) + CelulaEvidencia(TextoPeso(e.Peso)) +
+                         CelulaEvidencia(FormatarGeral(e.K)) + CelulaEvidencia(FormatarGeral(e.A)) +
+                         CelulaEvidencia(FormatarGeral(e.B)) + CelulaEvidencia(FormatarGeral(e.C)) + "</TR>");
+    }
+    if (const auto outras = LinhaOutrasEstacoes(evidencia))
+        linhas.push_back("<TR><TD COLSPAN=8>" + EscaparHtml(*outras) + "</TD></TR>");
+    linhas.push_back("</TABLE>");
+    if (evidencia.Avisos.empty()) return;
+    linhas.insert(linhas.end(), {"<P>", "<FONT SIZE=3><B>AVISOS:</B></FONT>"});
+    for (const std::string& aviso : evidencia.Avisos)
+        linhas.push_back("<P><FONT COLOR=\"#990000\">" + EscaparHtml(aviso) + "</FONT>");
+}
 
 }  // namespace
 
@@ -69,6 +94,7 @@ std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados) {
                            Dimensao(dados.Mapa->Altura) + " WIDTH=" + Dimensao(dados.Mapa->Largura) + "></CENTER>",
                        "</TD>", "</TR>", "</TABLE>", "</TD>"});
     }
+    if (dados.Evidencia) AcrescentarEvidencia(linhas, *dados.Evidencia);
     linhas.insert(linhas.end(), {"</BODY>", "</HTML>"});
 
     std::string texto;

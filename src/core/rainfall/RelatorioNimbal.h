@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Html.h"
+#include "rainfall/EvidenciaChuva.h"
 
 namespace talvek {
 
@@ -28,10 +29,12 @@ struct TDadosRelatorioNimbal {
     std::string Longitude;                // coordinate text, degrees west
     std::array<std::string, 4> Parametros;  // K, a, b, c as displayed
     std::optional<TTamanhoFigura> Mapa;   // the state map picture, when a state map is shown
+    std::optional<TEvidenciaChuva> Evidencia;  // the stations behind the parameters and the warnings
 };
 
-// The whole HTML document, one fragment a line. Texts that come from the database or the user are
-// escaped, so that a name holding "<" or "&" shows as written and cannot break the page.
+// The whole HTML document, one fragment a line; the evidence, when given, in sections after the map. Texts
+// that come from the database or the user are escaped, so that a name holding "<" or "&" shows as written
+// and cannot break the page.
 std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados);
 
 }  // namespace talvek

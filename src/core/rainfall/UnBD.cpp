@@ -279,36 +279,39 @@ const std::vector<TEstacao>& TBDPrecipitacao::Estacoes(int estado) const {
     return estacoes_[estado];
 }
 
-TEstacao TBDPrecipitacao::Interpolar(const std::string& latitude, const std::string& longitude) const {
+TPonderacao TBDPrecipitacao::Ponderar(const std::string& latitude, const std::string& longitude) const {
     const double latitudeConsulta = CoordenadaParaGraus(latitude);
     const double longitudeConsulta = CoordenadaParaGraus(longitude);
 
-    std::vector<const TEstacao*> visitadas;
-    std::vector<long double> pesos;
-    long double somaPesos = 0;
+    TPonderacao ponderacao;
     for (int estado = 0; estado < kNumeroEstados; ++estado) {
         if (!kEstados[estado].Interpolacao) continue;
         for (const TEstacao& estacao : estacoes_[estado]) {
-            if (estacao.Latitude == latitude && estacao.Longitude == longitude) return estacao;
+            if (estacao.Latitude == latitude && estacao.Longitude == longitude) return {&estacao, estado, {}, 0};
             const long double dLatitude = CoordenadaParaGraus(estacao.Latitude) - latitudeConsulta;
             const long double dLongitude = CoordenadaParaGraus(estacao.Longitude) - longitudeConsulta;
             const long double distancia = std::sqrt(dLatitude * dLatitude + dLongitude * dLongitude);
             // Same point written with other separators: it is the station itself, not an infinite weight.
-            if (distancia == 0) return estacao;
+            if (distancia == 0) return {&estacao, estado, {}, 0};
             const long double peso = 1 / std::pow(distancia, 5);
-            visitadas.push_back(&estacao);
-            pesos.push_back(peso);
-            somaPesos += peso;
+            ponderacao.Pesos.push_back({&estacao, estado, peso});
+            ponderacao.SomaPesos += peso;
         }
     }
+    return ponderacao;
+}
+
+TEstacao TBDPrecipitacao::Interpolar(const std::string& latitude, const std::string& longitude) const {
+    const TPonderacao ponderacao = Ponderar(latitude, longitude);
+    if (ponderacao.Exata) return *ponderacao.Exata;
 
     TEstacao resultado;
-    for (std::size_t i = 0; i < visitadas.size(); ++i) {
-        const long double fator = pesos[i] / somaPesos;
-        resultado.K = static_cast<double>(resultado.K + fator * visitadas[i]->K);
-        resultado.A = static_cast<double>(resultado.A + fator * visitadas[i]->A);
-        resultado.B = static_cast<double>(resultado.B + fator * visitadas[i]->B);
-        resultado.C = static_cast<double>(resultado.C + fator * visitadas[i]->C);
+    for (const TPesoEstacao& p : ponderacao.Pesos) {
+        const long double fator = p.Peso / ponderacao.SomaPesos;
+        resultado.K = static_cast<double>(resultado.K + fator * p.Estacao->K);
+        resultado.A = static_cast<double>(resultado.A + fator * p.Estacao->A);
+        resultado.B = static_cast<double>(resultado.B + fator * p.Estacao->B);
+        resultado.C = static_cast<double>(resultado.C + fator * p.Estacao->C);
     }
     resultado.Autor = kAutorInterpolacao;
     resultado.Latitude = CortarEmCaracteres(latitude, formato_bd::kCapacidadeCoordenada);

@@ -124,6 +124,22 @@ void VerificarIndiceEstado(int indice);
 
 // ---- The database ----------------------------------------------------------------------------
 
+// One station's weight in an interpolation: 1/d⁵, d the distance in plain degrees (extended precision).
+struct TPesoEstacao {
+    const TEstacao* Estacao;  // a station of the database that computed the weights
+    int Estado;               // its state index
+    long double Peso;
+};
+
+// The weights of the inverse-distance interpolation at a point, in the order the stations are visited;
+// or, when a station stands exactly at the point, that station alone (`Exata`) and no weights.
+struct TPonderacao {
+    const TEstacao* Exata = nullptr;
+    int EstadoExata = -1;
+    std::vector<TPesoEstacao> Pesos;
+    long double SomaPesos = 0;
+};
+
 class TBDPrecipitacao {
 public:
     // `pastaDados`: the folder of the two files, ending with a separator (see PastaDadosCompartilhada).
@@ -143,6 +159,8 @@ public:
     // IDF parameters at a point: the record of a station standing exactly there, or the weighted mean
     // (weights 1/d⁵, d in plain degrees) over the stations of the interpolation set.
     TEstacao Interpolar(const std::string& latitude, const std::string& longitude) const;
+    // The station standing at the point, or the weights that Interpolar averages with.
+    TPonderacao Ponderar(const std::string& latitude, const std::string& longitude) const;
 
     std::string CaminhoEstacoes() const;
     std::string CaminhoLocalidades() const;

@@ -5,6 +5,7 @@
 
 #include "design/uAvisos.h"
 #include "design/uCanal.h"
+#include "model/TabelaIdf.h"
 #include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 #include "platform/Html.h"
@@ -137,6 +138,25 @@ std::string Avisos(const TDadosRelatorio& d) {
     return texto + kFimTabela;
 }
 
+// Rows under the storm parameters: the design storm at the IDF table's durations for the project's return
+// period, average intensity (mm/h) and depth (mm), in a table of its own. Nothing while the parameters cannot
+// make a storm.
+std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
+    if (!(p.Tr() > 0 && p.K() > 0 && p.A() >= 0 && p.B() >= 0 && p.C() >= 0)) return "";
+    const TTabelaIdf tabela = TabelaIdf(ParametrosDe(p), {p.Tr()});
+    std::string duracoes, intensidades, laminas;
+    for (std::size_t j = 0; j < tabela.DuracoesMin.size(); ++j) {
+        duracoes += "<TD ALIGN=RIGHT>" + G(tabela.DuracoesMin[j]) + "</TD>";
+        intensidades += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD>";
+        laminas += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>";
+    }
+    return Linha(CelulaDupla(k8, "Chuva de projeto (Tr = " + G(p.Tr()) + " anos):", "")) +
+           Linha(std::string("<TD colspan=2><TABLE CELLPADDING=2>") +
+                 Linha("<TD><B>Duração (min)</B></TD>" + duracoes) +
+                 Linha("<TD><B>Intensidade (mm/h)</B></TD>" + intensidades) +
+                 Linha("<TD><B>Lâmina (mm)</B></TD>" + laminas) + "</TABLE></TD>");
+}
+
 std::string Simulacao(const TTamanhoFigura& figura) {
     return std::string("<FONT SIZE=3><B>SIMULAÇÃO</B></FONT>") + "<CENTER><TABLE CELLPADDING=3><TR><TD>" +
            "<CENTER><IMG SRC=\"" + kFiguraSimulacao + "\" HEIGHT=" + std::to_string(figura.Altura) +
@@ -162,6 +182,7 @@ std::string TextoRelatorio(const TDadosRelatorio& d) {
     const std::string titulo = TituloRelatorio(d.Sistema);
     std::string texto = Cabecalho(d, titulo) + Identificacao(d.Projeto) +
                         "<FONT SIZE=3><B>DADOS DE ENTRADA</B></FONT>" + kTabela + Chuva(d.Precipitacao, d.Chuva) +
+                        ChuvaDeProjeto(d.Precipitacao) +
                         Canal(d.Canal, d.Sistema, d.Unidades) + Terreno(d.Terreno, d.Sistema, d.Unidades) +
                         kFimTabela + Resultados(d.Canal) + Avisos(d) +
                         SecaoRelatorioVerificacao(VerificarCanal(d.Canal, d.Terreno.St()));

@@ -1,5 +1,6 @@
 // The design report as one HTML text: the project's identification, every input of the design in the
-// display units, the results and, when asked for from the simulation page, the picture of its chart.
+// display units, the results, the design storm's intensities and depths and, when asked for from the
+// simulation page, the picture of its chart.
 #pragma once
 
 #include <optional>

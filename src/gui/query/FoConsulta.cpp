@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,8 +27,10 @@
 #include "help/Ajuda.h"
 #include "platform/Numeros.h"
 #include "query/FoAutor.h"
+#include "query/FoCurvasIdf.h"
 #include "query/FoRelatNimbal.h"
 #include "query/FoSobreNimbal.h"
+#include "query/PainelEvidencia.h"
 #include "rainfall/Citacoes.h"
 
 namespace talvek::gui {
@@ -149,6 +152,7 @@ TfrmFoConsulta::TfrmFoConsulta(const std::string& pastaDados, QWidget* pai)
     imagemBrasil_.load(Texto(pastaDados_ + "Brasil.bmp"));
     imagemBrasil_ = imagemBrasil_.convertToFormat(QImage::Format_RGB32);
     CriarControles();
+    CriarPainelEvidencia();
     CriarMenu();
     LigarEventos();
     Estados->setCurrentIndex(0);
@@ -303,6 +307,14 @@ void TfrmFoConsulta::CriarControles() {
     BtnOk->setAutoDefault(true);
 }
 
+// Below the dialog's controls: the stations behind the parameters shown, and the IDF curves.
+void TfrmFoConsulta::CriarPainelEvidencia() {
+    PainelEvidencia = new TPainelEvidencia(this);
+    layout()->addWidget(PainelEvidencia);
+    connect(PainelEvidencia->CurvasIdf, &QPushButton::clicked, this,
+            [this] { Protegido(this, [this] { CurvasIdfClick(); }); });
+}
+
 void TfrmFoConsulta::CriarMenu() {
     auto* menu = new QMenuBar(this);
     layout()->setMenuBar(menu);
@@ -404,6 +416,8 @@ void TfrmFoConsulta::ResetarExibicao() {
     PrecLaAux->setText(kCoordenadaZero);
     PrecLoAux->setText(kCoordenadaZero);
     for (QLabel* rotulo : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude}) rotulo->hide();
+    Evidencia = {};
+    PainelEvidencia->Limpar();
 }
 
 void TfrmFoConsulta::PosicionarMarca() {
@@ -493,6 +507,7 @@ void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
     }
 
     PreencherListas();
+    DesenharEstacoes();
     ocupado.Restaurar();
     if (!chamadoPelaAtivacao && LBEstacao->count() > 0) LBEstacaoClick();
     AtualizarAviso();
@@ -557,6 +572,7 @@ void TfrmFoConsulta::LBEstacaoClick() {
         EixoX->hide();
         EixoY->hide();
     }
+    MostrarEvidencia(EvidenciaEstacao(Registro, Estado.Indice()));
     AtualizarAviso();
 }
 
@@ -577,6 +593,7 @@ void TfrmFoConsulta::LBLocalidadeClick() {
     PrecA->setText(Texto(FormatarFloat("0.000", Registro.A)));
     PrecB->setText(Texto(FormatarFloat("##.000", Registro.B)));
     PrecC->setText(Texto(FormatarFloat("0.000", Registro.C)));
+    MostrarEvidencia(EvidenciaInterpolacao(*bd_, StrLatitude, StrLongitude));
 
     const TPontoMapa ponto = CoordenadasParaPixel(MapaEstado, Latitude, Longitude);
     px = ponto.X;
@@ -633,6 +650,7 @@ void TfrmFoConsulta::EstadoBMPMouseUp(int x, int y) {
     PrecB->setText(Texto(FormatarFloat("#0.000", Registro.B)));
     PrecC->setText(Texto(FormatarFloat("0.000", Registro.C)));
     DefinirAutor(kInterpolacao);
+    MostrarEvidencia(EvidenciaInterpolacao(*bd_, StrLatitude, StrLongitude));
     AtualizarAviso();
 }
 
@@ -662,6 +680,7 @@ void TfrmFoConsulta::CalculalaloClick() {
         EstadoBMPMouseUp(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
     } else {
         for (QLabel* parametro : {PrecK, PrecA, PrecB, PrecC}) parametro->clear();
+        MostrarEvidencia({});
         EixoX->hide();
         EixoY->hide();
     }
@@ -732,6 +751,7 @@ bool TfrmFoConsulta::eventFilter(QObject* alvo, QEvent* evento) {
     if (evento->type() != QEvent::MouseMove && evento->type() != QEvent::MouseButtonRelease) return false;
     const QPoint p = static_cast<QMouseEvent*>(evento)->position().toPoint();
     const bool solto = evento->type() == QEvent::MouseButtonRelease;
+    if (PontoDeEstacao(alvo, p, solto)) return false;
     Protegido(this, [&] {
         if (alvo == EstadoBMP)
             solto ? EstadoBMPMouseUp(p.x(), p.y()) : EstadoBMPMouseMove(p.x(), p.y());
@@ -761,6 +781,66 @@ void TfrmFoConsulta::AutorClick() {
 void TfrmFoConsulta::BtnRelatClick() {
     TfrmFoRelatNimbal relatorio(*this, pastaDados_, this);
     relatorio.exec();
+}
+
+void TfrmFoConsulta::CurvasIdfClick() {
+    TfrmFoCurvasIdf curvas({Registro.K, Registro.A, Registro.B, Registro.C}, TrProjeto, this);
+    curvas.exec();
+}
+
+// ---- Evidence and station dots -----------------------------------------------------------------
+
+void TfrmFoConsulta::MostrarEvidencia(TEvidenciaChuva evidencia) {
+    Evidencia = std::move(evidencia);
+    PainelEvidencia->Mostrar(Evidencia);
+    DesenharEstacoes();
+}
+
+// Every station of the shown state as a dot on its state map or, for a state without one, on the map of
+// Brazil; those of the evidence by their weight.
+void TfrmFoConsulta::DesenharEstacoes() {
+    const bool noEstado = MapaEstadoExibido();
+    const TQuadroMapa quadro = noEstado ? MapaEstado : kQuadroBrasil;
+    const std::string sigla = kEstados[Estado.Indice()].Sigla;
+    const std::vector<TEstacao>& estacoes = bd_->Estacoes(Estado.Indice());
+    pontos_.clear();
+    for (std::size_t linha = 0; linha < registroDaEstacao_.size(); ++linha) {
+        const TEstacao& e = estacoes[registroDaEstacao_[linha]];
+        const auto mesma = [&](const TEstacaoContribuinte& c) {
+            return c.Estado == sigla && c.Nome == e.Nome && c.Latitude == e.Latitude && c.Longitude == e.Longitude;
+        };
+        const auto contribuinte = std::find_if(Evidencia.Estacoes.begin(), Evidencia.Estacoes.end(), mesma);
+        TPontoMapa p{};
+        try {
+            p = CoordenadasParaPixel(quadro, CoordenadaParaGraus(e.Latitude), CoordenadaParaGraus(e.Longitude));
+        } catch (const Exception&) {
+            continue;  // a record whose coordinates are not numbers has no place; choosing it says why
+        }
+        pontos_.push_back({QPointF(p.X, p.Y), static_cast<int>(linha), Texto(SemBrancosFinais(e.Nome)),
+                           contribuinte != Evidencia.Estacoes.end() ? contribuinte->Peso : 0.0});
+    }
+    if (noEstado)
+        EstadoBMP->setPixmap(QPixmap::fromImage(MapaComEstacoes(imagemEstado_, pontos_)));
+    else
+        BrasilBMP->setPixmap(QPixmap::fromImage(MapaComEstacoes(imagemBrasil_, pontos_)));
+}
+
+bool TfrmFoConsulta::PontoDeEstacao(QObject* mapa, QPoint ponto, bool solto) {
+    auto* figura = static_cast<QWidget*>(mapa);
+    const std::optional<std::size_t> i = (mapa == EstadoBMP) == MapaEstadoExibido() ? PontoSob(pontos_, ponto)
+                                                                                    : std::nullopt;
+    if (!solto) {
+        if (i) QToolTip::showText(figura->mapToGlobal(ponto), pontos_[*i].Nome, figura);
+        else QToolTip::hideText();
+        return false;  // the coordinates under the mouse are still written
+    }
+    if (!i) return false;
+    const int linha = pontos_[*i].Linha;
+    Protegido(this, [&] {
+        if (LBEstacao->currentRow() == linha) LBEstacaoClick();
+        else LBEstacao->setCurrentRow(linha);
+    });
+    return true;
 }
 
 void TfrmFoConsulta::MostrarSobre() {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "query/PontosEstacoes.h"
+#include "rainfall/EvidenciaChuva.h"
 #include "rainfall/MapasEstados.h"
 #include "rainfall/UnBD.h"
 
@@ -25,6 +27,8 @@ class QStackedWidget;
 class QWidget;
 
 namespace talvek::gui {
+
+class TPainelEvidencia;
 
 class TfrmFoConsulta : public QDialog {
 public:
@@ -54,6 +58,7 @@ public:
     void AutorClick();                 // citation of the data source, or the interpolation note
     void BtnRelatClick();              // the query report
     void BtnOkClick();                 // "&Fechar": take the choice over
+    void CurvasIdfClick();             // IDF curves and table of the parameters shown
 
     // ---- State read and preset by the rainfall component ---------------------------------------
     TEstado Estado;
@@ -66,6 +71,8 @@ public:
     bool ShowAbout = false;
     std::string Autoria;                    // citation key taken over on closing
     bool PrimeiraAtivacao = true;
+    TEvidenciaChuva Evidencia;              // the stations behind the parameters shown; empty for none
+    double TrProjeto = 0;                   // the project's return period (years) for the IDF curves; 0 unknown
 
     // Marker position on the state map, pixels (real; rounded where a pixel is read or drawn).
     double px = 0, py = 0;
@@ -102,11 +109,14 @@ public:
     QPushButton* BtnCancel;
     QPushButton* BtnOk;
     QAction* MapadoBrasil1;
+    TPainelEvidencia* PainelEvidencia;
 
     // The state map as loaded and the map of Brazil, for pixel tests and the report.
     const QImage& ImagemEstado() const { return imagemEstado_; }
     const QImage& ImagemBrasil() const { return imagemBrasil_; }
     const std::string& TextoAutor() const { return chaveAutor_; }
+    // The dots of the shown state's stations on the map in sight.
+    const std::vector<TPontoEstacao>& PontosEstacoes() const { return pontos_; }
     // The entry text of a coordinate field, unfilled positions as blanks.
     static std::string TextoDoCampo(const QLineEdit& campo);
 
@@ -117,6 +127,7 @@ protected:
 private:
     void CriarControles();
     void CriarMenu();
+    void CriarPainelEvidencia();
     void LigarEventos();
     void FormActivate();
     void SelecionarEstado(bool chamadoPelaAtivacao);
@@ -132,6 +143,10 @@ private:
     // Degrees of a coordinate text, refused with the field's message outside the frame of a shown map.
     double GrausAceitos(const std::string& texto, bool latitude) const;
     bool MapaEstadoExibido() const;  // EstadoBMP shown (not hidden), whatever the dialog's own visibility
+    void MostrarEvidencia(TEvidenciaChuva evidencia);  // the panel and the weights of the dots
+    void DesenharEstacoes();
+    // Over a station's dot: the hint names it; released there, the station is selected (true).
+    bool PontoDeEstacao(QObject* mapa, QPoint ponto, bool solto);
 
     std::string pastaDados_;
     std::unique_ptr<TBDPrecipitacao> bd_;
@@ -142,6 +157,7 @@ private:
     bool marcaCalculo_ = false;             // Calcular is simulating a map click
     bool ativado_ = false;                  // the first showing has selected the preset place
     std::string chaveAutor_;                // text of the `Autor` button (a key may hold "&")
+    std::vector<TPontoEstacao> pontos_;     // dots of the shown state's stations, on the map in sight
 };
 
 }  // namespace talvek::gui

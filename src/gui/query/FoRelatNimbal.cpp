@@ -76,6 +76,7 @@ TDadosRelatorioNimbal TfrmFoRelatNimbal::DadosRelatorio(const TfrmFoConsulta& co
                         consulta.PrecB->text().toStdString(), consulta.PrecC->text().toStdString()};
     if (!consulta.EstadoBMP->isHidden() && !consulta.ImagemEstado().isNull())
         dados.Mapa = TTamanhoFigura{consulta.ImagemEstado().width(), consulta.ImagemEstado().height()};
+    if (!consulta.Evidencia.Estacoes.empty()) dados.Evidencia = consulta.Evidencia;
     return dados;
 }
 

@@ -14,6 +14,8 @@ class TNimbal21 : public talvek::TNimbal21 {
 public:
     // Folder of the program; the shared data folder is "../Arquivos Comuns/" beside it.
     QString PastaPrograma;
+    // The return period the page shows (years), emphasised in the query's IDF curves; 0 when not known.
+    double TrProjeto = 0;
 
     // Checks the data folder and the two database files (a missing one is reported by an exception
     // naming it), opens the query dialog over `pai` preset with the component's state, and when the user

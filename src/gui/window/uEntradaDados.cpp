@@ -29,6 +29,7 @@
 #include "model/uTerreno.h"
 #include "platform/Aritmetica.h"
 #include "platform/Numeros.h"
+#include "query/FoCurvasIdf.h"
 #include "query/Nimbal21.h"
 
 namespace talvek::gui {
@@ -177,6 +178,8 @@ QGroupBox* TPaginaEntrada::CriarGrupoPrecipitacao() {
     PrecLa1->setInputMask(kMascaraLatitude);
     PrecLo1->setInputMask(kMascaraLatitude);
     BConsulta = new QPushButton(QStringLiteral("Consulta"));
+    BCurvasIdf = new QPushButton(QStringLiteral("Curvas IDF"));
+    DefinirDica(*BCurvasIdf, QStringLiteral("Curvas e tabela de intensidade-duração-freqüência"));
 
     auto* grade = new QGridLayout(grupo);
     grade->addWidget(Rotulo(QStringLiteral("T:"), TTr), 0, 0);
@@ -195,6 +198,7 @@ QGroupBox* TPaginaEntrada::CriarGrupoPrecipitacao() {
     grade->addWidget(Rotulo(QStringLiteral("Longitude:"), PrecLo1), 3, 3);
     grade->addWidget(PrecLo1, 3, 4);
     grade->addWidget(BConsulta, 4, 0, 1, 5, Qt::AlignRight);
+    grade->addWidget(BCurvasIdf, 4, 0, 1, 3, Qt::AlignLeft);
     grade->setColumnMinimumWidth(2, 24);
     grade->setColumnStretch(5, 1);
     return grupo;
@@ -344,6 +348,7 @@ void TPaginaEntrada::LigarEventos() {
     connect(BMaterial, &QPushButton::clicked, this, protegido(&TPaginaEntrada::MaterialClick));
     connect(BCobertura, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CoberturaClick));
     connect(BConsulta, &QPushButton::clicked, this, protegido(&TPaginaEntrada::ConsultaClick));
+    connect(BCurvasIdf, &QPushButton::clicked, this, protegido(&TPaginaEntrada::CurvasIdfClick));
 }
 
 bool TPaginaEntrada::eventFilter(QObject* alvo, QEvent* evento) {
@@ -757,9 +762,18 @@ void TPaginaEntrada::ConsultaClick() {
     nimbal.Precipitacao.SetC(Valor(*PrecC));
     nimbal.Latitude = TextoCoordenada(*PrecLa1).toStdString();
     nimbal.Longitude = TextoCoordenada(*PrecLo1).toStdString();
+    nimbal.TrProjeto = Valor(*TTr);
     if (!nimbal.Executar(window())) return;
     MostrarPrecipitacao();
     MarcarAlterado();
+}
+
+// The curves of the parameters typed on the page, the page's return period emphasised; an empty K has none.
+void TPaginaEntrada::CurvasIdfClick() {
+    const TParametrosIdf parametros{Valor(*PrecK), Valor(*PrecA), Valor(*PrecB), Valor(*PrecC)};
+    if (!(parametros.K > 0)) throw Exception(kMsgK.toStdString());
+    TfrmFoCurvasIdf curvas(parametros, Valor(*TTr), window());
+    curvas.exec();
 }
 
 // ---- Emptiness check -------------------------------------------------------------------------------

@@ -117,6 +117,7 @@ public:
     TQuadroFigura* FiguraCanal;
 
     QPushButton* BConsulta;
+    QPushButton* BCurvasIdf;  // IDF curves and table of the parameters on the page
     QPushButton* BRugCan;
     QPushButton* BSmZ;
     QPushButton* BRugTer;
@@ -166,6 +167,7 @@ private:
     void CoberturaClick();
     void MaterialClick();
     void ConsultaClick();
+    void CurvasIdfClick();
 
     bool LimiteAceito(QLineEdit& campo, double maximo, const QString& mensagem);
     void MarcarAlterado() { definirAlterado_(true); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Regional.h"
 #include "rainfall/RelatorioNimbal.h"
 
 using namespace talvek;
@@ -103,4 +104,33 @@ TEST(RelatorioNimbal, TextosDeForaSaoEscapados) {
         EXPECT_NE(Em(texto, caso.esperado), std::string::npos) << caso.esperado;
         EXPECT_EQ(Em(texto, "<script>"), std::string::npos);
     }
+}
+
+// After the map: the first ten stations (names escaped), the line of the others, then the warnings.
+TEST(RelatorioNimbal, EstacoesQueContribuemEAvisos) {
+    RegionalTemporario regional({.SeparadorDecimal = '.'});
+    TDadosRelatorioNimbal dados = Dados();
+    dados.Mapa = TTamanhoFigura{450, 450};
+    TEvidenciaChuva evidencia;
+    evidencia.Estacoes.push_back({"Poço <Fundo>", "MG", "21°00'00\"", "45°00'00\"", 12.34, 0.5, 1000, 0.1, 10, 0.8});
+    TEstacaoContribuinte outra;
+    outra.Peso = 0.05;
+    evidencia.Estacoes.insert(evidencia.Estacoes.end(), 10, outra);
+    evidencia.Avisos = {"A estação mais próxima (X) está a 60 km: a equação interpolada pode não representar o "
+                        "local."};
+    dados.Evidencia = evidencia;
+    const std::string texto = TextoRelatorioNimbal(dados);
+    const std::size_t mapa = Em(texto, "MAPA DE LOCALIZAÇÃO:");
+    const std::size_t estacoes = Em(texto, "<FONT SIZE=3><B>ESTAÇÕES QUE CONTRIBUEM:</B></FONT>");
+    const std::size_t linha = Em(texto, "<TR><TD>Poço &lt;Fundo&gt;</TD><TD>MG</TD><TD>12.3 km</TD><TD>50.0 %</TD>"
+                                        "<TD>1000</TD><TD>0.1</TD><TD>10</TD><TD>0.8</TD></TR>");
+    const std::size_t outras = Em(texto, "<TR><TD COLSPAN=8>outra 1 estação: 5.0 %</TD></TR>");
+    const std::size_t avisos = Em(texto, "<P><FONT COLOR=\"#990000\">A estação mais próxima (X) está a 60 km");
+    EXPECT_LT(mapa, estacoes);
+    EXPECT_LT(estacoes, linha);
+    EXPECT_LT(linha, outras);
+    EXPECT_LT(outras, avisos);
+    EXPECT_NE(avisos, std::string::npos);
+    EXPECT_LT(avisos, Em(texto, "</BODY>"));
+    EXPECT_EQ(Em(TextoRelatorioNimbal(Dados()), "ESTAÇÕES QUE CONTRIBUEM"), std::string::npos);
 }

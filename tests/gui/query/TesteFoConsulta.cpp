@@ -10,7 +10,14 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <QToolButton>
+#include <QChartView>
+#include <QLineSeries>
 
 #include <cmath>
 #include <filesystem>
@@ -21,8 +28,10 @@
 #include "platform/Regional.h"
 #include "query/FoAutor.h"
 #include "query/FoConsulta.h"
+#include "query/FoCurvasIdf.h"
 #include "query/FoRelatNimbal.h"
 #include "query/FoSobreNimbal.h"
+#include "query/PainelEvidencia.h"
 #include "rainfall/Citacoes.h"
 #include "rainfall/MapasEstados.h"
 #include "rainfall/UnBD.h"
@@ -453,11 +462,98 @@ private slots:
         const QString texto = relatorio.Navegador->toPlainText();
         QVERIFY(texto.contains(QStringLiteral("MAPA DE LOCALIZAÇÃO:")));
         QVERIFY(texto.contains(Q(c->StrCidade)));
+        QVERIFY(texto.contains(QStringLiteral("ESTAÇÕES QUE CONTRIBUEM:")));
+        QVERIFY(texto.contains(Q(c->Evidencia.Estacoes.at(0).Nome)));
         GuardarTela(relatorio, QStringLiteral("relatorio_nimbal"));
+        relatorio.Navegador->verticalScrollBar()->setValue(relatorio.Navegador->verticalScrollBar()->maximum());
+        GuardarTela(relatorio, QStringLiteral("relatorio_nimbal_estacoes"));
         relatorio.close();
 
         EscolherEstado(c.dialogo, kGoias);
         QVERIFY(!TfrmFoRelatNimbal::DadosRelatorio(c.dialogo, kPasta, "").Mapa);
+    }
+
+    // A locality's panel lists the interpolation's own weights: recomputed from them, K is the dialog's K.
+    // A station shows itself, 100 %. Every station of the state is a dot; clicking one selects it.
+    void PainelEPontosDasEstacoes() {
+        Consulta c(kMinasGerais, -1, 0);
+        const TEvidenciaChuva& e = c->Evidencia;
+        QVERIFY(e.Estacoes.size() > kEstacoesListadas);
+        double k = 0;
+        for (const TEstacaoContribuinte& s : e.Estacoes) k += s.Peso * s.K;
+        QVERIFY(std::abs(k - c->Registro.K) <= 1e-12 * c->Registro.K);
+        QTableWidget& tabela = *c->PainelEvidencia->Tabela;
+        QCOMPARE(tabela.rowCount(), 11);
+        QCOMPARE(tabela.item(0, 0)->text(), Q(e.Estacoes[0].Nome));
+        QVERIFY(tabela.item(10, 0)->text().startsWith(QStringLiteral("outras ")));
+        QVERIFY(c->PainelEvidencia->CurvasIdf->isEnabled());
+
+        const std::vector<TPontoEstacao>& pontos = c->PontosEstacoes();
+        QCOMPARE(static_cast<int>(pontos.size()), c->LBEstacao->count());
+        // A dot alone in its neighbourhood, clicked: its station is selected and shown, 100 %.
+        const auto sozinho = std::find_if(pontos.begin(), pontos.end(), [&](const TPontoEstacao& p) {
+            return std::none_of(pontos.begin(), pontos.end(), [&](const TPontoEstacao& q) {
+                return &q != &p && QLineF(p.Pixel, q.Pixel).length() < 12;
+            });
+        });
+        QVERIFY(sozinho != pontos.end());
+        const int linha = sozinho->Linha;
+        const QString nome = sozinho->Nome;
+        const QPoint pixel = sozinho->Pixel.toPoint();
+        QVERIFY(c->EstadoBMP->pixmap().toImage().pixelColor(pixel) != c->ImagemEstado().pixelColor(pixel));
+        QMouseEvent sobre(QEvent::MouseMove, QPointF(pixel), c->EstadoBMP->mapToGlobal(QPointF(pixel)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(c->EstadoBMP, &sobre);
+        QCOMPARE(QToolTip::text(), nome);
+        QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, pixel);
+        QCOMPARE(c->LBEstacao->currentRow(), linha);
+        QCOMPARE(Q(SemBrancosFinais(c->StrCidade)), nome);
+        QCOMPARE(c->Evidencia.Estacoes.size(), std::size_t{1});
+        QCOMPARE(c->Evidencia.Estacoes[0].Peso, 1.0);
+        QCOMPARE(tabela.item(0, 3)->text(), QStringLiteral("100,0 %"));
+        GuardarTela(c.dialogo, QStringLiteral("consulta_estacao"));
+
+        // A state without a map: its stations on the map of Brazil.
+        EscolherEstado(c.dialogo, kGoias);
+        QCOMPARE(c->PontosEstacoes().size(), Banco().Estacoes(kGoias).size());
+        GuardarTela(c.dialogo, QStringLiteral("consulta_goias"));
+    }
+
+    // A map point far from every gauge shows the warning in the panel, as the core words it.
+    void AvisoDeEvidenciaFracaNoPainel() {
+        Consulta c(4);  // Bahia
+        const QImage mapa(Q(kPasta + "BA.bmp"));
+        for (int y = 5; y < kLadoMapa; y += 15)
+            for (int x = 5; x < kLadoMapa; x += 15) {
+                if (mapa.pixelColor(x, y) != QColor(0, 0, 255)) continue;
+                const TCoordenadas g = PixelParaCoordenadas(*QuadroDoEstado(4), x, y);
+                const TEvidenciaChuva e =
+                    EvidenciaInterpolacao(Banco(), TextoCoordenada(g.Latitude), TextoCoordenada(g.Longitude));
+                if (e.Avisos.empty()) continue;
+                QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, QPoint(x, y));
+                QVERIFY(!c->PainelEvidencia->Avisos->isHidden());
+                QVERIFY(c->PainelEvidencia->Avisos->text().contains(Q(e.Avisos[0])));
+                GuardarTela(c.dialogo, QStringLiteral("consulta_aviso"));
+                return;
+            }
+        QFAIL("no point of Bahia with thin evidence");
+    }
+
+    // The curves of 2 to 100 years and the project's 15 years, emphasised; the table of the worked storm.
+    void CurvasETabelaIdf() {
+        TfrmFoCurvasIdf curvas({1000, 0.2, 10, 0.8}, 15);
+        const QList<QAbstractSeries*> series = curvas.Grafico->chart()->series();
+        QCOMPARE(series.size(), 7);
+        const auto* projeto = static_cast<QLineSeries*>(series[3]);
+        QCOMPARE(projeto->name(), QStringLiteral("Tr = 15 anos"));
+        QVERIFY(projeto->pen().widthF() > static_cast<QLineSeries*>(series[2])->pen().widthF());
+        QCOMPARE(curvas.Intensidades->verticalHeaderItem(2)->text(), QStringLiteral("Tr 10"));
+        QCOMPARE(curvas.Intensidades->item(2, 1)->text(), QStringLiteral("144,3"));  // 144.270 mm/h in 10 min
+        QCOMPARE(curvas.Laminas->item(2, 4)->text(), QStringLiteral("53,0"));        // 52.957 mm in 60 min
+        QVERIFY(curvas.Intensidades->item(3, 0)->font().bold());
+        curvas.show();
+        (void)QTest::qWaitForWindowExposed(&curvas);
+        GuardarTela(curvas, QStringLiteral("curvas_idf"));
     }
 
 private:

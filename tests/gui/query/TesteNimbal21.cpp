@@ -176,9 +176,15 @@ private slots:
         QVERIFY(pagina.BConsulta->isEnabled());
 
         Digitar(pagina.PrecK, QStringLiteral("1234"));
+        Digitar(pagina.TTr, QStringLiteral("25"));
         janela->GerenteSys1.Alterado = false;
-        AoAbrirModal<TfrmFoConsulta>([](TfrmFoConsulta& d) { d.BtnCancel->click(); });
+        double trDaConsulta = 0;  // the page's return period reaches the query's IDF curves
+        AoAbrirModal<TfrmFoConsulta>([&](TfrmFoConsulta& d) {
+            trDaConsulta = d.TrProjeto;
+            d.BtnCancel->click();
+        });
         pagina.BConsulta->click();
+        QCOMPARE(trDaConsulta, 25.0);
         QCOMPARE(pagina.PrecK->text(), QStringLiteral("1234"));
         QCOMPARE(pagina.PrecA->text(), QString());
         QVERIFY(!janela->GerenteSys1.Alterado);

@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "ApoioJanela.h"
+#include "query/FoCurvasIdf.h"
 #include "window/uEntradaDados.h"
 #include "window/uResultados.h"
 
@@ -375,6 +377,25 @@ private slots:
         QCOMPARE(usuario.Textos(), QStringList{mensagem});
         QCOMPARE(usuario.caixas.first().icone, Icone::Erro);
         QCOMPARE(QApplication::focusWidget(), campo);
+    }
+
+    // "Curvas IDF" of the page's K, a, b, c with the page's Tr emphasised; without K it says so.
+    void CurvasIdfDosParametrosDaPagina() {
+        PreencherTudo(*e_);
+        bool aberta = false;
+        AoAbrirModal<TfrmFoCurvasIdf>([&](TfrmFoCurvasIdf& curvas) {
+            aberta = true;
+            QCOMPARE(curvas.Intensidades->item(2, 1)->text(), QStringLiteral("144,3"));  // Tr 10, 10 min
+            QVERIFY(curvas.Intensidades->item(2, 1)->font().bold());
+            QVERIFY(!curvas.Intensidades->item(1, 1)->font().bold());
+        });
+        QTest::mouseClick(e_->BCurvasIdf, Qt::LeftButton);
+        QVERIFY(aberta);
+
+        Usuario usuario;
+        e_->PrecK->clear();
+        QTest::mouseClick(e_->BCurvasIdf, Qt::LeftButton);
+        QCOMPARE(usuario.Textos(), QStringList{QStringLiteral("Valor do parâmetro \"K\" inconsistente.")});
     }
 
     void LimpezaEsvaziaEDesmarca() {
