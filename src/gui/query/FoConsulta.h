@@ -20,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
@@ -66,6 +67,7 @@ public:
     bool ShowAbout = false;
     std::string Autoria;                    // citation key taken over on closing
     bool PrimeiraAtivacao = true;
+    QPrinter* Impressora = nullptr;         // the program's printer, on which the query report prints
 
     // Marker position on the state map, pixels (real; rounded where a pixel is read or drawn).
     double px = 0, py = 0;
@@ -77,6 +79,7 @@ public:
     QListWidget* LBLocalidade;
     QLabel* LLocalidades;
     QLabel* lAviso;
+    QLabel* lSemEstacoes;  // over the hidden localities of a state without stations: where there are some
     QPushButton* Autor;
     QStackedWidget* Notebook1;
     QLabel* BrasilBMP;

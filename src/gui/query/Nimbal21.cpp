@@ -47,6 +47,7 @@ bool TNimbal21::Executar(QWidget* pai) {
     dialogo.IndEstacao = IndEstacao;
     dialogo.IndLocalidade = IndLocalidade;
     dialogo.ShowAbout = ShowAbout;
+    dialogo.Impressora = Impressora;
     if (Precipitacao.K() != 0) dialogo.Registro.K = Precipitacao.K();
     if (Precipitacao.A() != 0) dialogo.Registro.A = Precipitacao.A();
     if (Precipitacao.B() != 0) dialogo.Registro.B = Precipitacao.B();

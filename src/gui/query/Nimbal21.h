@@ -6,6 +6,7 @@
 
 #include "rainfall/Nimbal21Comp.h"
 
+class QPrinter;
 class QWidget;
 
 namespace talvek::gui {
@@ -14,6 +15,8 @@ class TNimbal21 : public talvek::TNimbal21 {
 public:
     // Folder of the program; the shared data folder is "../Arquivos Comuns/" beside it.
     QString PastaPrograma;
+    // The program's printer ("Configurar Impressora"), on which the query report prints.
+    QPrinter* Impressora = nullptr;
 
     // Checks the data folder and the two database files (a missing one is reported by an exception
     // naming it), opens the query dialog over `pai` preset with the component's state, and when the user
