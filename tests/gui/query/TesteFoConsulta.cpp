@@ -287,6 +287,7 @@ private slots:
         QCOMPARE(Parametros(c.dialogo), antes);
         QCOMPARE(c->StrCidade, lugar);
         QCOMPARE(c->StrLatitude, latitudeGuardada);
+        if (noQuadro) GuardarTela(c.dialogo, QStringLiteral("consulta_clique_fora"));
     }
 
     // Typed coordinates: inside the territory they give the interpolation; inside the frame but off the
