@@ -689,8 +689,9 @@ void TfrmFoConsulta::CalculalaloClick() {
         py = pyAnterior;
         // The opening's state selection emptied the displays: they show the parameters kept.
         if (PrecK->text().isEmpty()) MostrarParametrosGerais();
-        throw Exception("O ponto de latitude " + latitude + " e longitude " + longitude + " fica fora do estado escolhido (" +
-                        Estado.Nome() + "): os parâmetros e o local mostrados não mudaram.");
+        throw Exception("O ponto de latitude " + latitude + " e longitude " + longitude +
+                        " fica fora do estado escolhido (" + Estado.Nome() +
+                        "): os parâmetros e o local mostrados não mudaram.");
     }
     LimparSelecao(*LBEstacao);
     LimparSelecao(*LBLocalidade);
@@ -799,8 +800,8 @@ void TfrmFoConsulta::AutorClick() {
 }
 
 void TfrmFoConsulta::BtnRelatClick() {
-    QPrinter avulsa;  // a dialog opened without the program (in its tests) prints on a printer of its own
-    TfrmFoRelatNimbal relatorio(*this, pastaDados_, Impressora ? *Impressora : avulsa, this);
+    std::optional<QPrinter> avulsa;  // for a dialog opened without the program (in its tests)
+    TfrmFoRelatNimbal relatorio(*this, pastaDados_, Impressora ? *Impressora : avulsa.emplace(), this);
     relatorio.exec();
 }
 

@@ -101,7 +101,8 @@ void TFRelatorio::Gerar() {
 // side); the viewport at the window's minimum width loses the view's frame and the vertical scroll bar.
 int TFRelatorio::LarguraMaximaFigura() const {
     constexpr int kEspacamentoCelula = 2, kPreenchimentoCelula = 3;  // px
-    const int visor = minimumWidth() - 2 * Viewer->frameWidth() - Viewer->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int visor =
+        minimumWidth() - 2 * Viewer->frameWidth() - Viewer->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int margem = static_cast<int>(std::ceil(Viewer->document()->documentMargin()));
     return visor - 2 * (margem + kEspacamentoCelula + kPreenchimentoCelula) - 1;
 }

@@ -172,7 +172,7 @@ private slots:
             r.Gerar();
             QTest::qWait(0);
             faixa = r.Viewer->horizontalScrollBar()->maximum();
-            GuardarTela(r, simulacao ? QStringLiteral("relatorio_minimo_simulacao") : QStringLiteral("relatorio_minimo"));
+            GuardarTela(r, QStringLiteral("relatorio_minimo") + (simulacao ? QStringLiteral("_simulacao") : QString()));
         });
         (simulacao ? j.Simulacao->BtnRelatSimula : j.Resultados->BRelatorio)->click();
         QCOMPARE(faixa, 0);
