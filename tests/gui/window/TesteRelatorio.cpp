@@ -92,6 +92,8 @@ private slots:
             tamanho = r.size();
         });
         QVERIFY(j.Resultados->BRelatorio->isEnabled());
+        // A coefficient typed and not yet confirmed is the report's, with its recommended height.
+        Digitar(j.Resultados->CoefUni, QStringLiteral("1,5"));
         j.Resultados->BRelatorio->click();
         QCOMPARE(usuario.Textos(), QStringList());
         QCOMPARE(titulo,
@@ -102,6 +104,9 @@ private slots:
                                QStringLiteral(" L/s")));
         QVERIFY(texto.contains(QStringLiteral("RESULTADOS")));
         QVERIFY(!texto.contains(QStringLiteral("SIMULAÇÃO")));
+        QVERIFY(texto.contains(QStringLiteral("Coeficiente de desuniformidade: 1,5")));
+        const double Hr = AlturaRecomendada(j.CanalDrenagem.H(), 1.5);
+        QVERIFY(texto.contains(QStringLiteral("Altura recomendada: ") + QString::fromStdString(FormatarFloat("0.0", Hr))));
         QVERIFY(!figura);
         const QSize tela = j.screen()->size();
         QCOMPARE(minimo, QSize(qRound(0.75 * tela.width()), qRound(0.75 * tela.height())));
