@@ -106,7 +106,8 @@ private slots:
         QVERIFY(!texto.contains(QStringLiteral("SIMULAÇÃO")));
         QVERIFY(texto.contains(QStringLiteral("Coeficiente de desuniformidade: 1,5")));
         const double Hr = AlturaRecomendada(j.CanalDrenagem.H(), 1.5);
-        QVERIFY(texto.contains(QStringLiteral("Altura recomendada: ") + QString::fromStdString(FormatarFloat("0.0", Hr))));
+        QVERIFY(texto.contains(QStringLiteral("Altura recomendada: ") +
+                               QString::fromStdString(FormatarFloat("0.0", Hr))));
         QVERIFY(!figura);
         const QSize tela = j.screen()->size();
         QCOMPARE(minimo, QSize(qRound(0.75 * tela.width()), qRound(0.75 * tela.height())));
