@@ -524,11 +524,10 @@ void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
     }
 
     PreencherListas();
-    const bool semEstacoes = LBEstacao->count() == 0;
-    if (semEstacoes) {
-        Notebook1->setCurrentIndex(0);
-        lSemEstacoes->setText(TextoSemEstacoes(*bd_, novo));
-    }
+    // A state on the map of Brazil without stations says where there are some (a state with its own map
+    // keeps it: its points are interpolated from the stations around).
+    const bool semEstacoes = !entrada.Mapa && LBEstacao->count() == 0;
+    if (semEstacoes) lSemEstacoes->setText(TextoSemEstacoes(*bd_, novo));
     lSemEstacoes->setVisible(semEstacoes);
     ocupado.Restaurar();
     if (!chamadoPelaAtivacao && LBEstacao->count() > 0) LBEstacaoClick();
