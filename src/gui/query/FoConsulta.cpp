@@ -763,7 +763,7 @@ void TfrmFoConsulta::FormActivate() {
     } else if (!StrLatitude.empty() && !StrLongitude.empty()) {
         PrecLaAux->setText(Texto(StrLatitude));
         PrecLoAux->setText(Texto(StrLongitude));
-        CalculalaloClick();
+        if (MapaEstadoExibido()) CalculalaloClick();  // on the map of Brazil there is no territory to test
     }
 }
 
