@@ -66,10 +66,13 @@ std::string TextoRelatorioNimbal(const TDadosRelatorioNimbal& dados) {
         "<HR>",
         "<P>",
         "<FONT SIZE=3><B>LOCALIZAÇÃO:</B></FONT>",
+        // Two cells a row, so that each label stays on the line of its value in a window 640 pixels wide.
         "<TABLE CELLPADDING=3>",
         "<TR>",
         Celula("Localidade: ", dados.Localidade),
         Celula("Estado: ", dados.Estado),
+        "</TR>",
+        "<TR>",
         Celula("Latitude: ", dados.Latitude),
         Celula("Longitude: ", dados.Longitude),
         "</TR>",

@@ -70,15 +70,22 @@ std::string Identificacao(const TIDProjeto& p) {
            kFimTabela;
 }
 
+// A coordinate as the rainfall component holds it, or "não informada" when none was given (an empty
+// text, or the blank mask of the coordinate field: no digit at all).
+std::string Coordenada(const std::string& texto) {
+    const bool informada = texto.find_first_of("0123456789") != std::string::npos;
+    return informada ? EscaparHtml(texto) : "não informada";
+}
+
 std::string Chuva(const TPrecipitacaoExponencialNegativa& p, const TLocalChuva& local) {
     return Linha(Subtitulo(k4, "Parâmetros da equação de chuvas intensas")) +
            Linha(Celula(k8, "Tr: ", G(p.Tr()) + " anos") + Celula2("Estado: ", EscaparHtml(local.Estado))) +
            Linha(Celula(k8, "K: ", FormatarFloat("#0.000", p.K())) +
                  Celula2("Localidade: ", EscaparHtml(local.Cidade))) +
            Linha(Celula(k8, "a: ", FormatarFloat("#0.000", p.A())) +
-                 Celula2("Latitude: ", EscaparHtml(local.Latitude))) +
+                 Celula2("Latitude: ", Coordenada(local.Latitude))) +
            Linha(Celula(k8, "b: ", FormatarFloat("#0.000", p.B())) +
-                 Celula2("Longitude: ", EscaparHtml(local.Longitude))) +
+                 Celula2("Longitude: ", Coordenada(local.Longitude))) +
            Linha(Celula(k8, "c: ", FormatarFloat("#0.000", p.C())));
 }
 
@@ -95,10 +102,10 @@ std::string Canal(const TCanalDrenagem& c, const TTipoSistema& sistema, const TU
         texto += Linha(Celula(k8, "Base: ", " " + G(c.B()) + " m") +
                        Celula2("Inverso da declividade das faces laterais: ", G(c.Z.Valor)));
     if (sistema.Tipo == 2)
-        texto += Linha(Celula(k8, "Coeficiente de desunifomidade: ", G(c.CDu())) +
+        texto += Linha(Celula(k8, "Coeficiente de desuniformidade: ", G(c.CDu())) +
                        Celula2("Tempo de Drenagem: ", G(c.TD()) + " h"));
     else
-        texto += Linha(CelulaDupla(k8, "Coeficiente de desunifomidade: ", G(c.CDu())));
+        texto += Linha(CelulaDupla(k8, "Coeficiente de desuniformidade: ", G(c.CDu())));
     return texto;
 }
 

@@ -36,12 +36,13 @@ struct TDadosRelatorio {
     TUnidades Unidades;                      // display units of slopes and VIB
     std::string DataEmissao;                 // today in the short date format
     std::string PastaPrograma;               // the program's folder with its trailing separator
-    std::optional<TTamanhoFigura> Grafico;  // the chart saved as kFiguraSimulacao, when asked for
+    std::optional<TTamanhoFigura> Grafico;  // the chart's picture (kFiguraSimulacao), when asked for
     const TBalancoHidrico* Balanco = nullptr;  // the "BALANÇO HÍDRICO" section, when given
     std::optional<TTamanhoFigura> GraficoHidrograma;  // its hydrograph chart, held as kFiguraHidrograma
 };
 
-// The picture of the simulation chart, written into the working directory and referred to by this name.
+// The name by which the document refers to the picture of the simulation chart; the report window hands
+// the viewer the picture itself under it, no file is written.
 inline constexpr const char* kFiguraSimulacao = "Bit.bmp";
 // The header picture in the program's folder.
 inline constexpr const char* kFiguraCabecalho = "Cabecalho.jpg";

@@ -20,7 +20,10 @@ ConfiguracaoRegional RegionalDoLocale(const QLocale& locale) {
     regional.SeparadorMilhar = CaractereAscii(locale.groupSeparator(), milharAlternativo);
     if (regional.SeparadorMilhar == regional.SeparadorDecimal) regional.SeparadorMilhar = milharAlternativo;
     // Qt writes the month "M"; the core's date pictures write it "m", as they have no minutes.
-    const QString data = locale.dateFormat(QLocale::ShortFormat);
+    // The C locale has no regional date of its own (Qt gives it "d MMM yyyy", an English month name):
+    // day, month and year in figures there, as the program writes them by default.
+    const QString data = locale.language() == QLocale::C ? QStringLiteral("dd/MM/yyyy")
+                                                         : locale.dateFormat(QLocale::ShortFormat);
     regional.FormatoDataCurta = QString(data).replace(QLatin1Char('M'), QLatin1Char('m')).toStdString();
     for (QChar c : data)
         if (!c.isLetter()) {

@@ -9,8 +9,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolTip>
@@ -75,6 +77,27 @@ QString Texto(const std::string& texto) { return QString::fromStdString(texto); 
 std::string SemBrancosFinais(const std::string& texto) {
     const std::size_t fim = texto.find_last_not_of(' ');
     return fim == std::string::npos ? std::string() : texto.substr(0, fim + 1);
+}
+
+// The state's name in the list, followed by its number of stations when it has any.
+QString NomeNaLista(const TBDPrecipitacao& bd, int estado) {
+    const std::size_t estacoes = bd.Estacoes(estado).size();
+    const QString nome = Texto(kEstados[estado].Nome);
+    return estacoes == 0 ? nome : nome + QStringLiteral(" (%1)").arg(estacoes);
+}
+
+// What a state without stations offers instead: the states that have them and how a point is interpolated.
+QString TextoSemEstacoes(const TBDPrecipitacao& bd, int estado) {
+    QStringList comEstacoes;
+    for (int i = 0; i < kNumeroEstados; ++i)
+        if (!bd.Estacoes(i).empty()) comEstacoes << QString::fromLatin1(kEstados[i].Sigla);
+    QString lista = comEstacoes.join(QStringLiteral(", "));
+    if (comEstacoes.size() > 1) lista.replace(lista.lastIndexOf(QStringLiteral(", ")), 2, QStringLiteral(" e "));
+    return QStringLiteral("Não há estações de ") + Texto(kEstados[estado].Nome) +
+           QStringLiteral(" no banco de dados. Há estações em ") + lista +
+           QStringLiteral(" (o número de estações segue o nome na lista). Clique num estado no mapa; nos "
+                          "estados com mapa, um clique no mapa ou as coordenadas digitadas dão os parâmetros "
+                          "interpolados.");
 }
 
 bool EstadoSemDados(int estado) {
@@ -175,7 +198,7 @@ void TfrmFoConsulta::CriarControles() {
     rotuloEstados->move(8, 6);
     Estados = new QComboBox(cliente);
     Estados->setGeometry(8, 24, 272, 26);
-    for (const TEntradaEstado& estado : kEstados) Estados->addItem(Texto(estado.Nome));
+    for (int estado = 0; estado < kNumeroEstados; ++estado) Estados->addItem(NomeNaLista(*bd_, estado));
     rotuloEstados->setBuddy(Estados);
     DefinirDica(*Estados, QStringLiteral("Estados"));
     DefinirContextoAjuda(Estados, kAjudaEstados);
@@ -239,6 +262,14 @@ void TfrmFoConsulta::CriarControles() {
     fonteAviso.setPointSizeF(fonteAviso.pointSizeF() * 0.85);
     lAviso->setFont(fonteAviso);
     lAviso->hide();
+
+    lSemEstacoes = new QLabel(cliente);
+    lSemEstacoes->setObjectName(QStringLiteral("lSemEstacoes"));
+    lSemEstacoes->setWordWrap(true);
+    lSemEstacoes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lSemEstacoes->setGeometry(8, 184, 272, 124);
+    lSemEstacoes->setFont(fonteAviso);
+    lSemEstacoes->hide();
 
     Notebook1 = new QStackedWidget(cliente);
     Notebook1->setGeometry(286, 8, 450, 450);
@@ -508,6 +539,11 @@ void TfrmFoConsulta::SelecionarEstado(bool chamadoPelaAtivacao) {
 
     PreencherListas();
     DesenharEstacoes();
+    // A state on the map of Brazil without stations says where there are some (a state with its own map
+    // keeps it: its points are interpolated from the stations around).
+    const bool semEstacoes = !entrada.Mapa && LBEstacao->count() == 0;
+    if (semEstacoes) lSemEstacoes->setText(TextoSemEstacoes(*bd_, novo));
+    lSemEstacoes->setVisible(semEstacoes);
     ocupado.Restaurar();
     if (!chamadoPelaAtivacao && LBEstacao->count() > 0) LBEstacaoClick();
     AtualizarAviso();
@@ -609,16 +645,15 @@ void TfrmFoConsulta::LBLocalidadeClick() {
 
 void TfrmFoConsulta::EstadoBMPMouseMove(int x, int y) {
     const QPoint ponto(x, y);
-    if (!imagemEstado_.valid(ponto) || imagemEstado_.pixelColor(ponto) != QColor(0, 0, 255)) {
-        PrecLaAux->setText(kCoordenadaZero);
-        PrecLoAux->setText(kCoordenadaZero);
-        EstadoBMP->setCursor(Qt::ArrowCursor);
-        return;
-    }
-    EstadoBMP->setCursor(Qt::CrossCursor);
+    const bool noEstado = imagemEstado_.valid(ponto) && imagemEstado_.pixelColor(ponto) == QColor(0, 0, 255);
+    EstadoBMP->setCursor(noEstado ? Qt::CrossCursor : Qt::ArrowCursor);
+    // The pointer's own coordinates, beside the territory too; none outside the map's frame, where a
+    // text would name no place of the state (never the false zero 00°00'00").
     const TCoordenadas c = PixelParaCoordenadas(MapaEstado, x, y);
-    PrecLaAux->setText(Texto(TextoCoordenada(c.Latitude)));
-    PrecLoAux->setText(Texto(TextoCoordenada(c.Longitude)));
+    const bool noQuadro = c.Latitude >= MapaEstado.LatNorte && c.Latitude <= MapaEstado.LatSul &&
+                          c.Longitude >= MapaEstado.LonLeste && c.Longitude <= MapaEstado.LonOeste;
+    PrecLaAux->setText(noQuadro ? Texto(TextoCoordenada(c.Latitude)) : QString());
+    PrecLoAux->setText(noQuadro ? Texto(TextoCoordenada(c.Longitude)) : QString());
 }
 
 void TfrmFoConsulta::EstadoBMPMouseUp(int x, int y) {
@@ -627,6 +662,7 @@ void TfrmFoConsulta::EstadoBMPMouseUp(int x, int y) {
     const bool noEstado = imagemEstado_.valid(ponto) && imagemEstado_.pixelColor(ponto) == QColor(0, 0, 255);
     if (!marcaCalculo_ && !noEstado) {
         EsconderMarca();
+        EstadoBMPMouseMove(x, y);  // the clicked point's coordinates, not those of the last move
         return;
     }
     StrCidade = kNaoDefinida;
@@ -655,35 +691,38 @@ void TfrmFoConsulta::EstadoBMPMouseUp(int x, int y) {
 }
 
 void TfrmFoConsulta::CalculalaloClick() {
-    LimparSelecao(*LBEstacao);
-    LimparSelecao(*LBLocalidade);
-    // Both coordinates are checked before either is kept: a refused longitude leaves the latitude too.
+    // Both coordinates and the territory are checked before anything is kept: a refused point leaves
+    // the coordinates, the parameters, the place and the list selections as they were.
     const std::string latitude = TextoDoCampo(*PrecLaAux);
     const std::string longitude = TextoDoCampo(*PrecLoAux);
-    GrausAceitos(latitude, true);
-    GrausAceitos(longitude, false);
-    DefinirLatitudeTexto(latitude);
-    DefinirLongitudeTexto(longitude);
-
-    const TPontoMapa ponto = CoordenadasParaPixel(MapaEstado, Latitude, Longitude);
+    const double grausLatitude = GrausAceitos(latitude, true);
+    const double grausLongitude = GrausAceitos(longitude, false);
+    const TPontoMapa ponto = CoordenadasParaPixel(MapaEstado, grausLatitude, grausLongitude);
+    const double pxAnterior = px, pyAnterior = py;
     px = ponto.X;
     py = ponto.Y;
+    if (!DentroDoEstado()) {
+        px = pxAnterior;
+        py = pyAnterior;
+        // The opening's state selection emptied the displays: they show the parameters kept.
+        if (PrecK->text().isEmpty()) MostrarParametrosGerais();
+        throw Exception("O ponto de latitude " + latitude + " e longitude " + longitude +
+                        " fica fora do estado escolhido (" + Estado.Nome() +
+                        "): os parâmetros e o local mostrados não mudaram.");
+    }
+    LimparSelecao(*LBEstacao);
+    LimparSelecao(*LBLocalidade);
+    DefinirLatitudeTexto(latitude);
+    DefinirLongitudeTexto(longitude);
     LabelLat->clear();
     LabelLon->clear();
-    if (DentroDoEstado()) {
-        EstadoBMP->setCursor(Qt::CrossCursor);
-        marcaCalculo_ = true;
-        struct Desmarcar {
-            bool& marca;
-            ~Desmarcar() { marca = false; }
-        } desmarcar{marcaCalculo_};
-        EstadoBMPMouseUp(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
-    } else {
-        for (QLabel* parametro : {PrecK, PrecA, PrecB, PrecC}) parametro->clear();
-        MostrarEvidencia({});
-        EixoX->hide();
-        EixoY->hide();
-    }
+    EstadoBMP->setCursor(Qt::CrossCursor);
+    marcaCalculo_ = true;
+    struct Desmarcar {
+        bool& marca;
+        ~Desmarcar() { marca = false; }
+    } desmarcar{marcaCalculo_};
+    EstadoBMPMouseUp(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
 }
 
 void TfrmFoConsulta::BrasilBMPMouseMove(int x, int y) {
@@ -742,7 +781,7 @@ void TfrmFoConsulta::FormActivate() {
     } else if (!StrLatitude.empty() && !StrLongitude.empty()) {
         PrecLaAux->setText(Texto(StrLatitude));
         PrecLoAux->setText(Texto(StrLongitude));
-        CalculalaloClick();
+        if (MapaEstadoExibido()) CalculalaloClick();  // on the map of Brazil there is no territory to test
     }
 }
 
@@ -779,7 +818,8 @@ void TfrmFoConsulta::AutorClick() {
 }
 
 void TfrmFoConsulta::BtnRelatClick() {
-    TfrmFoRelatNimbal relatorio(*this, pastaDados_, this);
+    std::optional<QPrinter> avulsa;  // for a dialog opened without the program (in its tests)
+    TfrmFoRelatNimbal relatorio(*this, pastaDados_, Impressora ? *Impressora : avulsa.emplace(), this);
     relatorio.exec();
 }
 

@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
@@ -73,6 +74,7 @@ public:
     bool PrimeiraAtivacao = true;
     TEvidenciaChuva Evidencia;              // the stations behind the parameters shown; empty for none
     double TrProjeto = 0;                   // the project's return period (years) for the IDF curves; 0 unknown
+    QPrinter* Impressora = nullptr;         // the program's printer, on which the query report prints
 
     // Marker position on the state map, pixels (real; rounded where a pixel is read or drawn).
     double px = 0, py = 0;
@@ -84,6 +86,7 @@ public:
     QListWidget* LBLocalidade;
     QLabel* LLocalidades;
     QLabel* lAviso;
+    QLabel* lSemEstacoes;  // over the hidden localities of a state without stations: where there are some
     QPushButton* Autor;
     QStackedWidget* Notebook1;
     QLabel* BrasilBMP;

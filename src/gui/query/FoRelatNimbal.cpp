@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "common/Dicas.h"
+#include "common/VisorRelatorio.h"
 #include "platform/Regional.h"
 #include "query/FoConsulta.h"
 
@@ -34,11 +35,18 @@ std::string Hoje() {
 
 }  // namespace
 
-TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::string& pastaDados, QWidget* pai)
+TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::string& pastaDados,
+                                     QPrinter& impressora, QWidget* pai)
     : QDialog(pai, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                        Qt::WindowCloseButtonHint),
       consulta_(consulta),
-      pastaDados_(pastaDados) {
+      pastaDados_(pastaDados),
+      impressora_(impressora) {
+    ConfirmarImpressao = [this](QPrinter& impressora) {
+        QPrintDialog dialogo(&impressora, this);
+        dialogo.setOption(QAbstractPrintDialog::PrintPageRange);
+        return dialogo.exec() == QDialog::Accepted;
+    };
     setWindowTitle(QStringLiteral("Relatório - ") + QString::fromUtf8(kTituloRelatorioNimbal));
     auto* leiaute = new QVBoxLayout(this);
     leiaute->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +57,7 @@ TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::
     Fechar = barra->addAction(QStringLiteral("Fechar"));
     DefinirDica(*Fechar, QStringLiteral("Fechar"));
     Navegador = new QTextBrowser(this);
+    QuebrarAntesDaBorda(*Navegador);
     leiaute->addWidget(barra);
     leiaute->addWidget(Navegador);
     connect(Imprimir, &QAction::triggered, this, &TfrmFoRelatNimbal::ImprimirClick);
@@ -117,14 +126,10 @@ void TfrmFoRelatNimbal::changeEvent(QEvent* evento) {
     }
 }
 
-// Prints the page range the user chose, or every page.
 void TfrmFoRelatNimbal::ImprimirClick() {
-    QPrinter impressora;
-    QPrintDialog dialogo(&impressora, this);
-    dialogo.setOption(QAbstractPrintDialog::PrintPageRange);
-    if (dialogo.exec() != QDialog::Accepted) return;
-    if (impressora.printRange() != QPrinter::PageRange) impressora.setFromTo(0, 0);
-    Navegador->document()->print(&impressora);
+    if (!ConfirmarImpressao(impressora_)) return;
+    if (impressora_.printRange() != QPrinter::PageRange) impressora_.setFromTo(0, 0);
+    Navegador->document()->print(&impressora_);
 }
 
 }  // namespace talvek::gui

@@ -48,6 +48,7 @@ bool TNimbal21::Executar(QWidget* pai) {
     dialogo.IndLocalidade = IndLocalidade;
     dialogo.ShowAbout = ShowAbout;
     dialogo.TrProjeto = TrProjeto;
+    dialogo.Impressora = Impressora;
     if (Precipitacao.K() != 0) dialogo.Registro.K = Precipitacao.K();
     if (Precipitacao.A() != 0) dialogo.Registro.A = Precipitacao.A();
     if (Precipitacao.B() != 0) dialogo.Registro.B = Precipitacao.B();

@@ -6,6 +6,7 @@
 
 #include "rainfall/Nimbal21Comp.h"
 
+class QPrinter;
 class QWidget;
 
 namespace talvek::gui {
@@ -16,6 +17,8 @@ public:
     QString PastaPrograma;
     // The return period the page shows (years), emphasised in the query's IDF curves; 0 when not known.
     double TrProjeto = 0;
+    // The program's printer ("Configurar Impressora"), on which the query report prints.
+    QPrinter* Impressora = nullptr;
 
     // Checks the data folder and the two database files (a missing one is reported by an exception
     // naming it), opens the query dialog over `pai` preset with the component's state, and when the user

@@ -1,15 +1,15 @@
 #include "window/URelatorio.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
@@ -17,6 +17,7 @@
 
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/VisorRelatorio.h"
 #include "help/Ajuda.h"
 #include "design/uBalancoHidrico.h"
 #include "platform/Excecoes.h"
@@ -31,11 +32,6 @@ constexpr double kFracaoMinimaTela = 0.75;
 constexpr int kUltimaPagina = 9999;
 
 const QString kLegendaJanela = QStringLiteral("Relatório - ");
-
-QString ErroFigura() {
-    return QStringLiteral("Não foi possível gravar o arquivo ") + QString::fromLatin1(kFiguraSimulacao) +
-           QStringLiteral(" na pasta ") + QDir::toNativeSeparators(QDir::currentPath()) + QStringLiteral(".");
-}
 
 }  // namespace
 
@@ -60,8 +56,7 @@ TFRelatorio::TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& imp
     Viewer->setOpenLinks(false);
     Viewer->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman")));
     Viewer->setStyleSheet(QStringLiteral("QTextBrowser { background: white; color: black; }"));
-    // The chart's picture is referred to by its bare name, in the working directory.
-    Viewer->setSearchPaths({QDir::currentPath()});
+    QuebrarAntesDaBorda(*Viewer);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,18 +76,18 @@ TFRelatorio::TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& imp
     setWindowTitle(kLegendaJanela + QString::fromStdString(TituloRelatorio(dados_().Sistema)));
 }
 
-TFRelatorio::~TFRelatorio() {
-    // Only the picture this window wrote is deleted.
-    if (gravouFigura_) QFile::remove(QString::fromLatin1(kFiguraSimulacao));
-}
+TFRelatorio::~TFRelatorio() = default;
 
+// The chart's picture goes into the document itself under its name: no file is written into the working
+// folder, which may be read-only or hold a file of the user's by that name.
 void TFRelatorio::Gerar() {
     falhou_ = !Protegido(this, [this] {
         TDadosRelatorio dados = dados_();
+        QImage figura;
         if (grafico_) {
-            const QImage figura = grafico_();
-            if (!figura.save(QString::fromLatin1(kFiguraSimulacao), "BMP")) throw Exception(ErroFigura().toStdString());
-            gravouFigura_ = true;
+            figura = grafico_();
+            if (figura.width() > LarguraMaximaFigura())
+                figura = figura.scaledToWidth(LarguraMaximaFigura(), Qt::SmoothTransformation);
             dados.Grafico = TTamanhoFigura{figura.width(), figura.height()};
         }
         QImage hidrograma;
@@ -101,13 +96,26 @@ void TFRelatorio::Gerar() {
             dados.GraficoHidrograma = TTamanhoFigura{hidrograma.width(), hidrograma.height()};
         }
         const QString texto = QString::fromStdString(TextoRelatorio(dados));
-        Viewer->document()->clear();  // the chart's picture is read again
+        QTextDocument* documento = Viewer->document();
+        documento->clear();  // the chart's picture of the last generation goes
+        if (dados.Grafico)
+            documento->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kFiguraSimulacao)), figura);
         if (!hidrograma.isNull())
-            Viewer->document()->addResource(QTextDocument::ImageResource,
-                                            QUrl(QString::fromLatin1(kFiguraHidrograma)), hidrograma);
+            documento->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kFiguraHidrograma)),
+                                   hidrograma);
         Viewer->setHtml(texto);
         setWindowTitle(kLegendaJanela + QString::fromStdString(TituloRelatorio(dados.Sistema)));
     });
+}
+
+// The chart sits in the document's margin, a table's cell spacing (2 px a side) and its padding (3 px a
+// side); the viewport at the window's minimum width loses the view's frame and the vertical scroll bar.
+int TFRelatorio::LarguraMaximaFigura() const {
+    constexpr int kEspacamentoCelula = 2, kPreenchimentoCelula = 3;  // px
+    const int visor =
+        minimumWidth() - 2 * Viewer->frameWidth() - Viewer->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int margem = static_cast<int>(std::ceil(Viewer->document()->documentMargin()));
+    return visor - 2 * (margem + kEspacamentoCelula + kPreenchimentoCelula) - 1;
 }
 
 void TFRelatorio::Imprimir() {

@@ -27,11 +27,14 @@ public:
     TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& impressora, QWidget* pai = nullptr);
     ~TFRelatorio() override;
 
-    // Composes the document and loads it into the viewer; a failure (the chart's picture not written)
-    // is shown in the standard error box and the viewer keeps what it showed.
+    // Composes the document, with the chart's picture held in memory, and loads it into the viewer; a
+    // failure is shown in the standard error box and the viewer keeps what it showed.
     void Gerar();
     // "&Imprimir": the print dialog, then the chosen page range (all pages when none was chosen).
     void Imprimir();
+    // The widest chart picture (px) the viewer shows whole at the window's minimum size; a wider chart is
+    // scaled down to it.
+    int LarguraMaximaFigura() const;
 
     // Draws the hydrograph chart of the water-balance section (system without partial flooding); kept in the
     // document's memory, never written to disk.
@@ -53,7 +56,6 @@ private:
     TFonteDados dados_;
     TFonteGrafico grafico_;
     QPrinter& impressora_;
-    bool gravouFigura_ = false;
     bool falhou_ = false;  // the last generation failed: activations no longer retry it
 };
 

@@ -45,6 +45,9 @@ constexpr const char* kFormatoTempo = "0.0";
 constexpr const char* kFormatoComprimento = "0";
 constexpr const char* kFormatoCDu = "0.0#";
 constexpr const char* kFormatoVIBNovaUnidade = "0.0#";
+// The last digit of the slope's picture "0.0######", in the unit shown: a slope shown again in another
+// unit differs from the one typed by less than that.
+constexpr double kResolucaoDeclividade = 1e-7;
 
 const QString kTrapezoidal = QStringLiteral("Trapezoidal");
 const QString kTriangular = QStringLiteral("Triangular");
@@ -400,18 +403,18 @@ void TPaginaEntrada::LerCamposDados() {
         canal.Sm.Valor = 0;
     }
 
-    if (objetos_.Sistema.Tipo == 2) {
-        canal.SetTD(Valor(*TTempo));
-        terreno.nt.Valor = 0;
-    } else {
-        canal.SetTD(0);
-        terreno.nt.Valor = Valor(*RugTer);
-    }
+    // Both the drainage time (used with partial flooding) and the terrain roughness (used without) are
+    // kept, the one the system type hides included, so that switching back shows it again and the
+    // project file keeps it.
+    canal.SetTD(Valor(*TTempo));
+    terreno.nt.Valor = Valor(*RugTer);
 
     canal.nc.Valor = Valor(*RugCan);
     canal.SetComprimento(ComprimentoInteiro(Valor(*TComp)));
     canal.SetSc(Dividir(Valor(*Tsc), kDecli));
-    canal.SetCDu(ValorDoCampo(coefUni_, 0.0));
+    // The results page's coefficient only when the user typed it: filled by the program it is the
+    // channel's own CDu, perhaps rounded by its picture.
+    if (coefUni_.isModified()) canal.SetCDu(ValorDoCampo(coefUni_, 0.0));
 
     TPrecipitacaoExponencialNegativa& precipitacao = objetos_.Nimbal1.Precipitacao;
     precipitacao.SetTr(Valor(*TTr));
@@ -524,6 +527,7 @@ void TPaginaEntrada::LimparCamposDados() {
     for (QLineEdit* campo : {Teh, Tev, Bst, Zsm, TTr, PrecK, PrecA, PrecB, PrecC, TVib, RugTer, TDecli, PrecLa1,
                              PrecLo1, Tsc, RugCan, TComp, TTempo, MaterialCanal})
         campo->clear();
+    coefUni_.setModified(false);  // a coefficient typed for the project before is not this one's
     definirAlterado_(false);
 }
 
@@ -627,17 +631,23 @@ void TPaginaEntrada::TevChange() {
 }
 
 void TPaginaEntrada::TDecliChange() {
-    Tev->clear();
-    Teh->clear();
-    EhGuia = true;
-    EvGuia = false;
+    const double declividade = Valor(*TDecli);
+    const bool semDeclividade = TDecli->text().isEmpty() || declividade == 0.0;
+    // The spacings are tied to the slope: a new slope discards them, the same slope shown again (in
+    // another unit, or copied over from Bst by the channel-type switch) keeps them.
+    const double st = semDeclividade ? 0.0 : Dividir(declividade, unidades_.KDecli);  // m/m
+    if (semDeclividade || std::abs(st - declividadeEspacamentos_) * unidades_.KDecli >= kResolucaoDeclividade) {
+        Tev->clear();
+        Teh->clear();
+        EhGuia = true;
+        EvGuia = false;
+    }
+    declividadeEspacamentos_ = st;
     if (DecliEditado && CanalTriangular()) {
         Bst->setText(TDecli->text());
         MarcarAlterado();
     }
-    const double declividade = Valor(*TDecli);
-    const bool semDeclividade = TDecli->text().isEmpty() || declividade == 0.0;
-    if (!semDeclividade) objetos_.Terreno.SetSt(Dividir(declividade, unidades_.KDecli));
+    if (!semDeclividade) objetos_.Terreno.SetSt(st);
     Teh->setEnabled(!semDeclividade);
     Tev->setEnabled(!semDeclividade);
 }

@@ -178,6 +178,7 @@ private:
     QLineEdit& coefUni_;
     std::function<void(bool)> definirAlterado_;
     TFiltroNumerico* filtro_;
+    double declividadeEspacamentos_ = 0.0;  // the slope (m/m) the spacing fields belong to; 0 for none
     QLabel* LTempo_;
     QLabel* UnidTempo_;
     QLabel* LRugTer_;

@@ -135,6 +135,7 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     GerenteSys1.NomeProjeto = GerenteSys1.NomeDefault;
     GerenteSys1.PathProjeto = pastaPrograma_;
     Nimbal1.PastaPrograma = pastaPrograma_;
+    Nimbal1.Impressora = &Impressora();  // the query report prints where the design report does
     GerenteSys1.PastaPrograma = pastaPrograma_;
     GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
     GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
@@ -330,7 +331,10 @@ void TFPrincipal::LigarGerente() {
     GerenteSys1.OnEscreverArquivo = [this] { EscreverArquivo(); };
     GerenteSys1.OnAbilitarCampos = [this] { HabilitarComandosProjeto(true); };
     GerenteSys1.OnDesabilitarCampos = [this] { HabilitarComandosProjeto(false); };
-    GerenteSys1.OnLerCamposDados = [this] { Entrada->LerCamposDados(); };
+    GerenteSys1.OnLerCamposDados = [this] {
+        Resultados->ConfirmarCoeficienteDigitado();  // a save keeps the coefficient with its height
+        Entrada->LerCamposDados();
+    };
     GerenteSys1.OnPreencherCamposDados = [this] { Entrada->PreencherCamposDados(); };
     GerenteSys1.OnLimparCamposDados = [this] { Entrada->LimparCamposDados(); };
 }
@@ -495,13 +499,13 @@ void TFPrincipal::CalcularClick() {
 }
 
 void TFPrincipal::VoltarClick() {
-    CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
+    Resultados->ConfirmarCoeficienteDigitado();
     MostrarPagina(PaginaEntrada);
 }
 
 void TFPrincipal::SimulacaoClick() {
     Simulacao->InstalarProgresso(*statusBar());
-    CanalDrenagem.SetCDu(ValorDoCampo(*Resultados->CoefUni, 0.0));
+    Resultados->ConfirmarCoeficienteDigitado();
     // The page shows before the first series, so that its progress can be followed.
     MostrarPagina(PaginaSimulacao);
     Simulacao->Iniciar();
@@ -509,6 +513,7 @@ void TFPrincipal::SimulacaoClick() {
 
 void TFPrincipal::VoltarSimulacaoClick() {
     Simulacao->Encerrar();
+    Resultados->MostrarCoeficiente();  // the coefficient kept there, with its recommended height
     MostrarPagina(PaginaResultados);
 }
 
@@ -530,6 +535,7 @@ const TBalancoHidrico& TFPrincipal::BalancoHidrico() {
 }
 
 void TFPrincipal::RelatorioClick() {
+    Resultados->ConfirmarCoeficienteDigitado();  // the report shows the coefficient the page shows
     TFRelatorio::TFonteGrafico grafico;
     if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
     TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);

@@ -235,12 +235,24 @@ void TPaginaResultados::AtualizarAlturaRecomendada() {
     canal_.SetHr(AlturaRecomendada(canal_.H(), canal_.CDu()));
     MostrarValor(*HR, kFormatoAltura, canal_.Hr());
     Verificacao->Mostrar(VerificarCanal(canal_, terreno_.St()));
+    CoefUni->setModified(false);
+}
+
+void TPaginaResultados::ConfirmarCoeficienteDigitado() {
+    if (CoefUni->isModified()) AtualizarAlturaRecomendada();
+}
+
+void TPaginaResultados::MostrarCoeficiente() {
+    MostrarValor(*CoefUni, kFormatoValor, canal_.CDu());
+    MostrarValor(*HR, kFormatoAltura, canal_.Hr());
+    Verificacao->Mostrar(VerificarCanal(canal_, terreno_.St()));
 }
 
 void TPaginaResultados::VerificarCoefUni() {
     if (ValorDoCampo(*CoefUni, 0.0) >= 1.0) return;
     Interface().Mensagem(window(), TituloPrograma(), kCoefUniInferior, Icone::Informacao, Botoes::Ok);
     CoefUni->setText(QStringLiteral("1"));
+    CoefUni->setModified(true);  // the 1 stands for the value typed
     // The focus returns once the click or key that moved it away has been delivered.
     QTimer::singleShot(0, CoefUni, [campo = CoefUni] { campo->setFocus(); });
 }

@@ -41,6 +41,11 @@ public:
     void MostrarTabelaInundacao(const QString& tabela);
     // "OK" or Enter in CoefUni: CDu from the field, then the recommended height and the checks.
     void AtualizarAlturaRecomendada();
+    // A coefficient typed in CoefUni and not yet confirmed becomes the design's, with its recommended
+    // height; a box left as the program filled it changes nothing (its picture may round the CDu).
+    void ConfirmarCoeficienteDigitado();
+    // CoefUni and HR from the channel's CDu and Hr, after another page changed them.
+    void MostrarCoeficiente();
     // Leaving CoefUni or HR: a coefficient below 1 is refused with a message and replaced by 1.
     void VerificarCoefUni();
     // The help context of the page's "&Ajuda": 132 for system type 2, 122 otherwise.

@@ -348,9 +348,12 @@ void TPaginaSimulacao::Encerrar() {
     LimparGrafico();
     // The recommended height follows the coefficient kept, so that the design (and its report) never
     // pairs a new coefficient with the height of the old one.
+    // A box left as it was filled changes nothing, since its picture may round the coefficient.
     TCanalDrenagem& canal = modelo_.Canal;
-    canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
-    canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+    if (SimulaCDu->isModified()) {
+        canal.SetCDu(ValorDoCampo(*SimulaCDu, 0.0));
+        canal.SetHr(AlturaRecomendada(canal.H(), canal.CDu()));
+    }
     RemoverProgresso();
 }
 
@@ -493,6 +496,7 @@ void TPaginaSimulacao::VerificarCDu() {
     if (ValorDoCampo(*SimulaCDu, 0.0) >= 1.0) return;
     Interface().Mensagem(window(), TituloPrograma(), kCDuInferior, Icone::Informacao, Botoes::Ok);
     SimulaCDu->setText(QStringLiteral("1"));
+    SimulaCDu->setModified(true);  // the 1 stands for the value typed
     // The focus returns once the click or key that moved it away has been delivered.
     QTimer::singleShot(0, SimulaCDu, [campo = SimulaCDu] { campo->setFocus(); });
 }

@@ -42,8 +42,8 @@ TEST(RelatorioNimbal, FragmentosNaOrdem) {
         "<B>RELATÓRIO</B>",
         "<FONT SIZE=3><B>LOCALIZAÇÃO:</B></FONT>\n<TABLE CELLPADDING=3>\n<TR>\n",
         "<TD>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B>Localidade: </B>Belo Horizonte</TD>\n",
-        "<B>Estado: </B>Minas Gerais</TD>\n",
-        "<B>Latitude: </B>19°55'00&quot;</TD>\n",
+        "<B>Estado: </B>Minas Gerais</TD>\n</TR>\n<TR>\n",  // two cells a row
+        "<TD>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B>Latitude: </B>19°55'00&quot;</TD>\n",
         "<B>Longitude: </B>43°56'00&quot;</TD>\n</TR>\n</TABLE>\n<P>\n<P>\n",
         "<FONT SIZE=3><B>PARÂMETROS DA EQUAÇÃO:</B></FONT>\n<TABLE CELLPADDING=3>\n<TR>\n",
         "<B>K: </B>1447,870</TD>\n",

@@ -31,6 +31,7 @@ struct Projeto {
     TIDProjeto id;
     TUnidades unidades;
     std::optional<TTamanhoFigura> grafico;
+    TLocalChuva local{"Minas Gerais", "Lavras", "21°14'00\"", "45°00'00\""};
 
     Projeto() {
         sistema.Tipo = 3;
@@ -68,8 +69,8 @@ struct Projeto {
     }
 
     std::string Texto() const {
-        return TextoRelatorio({sistema, canal, terreno, chuva, {"Minas Gerais", "Lavras", "21°14'00\"", "45°00'00\""},
-                               id, unidades, "09/12/2026", "/opt/talvek/Talvek2/", grafico});
+        return TextoRelatorio(
+            {sistema, canal, terreno, chuva, local, id, unidades, "09/12/2026", "/opt/talvek/Talvek2/", grafico});
     }
 };
 
@@ -131,6 +132,26 @@ TEST(TextoRelatorio, CamposDeEntradaEResultadosComSeusFormatos) {
                        "<TR><TD colspan=2>" + k4 + "<B>Altura recomendada: </B>11,7 cm</TD></TR></TABLE><P>"));
 }
 
+// Coordinates never given (an empty text or the blank mask of the page's field) read "não informada".
+TEST(TextoRelatorio, CoordenadasNaoInformadas) {
+    struct Caso {
+        std::string latitude, longitude, celulaLatitude, celulaLongitude;
+    };
+    const Caso casos[] = {
+        {"", "", "não informada", "não informada"},
+        {"  °  '  \"", "  °  '  \"", "não informada", "não informada"},
+        {"21°14'00\"", "", "21°14'00&quot;", "não informada"},
+    };
+    for (const Caso& caso : casos) {
+        Projeto p;
+        p.local.Latitude = caso.latitude;
+        p.local.Longitude = caso.longitude;
+        const std::string t = p.Texto();
+        EXPECT_TRUE(Contem(t, "<TD><B>Latitude: </B>" + caso.celulaLatitude + "</TD>")) << caso.latitude;
+        EXPECT_TRUE(Contem(t, "<TD><B>Longitude: </B>" + caso.celulaLongitude + "</TD>")) << caso.longitude;
+    }
+}
+
 TEST(TextoRelatorio, UnidadesDeExibicao) {
     RegionalTemporario regional({.SeparadorDecimal = '.'});
     Projeto p;
@@ -158,12 +179,12 @@ TEST(TextoRelatorio, RamosDoTipoDeSistemaEDoCanal) {
         {2, TTipoCanal::Trapezoidal,
          {"<TITLE>Dimensionamento de Sistemas de Drenagem com Inundação Parcial</TITLE>",
           "<TR><TD>" + k8 +
-              "<B>Coeficiente de desunifomidade: </B>1.2</TD><TD><B>Tempo de Drenagem: </B>24 h</TD></TR>",
+              "<B>Coeficiente de desuniformidade: </B>1.2</TD><TD><B>Tempo de Drenagem: </B>24 h</TD></TR>",
           "<TR><TD colspan=2>" + k8 + "<B>Declividade: </B>0.02 m/m</TD></TR>", "<B>Base: </B>"},
          {"<B>Rugosidade: </B>0.1", "Declividade da parede do canal"}},
         {3, TTipoCanal::Trapezoidal,
          {"<TITLE>Dimensionamento de Sistemas de Drenagem sem Inundação Parcial</TITLE>",
-          "<TR><TD colspan=2>" + k8 + "<B>Coeficiente de desunifomidade: </B>1.2</TD></TR>",
+          "<TR><TD colspan=2>" + k8 + "<B>Coeficiente de desuniformidade: </B>1.2</TD></TR>",
           "<B>Declividade: </B>0.02 m/m</TD><TD><B>Rugosidade: </B>0.1</TD></TR>"},
          {"Tempo de Drenagem", "Declividade da parede do canal"}},
         {3, TTipoCanal::Triangular,

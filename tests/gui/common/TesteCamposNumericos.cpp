@@ -109,10 +109,12 @@ private slots:
         QTest::addColumn<char>("decimal");
         QTest::addColumn<char>("milhar");
         QTest::addColumn<char>("data");
-        QTest::newRow("Brasil") << "pt_BR" << ',' << '.' << '/';
-        QTest::newRow("C") << "C" << '.' << ',' << '/';
-        QTest::newRow("França: espaço fino no milhar") << "fr_FR" << ',' << '.' << '/';
-        QTest::newRow("Suíça: apóstrofo tipográfico") << "de_CH" << '.' << ',' << '.';
+        QTest::addColumn<QString>("formatoData");
+        QTest::newRow("Brasil") << "pt_BR" << ',' << '.' << '/' << "dd/mm/yyyy";
+        // Regression: the C locale dated the reports "10 Dec 2026".
+        QTest::newRow("C") << "C" << '.' << ',' << '/' << "dd/mm/yyyy";
+        QTest::newRow("França: espaço fino no milhar") << "fr_FR" << ',' << '.' << '/' << "dd/mm/yyyy";
+        QTest::newRow("Suíça: apóstrofo tipográfico") << "de_CH" << '.' << ',' << '.' << "dd.mm.yy";
     }
 
     void SeparadoresDoLocale() {
@@ -120,11 +122,12 @@ private slots:
         QFETCH(char, decimal);
         QFETCH(char, milhar);
         QFETCH(char, data);
+        QFETCH(QString, formatoData);
         const ConfiguracaoRegional regional = RegionalDoLocale(QLocale(locale));
         QCOMPARE(regional.SeparadorDecimal, decimal);
         QCOMPARE(regional.SeparadorMilhar, milhar);
         QCOMPARE(regional.SeparadorData, data);
-        if (locale == QStringLiteral("pt_BR")) QCOMPARE(regional.FormatoDataCurta, std::string("dd/mm/yyyy"));
+        QCOMPARE(QString::fromStdString(regional.FormatoDataCurta), formatoData);
     }
 };
 

@@ -6,9 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QFileInfo>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -247,23 +254,54 @@ private slots:
         QCOMPARE(c->LBEstacao->currentRow(), -1);
         QCOMPARE(c->TextoAutor(), std::string("Interpolação"));
 
-        // Moving over the territory shows the pointer's coordinates; beside it, the zero coordinates.
+        // Moving over the territory shows the pointer's coordinates, with the cross.
         c->EstadoBMPMouseMove(ponto.x(), ponto.y());
         QCOMPARE(c->PrecLaAux->text(), Q(TextoCoordenada(esperadas.Latitude)));
         QCOMPARE(c->EstadoBMP->cursor().shape(), Qt::CrossCursor);
-        c->EstadoBMPMouseMove(1, 1);
-        QCOMPARE(c->PrecLaAux->text(), QStringLiteral("00°00'00\""));
+    }
+
+    // Regression: beside the territory the coordinate fields read 00°00'00", a false zero, after a move
+    // and after a click. Now a point of the frame shows its own coordinates, one outside the frame none;
+    // a click there keeps the parameters, the place and the marker.
+    void PonteiroForaDoTerritorio_data() {
+        const TQuadroMapa quadro = *QuadroDoEstado(kMinasGerais);
+        QTest::addColumn<QPoint>("ponto");
+        QTest::addColumn<bool>("noQuadro");
+        QTest::newRow("no quadro, fora do estado") << QPoint(quadro.OrigemX + quadro.Largura - 1, quadro.OrigemY + 1)
+                                                    << true;
+        QTest::newRow("fora do quadro") << QPoint(1, 1) << false;
+    }
+
+    void PonteiroForaDoTerritorio() {
+        QFETCH(QPoint, ponto);
+        QFETCH(bool, noQuadro);
+        QVERIFY(!Azul(kMinasGerais, ponto.x(), ponto.y()));
+        Consulta c(kMinasGerais);
+        const TCoordenadas coordenadas = PixelParaCoordenadas(*QuadroDoEstado(kMinasGerais), ponto.x(), ponto.y());
+        const std::string latitude = noQuadro ? TextoCoordenada(coordenadas.Latitude) : "  °  '  \"";
+        const std::string longitude = noQuadro ? TextoCoordenada(coordenadas.Longitude) : "  °  '  \"";
+
+        c->EstadoBMPMouseMove(ponto.x(), ponto.y());
+        QCOMPARE(TfrmFoConsulta::TextoDoCampo(*c->PrecLaAux), latitude);
         QCOMPARE(c->EstadoBMP->cursor().shape(), Qt::ArrowCursor);
 
         const QString antes = Parametros(c.dialogo);
-        QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, QPoint(1, 1));  // white corner
+        const std::string lugar = c->StrCidade, latitudeGuardada = c->StrLatitude;
+        c->EstadoBMPMouseMove(PontoAzul(kMinasGerais).x(), PontoAzul(kMinasGerais).y());  // a move elsewhere first
+        QTest::mouseClick(c->EstadoBMP, Qt::LeftButton, {}, ponto);
+        QCOMPARE(TfrmFoConsulta::TextoDoCampo(*c->PrecLaAux), latitude);
+        QCOMPARE(TfrmFoConsulta::TextoDoCampo(*c->PrecLoAux), longitude);
         QVERIFY(c->EixoX->isHidden());
         QVERIFY(c->LabelLat->isHidden());
         QCOMPARE(Parametros(c.dialogo), antes);
+        QCOMPARE(c->StrCidade, lugar);
+        QCOMPARE(c->StrLatitude, latitudeGuardada);
+        if (noQuadro) GuardarTela(c.dialogo, QStringLiteral("consulta_clique_fora"));
     }
 
     // Typed coordinates: inside the territory they give the interpolation; inside the frame but off the
-    // territory they clear the displays; outside the frame they are refused, and neither coordinate changes.
+    // territory they are refused with a message, as outside the frame, and nothing changes. Regression:
+    // off the territory the displays were emptied and the place kept, so that Fechar then failed.
     void CalcularComCoordenadasDigitadas() {
         Usuario usuario;
         Consulta c(kMinasGerais, -1, -1);
@@ -277,26 +315,140 @@ private slots:
         QVERIFY(!c->PrecK->text().isEmpty());
         QVERIFY(usuario.caixas.isEmpty());
 
-        // The frame's north-east corner is white on the map: no message, displays cleared.
+        // The frame's north-east corner is white on the map.
+        const QString antes = Parametros(c.dialogo);
+        const QPoint marca(c->EixoY->x(), c->EixoX->y());
         c->PrecLaAux->setText(QStringLiteral("14°14'00\""));
         c->PrecLoAux->setText(QStringLiteral("39°52'00\""));
         QTest::mouseClick(c->Calculalalo, Qt::LeftButton);
-        QVERIFY(usuario.caixas.isEmpty());
-        QCOMPARE(Parametros(c.dialogo), QStringLiteral("   "));
-        QVERIFY(c->EixoX->isHidden());
+        QCOMPARE(usuario.Textos(),
+                 QStringList{QStringLiteral("O ponto de latitude 14°14'00\" e longitude 39°52'00\" fica fora do "
+                                            "estado escolhido (Minas Gerais): os parâmetros e o local mostrados "
+                                            "não mudaram.")});
+        QCOMPARE(Parametros(c.dialogo), antes);
+        QCOMPARE(c->StrCidade, std::string("Não definida"));
+        QCOMPARE(c->StrLatitude, TextoCoordenada(dentro.Latitude));
+        QCOMPARE(c->StrLongitude, TextoCoordenada(dentro.Longitude));
+        QVERIFY(!c->EixoX->isHidden());
+        QCOMPARE(QPoint(c->EixoY->x(), c->EixoX->y()), marca);
 
         // Regression: a good latitude with a refused longitude used to keep the new latitude.
         const std::string latitudeAntes = c->StrLatitude;
         c->PrecLaAux->setText(QStringLiteral("20°00'00\""));
         c->PrecLoAux->setText(QStringLiteral("60°00'00\""));
         QTest::mouseClick(c->Calculalalo, Qt::LeftButton);
-        QCOMPARE(usuario.Textos(), QStringList{QStringLiteral("Longitude 60°00'00\" não definida.")});
+        QCOMPARE(usuario.Textos().last(), QStringLiteral("Longitude 60°00'00\" não definida."));
         QCOMPARE(c->StrLatitude, latitudeAntes);
-        QCOMPARE(c->StrLongitude, std::string("39°52'00\""));
+        QCOMPARE(c->StrLongitude, TextoCoordenada(dentro.Longitude));
 
         c->PrecLaAux->setText(QStringLiteral("30°00'00\""));
         QTest::mouseClick(c->Calculalalo, Qt::LeftButton);
         QCOMPARE(usuario.Textos().last(), QStringLiteral("Latitude 30°00'00\" não definida."));
+    }
+
+    // Coordinates preset by the opener off the territory: the message at the opening, and the displays
+    // show the parameters preset, so that Fechar can take them. On the map of Brazil nothing is tested.
+    void PontoGuardadoForaDoTerritorioMostraOsParametrosGuardados_data() {
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<int>("mensagens");
+        QTest::newRow("Minas Gerais") << kMinasGerais << 1;
+        QTest::newRow("Goiás") << kGoias << 0;
+    }
+
+    void PontoGuardadoForaDoTerritorioMostraOsParametrosGuardados() {
+        QFETCH(int, estado);
+        QFETCH(int, mensagens);
+        Usuario usuario;
+        TfrmFoConsulta d(kPasta);
+        d.Estado.SetIndice(estado);
+        d.DefinirLatitudeTexto("14°14'00\"");
+        d.DefinirLongitudeTexto("39°52'00\"");
+        d.Registro.K = 1234.5;
+        d.Registro.A = 0.18;
+        d.Registro.B = 12;
+        d.Registro.C = 0.85;
+        d.show();
+        (void)QTest::qWaitForWindowExposed(&d);
+        QCOMPARE(usuario.Textos().size(), mensagens);
+        if (mensagens == 0) return;
+        QVERIFY(usuario.Textos().first().startsWith(QStringLiteral("O ponto de latitude 14°14'00\"")));
+        QCOMPARE(Parametros(d), QStringLiteral("1234,5 0,18 12 0,85"));
+    }
+
+    // Regression: a new project's query opened on a state without stations (Acre) with nothing to say.
+    // Such a state shows the map of Brazil with a line naming the states that have stations; the state
+    // list gives each of these its number of stations.
+    void EstadosComESemEstacoes_data() {
+        QTest::addColumn<int>("estado");
+        QTest::newRow("Acre, sem estações") << kAcre;
+        QTest::newRow("Sergipe, sem dados") << kSergipe;
+        QTest::newRow("Minas Gerais, mapa próprio") << kMinasGerais;
+        QTest::newRow("Goiás, no mapa do Brasil") << kGoias;
+    }
+
+    void EstadosComESemEstacoes() {
+        QFETCH(int, estado);
+        Consulta c(kMinasGerais);
+        EscolherEstado(c.dialogo, estado);
+        const std::size_t estacoes = Banco().Estacoes(estado).size();
+        const QString nome = QString::fromUtf8(kEstados[estado].Nome);
+        QCOMPARE(c->Estados->itemText(estado),
+                 estacoes == 0 ? nome : nome + QStringLiteral(" (%1)").arg(estacoes));
+        QCOMPARE(c->lSemEstacoes->isVisible(), estacoes == 0);
+        if (estacoes > 0) return;
+        QCOMPARE(c->Notebook1->currentIndex(), 0);
+        const QString linha = c->lSemEstacoes->text();
+        QVERIFY(linha.startsWith(QStringLiteral("Não há estações de ") + nome));
+        for (int outro = 0; outro < kNumeroEstados; ++outro)
+            QCOMPARE(linha.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(kEstados[outro].Sigla))),
+                     !Banco().Estacoes(outro).empty());
+        QVERIFY(linha.contains(QStringLiteral("coordenadas digitadas")));
+        GuardarTela(c.dialogo, QStringLiteral("consulta_sem_estacoes"));
+    }
+
+    // Regression: at its minimum size (640 pixels on this screen) the query report wrapped every
+    // "LOCALIZAÇÃO" cell, label and value on two lines, under a horizontal scroll bar it did not need.
+    void RelatorioNoTamanhoMinimo() {
+        Consulta c(kMinasGerais, 0, -1);
+        QPrinter impressora;
+        TfrmFoRelatNimbal relatorio(c.dialogo, kPasta, impressora, &c.dialogo);
+        relatorio.show();
+        relatorio.setWindowState(Qt::WindowNoState);
+        relatorio.resize(relatorio.minimumSize());
+        QTRY_COMPARE(relatorio.size(), relatorio.minimumSize());
+        QTest::qWait(0);
+        QCOMPARE(relatorio.Navegador->horizontalScrollBar()->maximum(), 0);
+        const QTextDocument* documento = relatorio.Navegador->document();
+        for (const QString& rotulo : {QStringLiteral("Localidade: "), QStringLiteral("Estado: "),
+                                      QStringLiteral("Latitude: "), QStringLiteral("Longitude: ")}) {
+            int linhas = 0;
+            for (QTextBlock bloco = documento->begin(); bloco.isValid(); bloco = bloco.next())
+                if (bloco.text().contains(rotulo)) linhas = bloco.layout()->lineCount();
+            QVERIFY2(linhas == 1, qPrintable(rotulo));
+        }
+        GuardarTela(relatorio, QStringLiteral("relatorio_nimbal_minimo"));
+    }
+
+    // The query report prints on the printer it is given, the program's one.
+    void RelatorioImprimeNaImpressoraDoPrograma() {
+        QTemporaryDir pasta;
+        QPrinter impressora;
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = QDir(pasta.path()).filePath(QStringLiteral("consulta.pdf"));
+        impressora.setOutputFileName(pdf);
+        Consulta c(kMinasGerais);
+        c->Impressora = &impressora;
+        QPrinter* usada = nullptr;
+        AoAbrirModal<TfrmFoRelatNimbal>([&usada](TfrmFoRelatNimbal& relatorio) {
+            relatorio.ConfirmarImpressao = [&usada](QPrinter& escolhida) {
+                usada = &escolhida;
+                return true;
+            };
+            relatorio.Imprimir->trigger();
+        });
+        c->BtnRelat->click();
+        QCOMPARE(usada, &impressora);
+        QVERIFY(QFileInfo(pdf).size() > 0);
     }
 
     // Degrees to text truncate the seconds; a value outside the frame of the map state changes nothing.
@@ -457,7 +609,8 @@ private slots:
         QCOMPARE(mapa.pixelColor(c->EixoY->x(), c->EixoX->y()), QColor(Qt::black));
         QCOMPARE(c->ImagemEstado().pixelColor(c->EixoY->x(), c->EixoX->y()), QColor(0, 0, 255));
 
-        TfrmFoRelatNimbal relatorio(c.dialogo, kPasta, &c.dialogo);
+        QPrinter impressora;
+        TfrmFoRelatNimbal relatorio(c.dialogo, kPasta, impressora, &c.dialogo);
         relatorio.show();
         const QString texto = relatorio.Navegador->toPlainText();
         QVERIFY(texto.contains(QStringLiteral("MAPA DE LOCALIZAÇÃO:")));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,12 +107,17 @@ private slots:
         nimbal.PastaPrograma = kPastaPrograma;
         nimbal.IndEstado = kMinasGerais;
         nimbal.IndEstacao = 2;
+        QPrinter impressora;
+        nimbal.Impressora = &impressora;
         std::string nome;
-        AoAbrirModal<TfrmFoConsulta>([&nome](TfrmFoConsulta& d) {
+        QPrinter* doDialogo = nullptr;
+        AoAbrirModal<TfrmFoConsulta>([&nome, &doDialogo](TfrmFoConsulta& d) {
             nome = d.LBEstacao->item(2)->text().toStdString();
+            doDialogo = d.Impressora;  // the query report prints on the program's printer
             d.BtnOkClick();
         });
         QVERIFY(nimbal.Executar(nullptr));
+        QCOMPARE(doDialogo, &impressora);
 
         TBDPrecipitacao bd(kPastaDados);
         bd.LerEstacoes();

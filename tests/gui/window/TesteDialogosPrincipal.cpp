@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(e.TVib->text(), QStringLiteral("0,24"));
         QCOMPARE(e.UnidDecli->text(), QStringLiteral("%"));
         QCOMPARE(e.UnidVIB->text(), QStringLiteral("m/dia"));
-        QCOMPARE(e.Teh->text(), QString());  // the slope in its new unit discarded the spacings
+        QCOMPARE(e.Teh->text(), QStringLiteral("20"));  // the same slope in its new unit keeps the spacings
 
         // The new default state reaches the rainfall component at the next reset.
         QCOMPARE(QString::fromUtf8(kEstados[static_cast<std::size_t>(j.Nimbal1.IndEstado)].Nome),
@@ -127,6 +127,8 @@ private slots:
         // No configuration file: the first entry of the list, Acre.
         QCOMPARE(QString::fromUtf8(kEstados[static_cast<std::size_t>(janela->Nimbal1.IndEstado)].Nome),
                  QStringLiteral("Acre"));
+        // The rainfall query prints its report where the design report does.
+        QCOMPARE(janela->Nimbal1.Impressora, &janela->Impressora());
     }
 
     void SobreAbreEFecha() {

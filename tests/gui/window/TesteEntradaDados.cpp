@@ -7,8 +7,11 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <functional>
+
 #include "ApoioJanela.h"
 #include "query/FoCurvasIdf.h"
+#include "project/Projeto.h"
 #include "window/uEntradaDados.h"
 #include "window/uResultados.h"
 
@@ -216,8 +219,9 @@ private slots:
         QCOMPARE(j.CanalDrenagem.EV(), 20 * 0.02);
         QCOMPARE(j.CanalDrenagem.CDu(), 1.4);
         QCOMPARE(j.Nimbal1.Precipitacao.C(), 0.8);
-        QCOMPARE(j.CanalDrenagem.TD(), sistema == 0 ? 24.0 : 0.0);
-        QCOMPARE(j.Terreno.nt.Valor, sistema == 0 ? 0.0 : 0.1);
+        // The field the system type hides keeps its value in the model too.
+        QCOMPARE(j.CanalDrenagem.TD(), 24.0);
+        QCOMPARE(j.Terreno.nt.Valor, 0.1);
         if (canal == 0) {
             QCOMPARE(j.CanalDrenagem.B(), 0.5);
             QCOMPARE(j.CanalDrenagem.Z.Valor, 50.0);
@@ -273,6 +277,90 @@ private slots:
         QVERIFY(!j.GerenteSys1.Alterado);
     }
 
+    // Regression: the unit change and the channel-type switch show the same slope again, and used to
+    // empty both spacings, so that Calcular then blamed the vertical spacing. A new slope still clears them.
+    void EspacamentosFicamComAMesmaDeclividade() {
+        TFPrincipal& j = *janela_->janela;
+        const auto porcento = [&] {
+            e_->GuardarValoresExibidos();
+            j.Unidades = {"%", 100, "mm/h", 1.0};
+            e_->ReexibirComNovasUnidades();
+        };
+        const auto triangular = [&] {
+            Digitar(e_->Bst, QStringLiteral("0,5"));  // the base entered last: the switch copies St into Bst
+            EscolherCanal(*e_, 1);
+        };
+        const auto novaDeclividade = [&] { e_->TDecli->setText(QStringLiteral("0,03")); };
+        const TUnidades metro{"m/m", 1, "mm/h", 1.0}, cento{"%", 100, "mm/h", 1.0};
+        struct Caso {
+            const char* nome;
+            TUnidades unidades;
+            QString digitada;  // the slope typed, in the unit shown
+            std::function<void()> mudar;
+            QString declividade, horizontal, vertical;
+        };
+        const Caso casos[] = {
+            {"unidades m/m para %", metro, "0,02", porcento, "2,0", "20", "0,4"},
+            {"canal triangular, em %", cento, "2", triangular, "2,0", "20", "0,4"},
+            {"unidades e canal", metro, "0,02", [&] { porcento(); triangular(); }, "2,0", "20", "0,4"},
+            {"nova declividade", metro, "0,02", novaDeclividade, "0,03", "", ""},
+        };
+        for (const Caso& caso : casos) {
+            j.Unidades = caso.unidades;
+            j.GerenteSys1.Alterado = false;
+            Novo();
+            QCOMPARE(e_->Canal->currentIndex(), 0);
+            Digitar(e_->TDecli, caso.digitada);
+            Digitar(e_->Teh, QStringLiteral("20"));
+            caso.mudar();
+            QVERIFY2(e_->TDecli->text() == caso.declividade, caso.nome);
+            QVERIFY2(e_->Teh->text() == caso.horizontal, caso.nome);
+            QVERIFY2(e_->Tev->text() == caso.vertical, caso.nome);
+            if (caso.horizontal.isEmpty()) continue;
+            e_->LerCamposDados();
+            QCOMPARE(j.CanalDrenagem.EH(), 20.0);
+            QCOMPARE(j.CanalDrenagem.EV(), 20 * 0.02);
+        }
+        j.Unidades = metro;
+    }
+
+    // Regression: with partial flooding the terrain roughness was set to 0 (and without it the drainage
+    // time), so that a save and a switch back lost it. Hidden values stay in the model and the file.
+    void ValorOcultoPeloSistemaFicaNoArquivo_data() {
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("rugosidade do terreno, sem inundação") << 1 << "RugTer";
+        QTest::newRow("tempo de drenagem, com inundação") << 0 << "TTempo";
+    }
+
+    void ValorOcultoPeloSistemaFicaNoArquivo() {
+        QFETCH(int, sistema);
+        QFETCH(QString, campo);
+        Usuario usuario;
+        TFPrincipal& j = *janela_->janela;
+        QLineEdit* oculto = campo == QStringLiteral("RugTer") ? e_->RugTer : e_->TTempo;
+        EscolherSistema(*e_, sistema);
+        Digitar(oculto, QStringLiteral("0,1"));
+        EscolherSistema(*e_, 1 - sistema);
+        QVERIFY(oculto->isHidden());
+        const QString arquivo = janela_->Caminho(QStringLiteral("oculto.tvk"));
+        usuario.arquivosSalvar.append(arquivo);
+        j.SalvarComoClick();
+
+        TProjeto gravado;
+        LerProjeto(arquivo.toStdString(), gravado.Objetos());
+        QCOMPARE(sistema == 1 ? gravado.Terreno.nt.Valor : gravado.CanalDrenagem.TD(), 0.1);
+        EscolherSistema(*e_, sistema);
+        QVERIFY(!oculto->isHidden());
+        QCOMPARE(oculto->text(), QStringLiteral("0,1"));
+
+        j.GerenteSys1.Alterado = false;
+        usuario.arquivosAbrir.append(arquivo);
+        j.AbrirClick();
+        EscolherSistema(*e_, sistema);
+        QCOMPARE(oculto->text(), QStringLiteral("0,1"));
+    }
+
     void MudancaDeUnidades() {
         TFPrincipal& j = *janela_->janela;
         EscolherCanal(*e_, 1);
@@ -291,7 +379,7 @@ private slots:
         QCOMPARE(e_->UnidSc->text(), QStringLiteral("%"));  // the unit of an empty field follows too
         QCOMPARE(e_->UnidDecli->text(), QStringLiteral("%"));
         QCOMPARE(e_->UnidVIB->text(), QStringLiteral("m/dia"));
-        QCOMPARE(e_->Teh->text(), QString());  // the new slope text discarded the spacings
+        QCOMPARE(e_->Teh->text(), QStringLiteral("20"));  // the same slope in another unit keeps the spacings
 
         Digitar(e_->TVib, QStringLiteral("0,3"));
         e_->GuardarValoresExibidos();

@@ -195,7 +195,7 @@ private slots:
         QVERIFY(j.Resultados->BSimulacao->isVisibleTo(j.Resultados));
         QCOMPARE(ContextoAjuda(j.Resultados->EdEH), 122);
         QCOMPARE(j.Resultados->ContextoAjudaPagina(), 122);
-        QCOMPARE(j.CanalDrenagem.TD(), 0.0);
+        QCOMPARE(j.CanalDrenagem.TD(), 24.0);  // the drainage time typed stays, hidden, in the model
         QCOMPARE(j.Resultados->LQ->text(), TextoDoValor("0.0#", j.CanalDrenagem.Q(), 0));
         QVERIFY(j.CanalDrenagem.Q() > 0.0);
         j.GerenteSys1.Alterado = false;

@@ -1,9 +1,10 @@
 // The report window: opened from the results page or from the simulation page (with the chart's
-// picture), the design flow after a simulation, printing to a file with a page range, the chart's
-// picture that cannot be written, and the picture removed when the window goes.
+// picture, held in memory), the design flow after a simulation, printing to a file with a page range,
+// and a generation that fails.
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,11 +12,17 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
 #include <QChartView>
 #include <QToolBar>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ApoioJanela.h"
 #include "GravadoresAjuda.h"
+#include "platform/Excecoes.h"
 #include "platform/Numeros.h"
 #include "window/URelatorio.h"
 #include "window/uPrincipal.h"
@@ -28,6 +35,11 @@ namespace {
 
 const QString kTriangular = QStringLiteral(TALVEK_DADOS_TESTE "/Encosta3Triangular.tvk");
 const QString kBit = QStringLiteral("Bit.bmp");
+
+// The chart's picture as the document holds it.
+QImage FiguraDoDocumento(const TFRelatorio& r) {
+    return r.Viewer->document()->resource(QTextDocument::ImageResource, QUrl(kBit)).value<QImage>();
+}
 
 void Calcular(TFPrincipal& j, Usuario& usuario) {
     usuario.arquivosAbrir.append(kTriangular);
@@ -83,6 +95,8 @@ private slots:
             tamanho = r.size();
         });
         QVERIFY(j.Resultados->BRelatorio->isEnabled());
+        // A coefficient typed and not yet confirmed is the report's, with its recommended height.
+        Digitar(j.Resultados->CoefUni, QStringLiteral("1,5"));
         j.Resultados->BRelatorio->click();
         QCOMPARE(usuario.Textos(), QStringList());
         QCOMPARE(titulo,
@@ -93,6 +107,10 @@ private slots:
                                QStringLiteral(" L/s")));
         QVERIFY(texto.contains(QStringLiteral("RESULTADOS")));
         QVERIFY(!texto.contains(QStringLiteral("SIMULAÇÃO")));
+        QVERIFY(texto.contains(QStringLiteral("Coeficiente de desuniformidade: 1,5")));
+        const double Hr = AlturaRecomendada(j.CanalDrenagem.H(), 1.5);
+        QVERIFY(texto.contains(QStringLiteral("Altura recomendada: ") +
+                               QString::fromStdString(FormatarFloat("0.0", Hr))));
         QVERIFY(!figura);
         const QSize tela = j.screen()->size();
         QCOMPARE(minimo, QSize(qRound(0.75 * tela.width()), qRound(0.75 * tela.height())));
@@ -110,16 +128,20 @@ private slots:
         Calcular(j, usuario);
         const double Q = j.CanalDrenagem.Q();
         j.Resultados->BSimulacao->click();
-        // A chart wider than a printed page (17 cm, 640 px) is scaled down to it.
+        // A chart wider than a printed page (17 cm, 640 px) is scaled down to it, and further down to what
+        // the report shows whole at its minimum size.
         j.Simulacao->Grafico->setMinimumWidth(900);
         QTRY_VERIFY(j.Simulacao->Grafico->width() >= 900);
         QString texto;
         QSize figura;
+        int larguraMaxima = 0;
         const QSize grafico = j.Simulacao->Grafico->size();
         AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
+            larguraMaxima = r.LarguraMaximaFigura();
             r.Gerar();
             texto = r.Viewer->toPlainText();
-            figura = QImage(kBit).size();
+            figura = FiguraDoDocumento(r).size();
+            QVERIFY(!QFile::exists(kBit));  // no file in the program's folder
             r.Viewer->verticalScrollBar()->setValue(r.Viewer->verticalScrollBar()->maximum());
             GuardarTela(r, QStringLiteral("relatorio_simulacao"));
         });
@@ -129,8 +151,40 @@ private slots:
         QVERIFY(texto.contains(QStringLiteral("Vazão: ") + QString::fromStdString(FormatarFloat("0.0", Q)) +
                                QStringLiteral(" L/s")));
         QVERIFY(texto.contains(QStringLiteral("SIMULAÇÃO")));
-        QCOMPARE(figura, QSize(640, qRound(640.0 * grafico.height() / grafico.width())));
-        QVERIFY(!QFile::exists(kBit));  // removed with the window
+        const int largura = std::min(640, larguraMaxima);
+        QCOMPARE(figura.width(), largura);
+        QVERIFY(std::abs(figura.height() - largura * grafico.height() / double(grafico.width())) <= 1.0);
+        j.GerenteSys1.Alterado = false;
+    }
+
+    // Regression: at its minimum size the report showed a horizontal scroll bar it did not need.
+    void TamanhoMinimoSemBarraHorizontal_data() {
+        QTest::addColumn<bool>("simulacao");
+        QTest::newRow("dos resultados") << false;
+        QTest::newRow("da simulação") << true;
+    }
+
+    void TamanhoMinimoSemBarraHorizontal() {
+        QFETCH(bool, simulacao);
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        QFile::copy(QStringLiteral(TALVEK_DADOS_PROGRAMA "/Cabecalho.jpg"),
+                    janela.Caminho(QStringLiteral("Cabecalho.jpg")));
+        Calcular(j, usuario);
+        if (simulacao) j.Resultados->BSimulacao->click();
+        int faixa = -1;
+        AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
+            r.setWindowState(Qt::WindowNoState);
+            r.resize(r.minimumSize());
+            QTRY_COMPARE(r.size(), r.minimumSize());
+            r.Gerar();
+            QTest::qWait(0);
+            faixa = r.Viewer->horizontalScrollBar()->maximum();
+            GuardarTela(r, QStringLiteral("relatorio_minimo") + (simulacao ? QStringLiteral("_simulacao") : QString()));
+        });
+        (simulacao ? j.Simulacao->BtnRelatSimula : j.Resultados->BRelatorio)->click();
+        QCOMPARE(faixa, 0);
         j.GerenteSys1.Alterado = false;
     }
 
@@ -174,31 +228,72 @@ private slots:
         j.GerenteSys1.Alterado = false;
     }
 
+    // Regression: the chart's picture was written as "Bit.bmp" into the program's folder and deleted
+    // afterwards, so that a read-only folder left the report empty and a user's file of that name was
+    // overwritten and then lost. Whatever the folder holds, the report shows the chart and the folder
+    // stays as it was.
+    void FiguraDoGraficoNaoTocaNaPasta_data() {
+        QTest::addColumn<QString>("ocupante");
+        QTest::newRow("nada") << "";
+        QTest::newRow("arquivo do usuário") << "arquivo";
+        QTest::newRow("pasta do usuário") << "pasta";
+    }
+
+    void FiguraDoGraficoNaoTocaNaPasta() {
+        QFETCH(QString, ocupante);
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        const QByteArray doUsuario("figura do usuário");
+        if (ocupante == QStringLiteral("arquivo")) {
+            QFile arquivo(kBit);
+            QVERIFY(arquivo.open(QIODevice::WriteOnly));
+            arquivo.write(doUsuario);
+        } else if (ocupante == QStringLiteral("pasta")) {
+            QVERIFY(QDir().mkdir(kBit));
+        }
+        Calcular(j, usuario);
+        j.Resultados->BSimulacao->click();
+        QSize figura;
+        AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
+            r.Gerar();
+            figura = FiguraDoDocumento(r).size();
+        });
+        j.Simulacao->BtnRelatSimula->click();
+        QCOMPARE(usuario.Textos(), QStringList());
+        QVERIFY(!figura.isEmpty());
+        QCOMPARE(QFileInfo(kBit).isDir(), ocupante == QStringLiteral("pasta"));
+        QCOMPARE(QFileInfo(kBit).isFile(), ocupante == QStringLiteral("arquivo"));
+        if (ocupante == QStringLiteral("arquivo")) {
+            QFile arquivo(kBit);
+            QVERIFY(arquivo.open(QIODevice::ReadOnly));
+            QCOMPARE(arquivo.readAll(), doUsuario);
+        }
+        j.GerenteSys1.Alterado = false;
+    }
+
     // Regression: the failure box ended in an activation that generated the document again, and failed
     // again, without end.
-    void FiguraQueNaoPodeSerGravadaMostraOErroUmaVez() {
+    void GeracaoQueFalhaMostraOErroUmaVez() {
         Usuario usuario;
         JanelaDeTeste janela;
         TFPrincipal& j = *janela.janela;
         Calcular(j, usuario);
-        j.Resultados->BSimulacao->click();
-        QString antes, depois;
-        AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
-            r.Gerar();
-            antes = r.Viewer->toHtml();
-            QVERIFY(QFile::remove(kBit));
-            QVERIFY(QDir().mkdir(kBit));  // a folder in the way of the picture
-            j.CanalDrenagem.SetCDu(3);
-            r.Gerar();
-            QEvent ativacao(QEvent::WindowActivate);
-            QCoreApplication::sendEvent(&r, &ativacao);
-            depois = r.Viewer->toHtml();
-        });
-        j.Simulacao->BtnRelatSimula->click();
-        QDir().rmdir(kBit);
-        QCOMPARE(usuario.Textos().size(), 1);
-        QVERIFY(usuario.Textos().first().startsWith(QStringLiteral("Não foi possível gravar o arquivo Bit.bmp")));
-        QCOMPARE(depois, antes);
+        bool falhar = false;
+        TFRelatorio r(
+            [&] {
+                if (falhar) throw Exception("Falha ao compor o relatório.");
+                return j.DadosRelatorio();
+            },
+            {}, j.Impressora(), &j);
+        r.Gerar();
+        const QString antes = r.Viewer->toHtml();
+        falhar = true;
+        r.Gerar();
+        QEvent ativacao(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&r, &ativacao);
+        QCOMPARE(usuario.Textos(), QStringList{QStringLiteral("Falha ao compor o relatório.")});
+        QCOMPARE(r.Viewer->toHtml(), antes);
         j.GerenteSys1.Alterado = false;
     }
 };

@@ -299,7 +299,65 @@ private slots:
         s.BtnVoltarSimula->click();
         QCOMPARE(j.CanalDrenagem.CDu(), 2.0);
         QCOMPARE(j.CanalDrenagem.Hr(), std::sqrt(2.0) * (100 * j.CanalDrenagem.H()) + 10);
-        QCOMPARE(j.Resultados->CoefUni->text(), coefResultados);  // the results page keeps its boxes
+        // The results page shows the coefficient kept, with its height.
+        QVERIFY(j.Resultados->CoefUni->text() != coefResultados);
+        QCOMPARE(j.Resultados->CoefUni->text(), QStringLiteral("2,0"));
+        QCOMPARE(j.Resultados->HR->text(), QString::fromStdString(FormatarFloat("0.0", j.CanalDrenagem.Hr())));
+    }
+
+    // Regression: the results page kept its own coefficient, which "&Voltar" and every save put back into
+    // CDu without the recommended height, and which the simulation took again on entry. Whichever box
+    // the coefficient is typed in, the file holds it with its height and every box shows it.
+    void UmSoCoeficienteEmTodasAsCaixas_data() {
+        QTest::addColumn<QString>("caminho");
+        QTest::newRow("simulação, OK, Voltar") << "simulacao-ok";
+        QTest::newRow("simulação, Voltar sem OK") << "simulacao";
+        QTest::newRow("resultados, Salvar sem OK") << "resultados";
+        QTest::newRow("resultados, Voltar") << "resultados-voltar";
+    }
+
+    void UmSoCoeficienteEmTodasAsCaixas() {
+        QFETCH(QString, caminho);
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
+        TPaginaResultados& r = *j.Resultados;
+        if (caminho.startsWith(QStringLiteral("simulacao"))) {
+            Digitar(s.SimulaCDu, QStringLiteral("1,5"));
+            if (caminho == QStringLiteral("simulacao-ok")) s.CalculaHR->click();
+            s.BtnVoltarSimula->click();
+            QCOMPARE(r.CoefUni->text(), QStringLiteral("1,5"));
+            QCOMPARE(r.HR->text(), QString::fromStdString(FormatarFloat("0.0", j.CanalDrenagem.Hr())));
+            // Entering the simulation again keeps the coefficient typed there.
+            r.BSimulacao->click();
+            QCOMPARE(s.SimulaCDu->text(), QStringLiteral("1,5"));
+            QCOMPARE(j.CanalDrenagem.CDu(), 1.5);
+            s.BtnVoltarSimula->click();
+        } else {
+            s.BtnVoltarSimula->click();
+            Digitar(r.CoefUni, QStringLiteral("1,5"));
+            if (caminho == QStringLiteral("resultados-voltar")) r.BVoltar->click();
+        }
+        const double H = j.CanalDrenagem.H();
+        const QString arquivo = t.janela.Caminho(QStringLiteral("coeficiente.tvk"));
+        t.usuario.arquivosSalvar.append(arquivo);
+        j.SalvarComoClick();
+
+        TProjeto gravado;
+        LerProjeto(arquivo.toStdString(), gravado.Objetos());
+        QCOMPARE(gravado.CanalDrenagem.CDu(), 1.5);
+        QCOMPARE(gravado.CanalDrenagem.H(), H);
+        QCOMPARE(gravado.CanalDrenagem.Hr(), AlturaRecomendada(H, 1.5));
+        QCOMPARE(j.CanalDrenagem.Hr(), AlturaRecomendada(H, 1.5));
+        if (j.PaginaAtual() == TFPrincipal::PaginaResultados)
+            QCOMPARE(r.HR->text(), QString::fromStdString(FormatarFloat("0.0", AlturaRecomendada(H, 1.5))));
+
+        j.GerenteSys1.Alterado = false;
+        t.usuario.arquivosAbrir.append(arquivo);
+        j.AbrirClick();
+        QCOMPARE(r.CoefUni->text(), QStringLiteral("1,5"));
+        QCOMPARE(j.CanalDrenagem.Hr(), AlturaRecomendada(H, 1.5));
+        QCOMPARE(t.usuario.Textos(), QStringList());
     }
 
     void CoeficienteAbaixoDeUmERecusado_data() {
