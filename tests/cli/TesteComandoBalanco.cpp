@@ -71,7 +71,8 @@ TEST_F(ComandoBalanco, SistemaComInundacaoMostraONumerosDoDimensionamento) {
 
     const ExecucaoCalc falha = Executar({"balanco", Dados("Falha3SemSecao.tvk"), "--json"});
     EXPECT_EQ(falha.codigo, 2);
-    EXPECT_EQ(falha.saida, "{\"erro\":\"Erro no dimensinamento dos canais\"}\n");
+    EXPECT_EQ(falha.saida, "{\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"Inclinação da parede do canal "
+                           "(Z) = 0: deve ser maior que zero.\"}\n");
 }
 
 TEST_F(ComandoBalanco, HidrogramaDoCanalTemOPicoDoDimensionamento) {

@@ -115,9 +115,10 @@ TEST_F(ComandosProjeto, DimensionarCadaTipoDeSistema) {
         {"SemEscoamento3.tvk", 3, true, 0.01, 0, 1e-15, 0, 1e-15},
     };
     const ExecucaoCalc seco = Executar({"dimensionar", Dados("SemEscoamento3.tvk"), "--json"});
-    EXPECT_EQ(seco.saida.substr(seco.saida.find("\"avisos\"")),
-              "\"avisos\":[\"Não há escoamento: a abstração inicial não é satisfeita antes do fim da chuva "
-              "efetiva.\"]}\n");
+    EXPECT_TRUE(seco.saida.substr(seco.saida.find("\"avisos\""))
+                    .starts_with("\"avisos\":[\"Não há escoamento: a abstração inicial não é satisfeita antes do "
+                                 "fim da chuva efetiva.\"],\"verificacao\":{"))
+        << seco.saida;
     for (const Caso& caso : casos) {
         const ExecucaoCalc r = Executar({"dimensionar", Dados(caso.projeto), "--json"});
         ASSERT_EQ(r.codigo, 0) << caso.projeto << ": " << r.saida << r.erros;
@@ -218,10 +219,14 @@ TEST_F(ComandosProjeto, EntradasQueAJanelaRecusaSaemComCodigo2) {
     GravarBytes(projeto, conteudo);
     const ExecucaoCalc rugoso = Executar({"dimensionar", projeto, "--json"});
     EXPECT_EQ(rugoso.codigo, 0) << rugoso.saida;
-    EXPECT_TRUE(rugoso.saida.ends_with(
-        ",\"avisos\":[\"Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\"]}\n")) << rugoso.saida;
+    EXPECT_NE(rugoso.saida.find(
+                  ",\"avisos\":[\"Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\"],\"verificacao\":{"),
+              std::string::npos)
+        << rugoso.saida;
     const ExecucaoCalc texto = Executar({"dimensionar", projeto});
-    EXPECT_TRUE(texto.saida.ends_with("\nAviso: Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\n"))
+    EXPECT_NE(texto.saida.find("\nAviso: Rugosidade do canal = 0.5: fora da faixa usual, de 0.01 a 0.2.\n"
+                               "Verificação hidráulica\n"),
+              std::string::npos)
         << texto.saida;
 }
 
@@ -542,7 +547,8 @@ TEST_F(ComandosProjeto, CodigosDeSaidaEMensagensComoOReadmePromete) {
         {{}, 1, "", "talvek-calc — calculadora em lote do Talvek 2.0\n\nUso: talvek-calc <comando> [opções]\n"},
         {{"calcular"}, 1, "", "talvek-calc: comando desconhecido: calcular\n"},
         {{"dimensionar", Dados("Falha2SemTempo.tvk"), "--json"}, 2,
-         "{\"erro\":\"Erro no dimensinamento dos canais\"}\n", std::string(kErroDimensionamento) + "\n"},
+         "{\"erro\":\"Erro no dimensinamento dos canais\",\"causa\":\"" + kCausaSemTempo + "\"}\n",
+         std::string(kErroDimensionamento) + "\n" + kCausaSemTempo + "\n"},
         {{"dimensionar", semUtf8, "--json"}, 3,
          "{\"erro\":\"Não foi possível abrir o arquivo " + pasta / "proj\xEF\xBF\xBD\xEF\xBF\xBD.tvk" + ".\"}\n",
          "Não foi possível abrir o arquivo " + semUtf8 + ".\n"},

@@ -26,7 +26,7 @@ constexpr const char* kMsgSt = "Valor da declividade do terreno inconsistente.";
 // The page's fields in its order, with their check messages. The fields that change with the system or
 // the channel type are chosen in PrimeiraEntradaInvalida.
 constexpr TCampo kTr{TCampoEntrada::Tr, "Valor do periodo de retorno inconsistente.", TRegra::Presente};
-constexpr TCampo kK{TCampoEntrada::K, "Valor do parâmetro \"K\" inconsistente.", TRegra::Presente};
+constexpr TCampo kK{TCampoEntrada::K, kMensagemK, TRegra::Presente};
 constexpr TCampo kA{TCampoEntrada::A, "Valor do parâmetro \"a\" inconsistente.", TRegra::Presente};
 constexpr TCampo kB{TCampoEntrada::B, "Valor do parâmetro \"b\" inconsistente.", TRegra::Presente};
 constexpr TCampo kC{TCampoEntrada::C, "Valor do parâmetro \"c\" inconsistente.", TRegra::Presente};

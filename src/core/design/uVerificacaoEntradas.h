@@ -23,6 +23,8 @@ class TTipoSistema;
 inline constexpr double kComprimentoMaximoCanal = 1500;
 inline constexpr double kEspacamentoMaximo = 1500;
 inline constexpr const char* kComprimentoExcedido = " O comprimento máximo permitido para o canal é de 1500 metros. ";
+// The message of an empty K, which the IDF curves of the data page also give.
+inline constexpr const char* kMensagemK = "Valor do parâmetro \"K\" inconsistente.";
 inline constexpr const char* kEspacamentoExcedido = " O espaçamento horizontal máximo permitido é de 1500 metros. ";
 
 // The inputs in the order of the data-entry page; ZSm is Z (trapezoid) or Sm (triangle), BaseSt the base B

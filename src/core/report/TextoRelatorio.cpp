@@ -146,22 +146,18 @@ std::string Avisos(const TDadosRelatorio& d) {
 }
 
 // Rows under the storm parameters: the design storm at the IDF table's durations for the project's return
-// period, average intensity (mm/h) and depth (mm), in a table of its own. Nothing while the parameters cannot
-// make a storm.
+// period, average intensity (mm/h) and depth (mm), one duration a row so that the table fits the page's
+// width. Nothing while the parameters cannot make a storm.
 std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
     if (!(p.Tr() > 0 && p.K() > 0 && p.A() >= 0 && p.B() >= 0 && p.C() >= 0)) return "";
     const TTabelaIdf tabela = TabelaIdf(ParametrosDe(p), {p.Tr()});
-    std::string duracoes, intensidades, laminas;
-    for (std::size_t j = 0; j < tabela.DuracoesMin.size(); ++j) {
-        duracoes += "<TD ALIGN=RIGHT>" + G(tabela.DuracoesMin[j]) + "</TD>";
-        intensidades += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD>";
-        laminas += "<TD ALIGN=RIGHT>" + FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>";
-    }
+    std::string linhas = Linha("<TD><B>Duração (min)</B></TD><TD><B>Intensidade (mm/h)</B></TD><TD><B>Lâmina (mm)</B></TD>");
+    for (std::size_t j = 0; j < tabela.DuracoesMin.size(); ++j)
+        linhas += Linha("<TD ALIGN=RIGHT>" + G(tabela.DuracoesMin[j]) + "</TD><TD ALIGN=RIGHT>" +
+                        FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD><TD ALIGN=RIGHT>" +
+                        FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>");
     return Linha(CelulaDupla(k8, "Chuva de projeto (Tr = " + G(p.Tr()) + " anos):", "")) +
-           Linha(std::string("<TD colspan=2><TABLE CELLPADDING=2>") +
-                 Linha("<TD><B>Duração (min)</B></TD>" + duracoes) +
-                 Linha("<TD><B>Intensidade (mm/h)</B></TD>" + intensidades) +
-                 Linha("<TD><B>Lâmina (mm)</B></TD>" + laminas) + "</TABLE></TD>");
+           Linha(std::string("<TD colspan=2>") + k8 + "<TABLE CELLPADDING=2>" + linhas + "</TABLE></TD>");
 }
 
 std::string Simulacao(const TTamanhoFigura& figura) {

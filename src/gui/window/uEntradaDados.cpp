@@ -781,7 +781,7 @@ void TPaginaEntrada::ConsultaClick() {
 // The curves of the parameters typed on the page, the page's return period emphasised; an empty K has none.
 void TPaginaEntrada::CurvasIdfClick() {
     const TParametrosIdf parametros{Valor(*PrecK), Valor(*PrecA), Valor(*PrecB), Valor(*PrecC)};
-    if (!(parametros.K > 0)) throw Exception(kMsgK.toStdString());
+    if (!(parametros.K > 0)) throw Exception(kMensagemK);
     TfrmFoCurvasIdf curvas(parametros, Valor(*TTr), window());
     curvas.exec();
 }

@@ -307,11 +307,11 @@ TEST(TextoRelatorio, ChuvaDeProjetoNoTrDoProjeto) {
     const std::string c = "</TD><TD ALIGN=RIGHT>";
     EXPECT_TRUE(Contem(p.Texto(), "<B>c: </B>0.800</TD></TR><TR><TD colspan=2>" + k8 +
                                       "<B>Chuva de projeto (Tr = 10 anos):</B></TD></TR>"));
-    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD><B>Duração (min)</B></TD><TD ALIGN=RIGHT>5" + c + "10" + c + "15" + c +
-                                      "30" + c + "60" + c + "120" + c + "360" + c + "720" + c + "1440</TD></TR>"));
-    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD><B>Intensidade (mm/h)</B></TD><TD ALIGN=RIGHT>181.6" + c + "144.3" + c));
-    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD><B>Lâmina (mm)</B></TD><TD ALIGN=RIGHT>15.1" + c + "24.0" + c + "30.2" +
-                                      c + "41.4" + c + "53.0" + c));
+    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD><B>Duração (min)</B></TD><TD><B>Intensidade (mm/h)</B></TD>"
+                                  "<TD><B>Lâmina (mm)</B></TD></TR><TR><TD ALIGN=RIGHT>5" + c + "181.6" + c +
+                                  "15.1</TD></TR><TR><TD ALIGN=RIGHT>10" + c + "144.3" + c + "24.0</TD></TR>"));
+    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD ALIGN=RIGHT>60" + c + "53.0" + c));
+    EXPECT_TRUE(Contem(p.Texto(), "<TR><TD ALIGN=RIGHT>1440" + c));
     p.chuva.SetK(0);
     EXPECT_FALSE(Contem(p.Texto(), "Chuva de projeto"));
 }
