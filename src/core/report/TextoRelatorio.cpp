@@ -157,7 +157,7 @@ std::string ChuvaDeProjeto(const TPrecipitacaoExponencialNegativa& p) {
                         FormatarFloat("0.0", tabela.IntensidadesMmH[0][j]) + "</TD><TD ALIGN=RIGHT>" +
                         FormatarFloat("0.0", tabela.LaminasMm[0][j]) + "</TD>");
     return Linha(CelulaDupla(k8, "Chuva de projeto (Tr = " + G(p.Tr()) + " anos):", "")) +
-           Linha(std::string("<TD colspan=2>") + k8 + "<TABLE CELLPADDING=2>" + linhas + "</TABLE></TD>");
+           Linha(std::string("<TD colspan=2><TABLE CELLPADDING=2>") + linhas + "</TABLE></TD>");
 }
 
 std::string Simulacao(const TTamanhoFigura& figura) {

@@ -27,6 +27,11 @@ namespace talvek::gui {
 
 namespace {
 
+// A chart picture no wider than the viewer's page (pixels), scaled down keeping its proportions.
+QImage CabeNaLargura(QImage figura, int largura) {
+    return figura.width() > largura ? figura.scaledToWidth(largura, Qt::SmoothTransformation) : figura;
+}
+
 constexpr int kAjudaRelatorio = 131;
 constexpr double kFracaoMinimaTela = 0.75;
 constexpr int kUltimaPagina = 9999;
@@ -85,14 +90,12 @@ void TFRelatorio::Gerar() {
         TDadosRelatorio dados = dados_();
         QImage figura;
         if (grafico_) {
-            figura = grafico_();
-            if (figura.width() > LarguraMaximaFigura())
-                figura = figura.scaledToWidth(LarguraMaximaFigura(), Qt::SmoothTransformation);
+            figura = CabeNaLargura(grafico_(), LarguraMaximaFigura());
             dados.Grafico = TTamanhoFigura{figura.width(), figura.height()};
         }
         QImage hidrograma;
         if (GraficoHidrograma && dados.Balanco && dados.Balanco->SemInundacao) {
-            hidrograma = GraficoHidrograma();
+            hidrograma = CabeNaLargura(GraficoHidrograma(), LarguraMaximaFigura());
             dados.GraficoHidrograma = TTamanhoFigura{hidrograma.width(), hidrograma.height()};
         }
         const QString texto = QString::fromStdString(TextoRelatorio(dados));
