@@ -14,6 +14,7 @@ namespace talvek::gui {
 namespace {
 
 constexpr int kAjudaVerificacao = 141;
+constexpr int kLarguraVeredito = 200;  // px, the verdict column at its narrowest
 
 QString Texto(const std::string& texto) { return QString::fromStdString(texto); }
 
@@ -21,6 +22,9 @@ QLabel* Linha(const QString& texto, const char* cor) {
     auto* rotulo = new QLabel(texto);
     rotulo->setObjectName(QStringLiteral("LinhaVerificacao"));
     rotulo->setWordWrap(true);
+    // The column is never narrower than this, so the height the text needs there is its minimum.
+    rotulo->setMinimumWidth(kLarguraVeredito);
+    rotulo->setMinimumHeight(rotulo->heightForWidth(kLarguraVeredito));
     if (cor) rotulo->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(cor)));
     return rotulo;
 }
@@ -44,12 +48,12 @@ QString LinhaMaterial(const TBlocoVerificacao& bloco) {
 
 // The flow at H and the earthwork at Hr stand side by side, each a title over its label and value columns;
 // the layout is built once from the blocks of an empty verification, which has every row. The material
-// and the verdict follow, word-wrapped.
+// follows on one line; the verdict lines, word-wrapped, stand in a third column beside the blocks.
 TGrupoVerificacao::TGrupoVerificacao(QWidget* pai) : QGroupBox(QStringLiteral(" Verificação hidráulica "), pai) {
     setObjectName(QStringLiteral("GrupoVerificacao"));
     DefinirContextoAjuda(this, kAjudaVerificacao);
     auto* blocos = new QHBoxLayout;
-    blocos->setSpacing(24);
+    blocos->setSpacing(12);
     const std::vector<TBlocoVerificacao> vazios = BlocosVerificacao(TVerificacao{});
     // The widest values each block shows, so that a result never needs more room than the page has.
     const std::pair<std::size_t, QString> largurasBlocos[] = {
@@ -71,17 +75,21 @@ TGrupoVerificacao::TGrupoVerificacao(QWidget* pai) : QGroupBox(QStringLiteral(" 
         }
         grade->setRowStretch(linha, 1);
         grade->setColumnStretch(1, 1);
-        blocos->addLayout(grade, 1);
+        blocos->addLayout(grade);
     }
     material_ = new QLabel;
     material_->setObjectName(QStringLiteral("MaterialVerificacao"));
     material_->setWordWrap(true);
     linhas_ = new QVBoxLayout;
     linhas_->setSpacing(1);
+    // The verdict beside the blocks, a third column: under them the page has no room.
+    auto* veredito = new QVBoxLayout;
+    veredito->addLayout(linhas_);
+    veredito->addStretch(1);
+    blocos->addLayout(veredito, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(blocos);
     layout->addWidget(material_);
-    layout->addLayout(linhas_);
 }
 
 void TGrupoVerificacao::Mostrar(const TVerificacao& v) {

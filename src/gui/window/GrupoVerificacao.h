@@ -1,7 +1,7 @@
 // The group "Verificação hidráulica" of the results page: the flow of the design at the theoretical
-// height and the earthwork at the recommended height side by side, then the channel's material with its
-// limits and the verdict lines, those that warn in the warning colour and the line of a drain that holds
-// in green.
+// height, the earthwork at the recommended height and the verdict lines side by side (those that warn in
+// the warning colour, the line of a drain that holds in green), then the channel's material with its
+// limits.
 #pragma once
 
 #include <QGroupBox>

@@ -83,13 +83,12 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     TabelaInundacao->setObjectName(QStringLiteral("TabelaInundacao"));
     TabelaInundacao->setTextFormat(Qt::RichText);
     TabelaInundacao->hide();
-    auto* valores = new QVBoxLayout;
-    valores->addWidget(CriarValores());
-    valores->addWidget(TabelaInundacao);
-    valores->addStretch(1);
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(FiguraCampo, 1);
-    topo->addLayout(valores);
+    topo_ = new QGridLayout;
+    topo_->addWidget(FiguraCampo, 0, 0);
+    topo_->setColumnStretch(0, 1);
+    topo_->setRowStretch(0, 1);
+    CriarValores();
+    DisporTopo();
 
     auto* secoes = new QHBoxLayout;
     secoes->addWidget(CriarSecaoUniforme(), 1);
@@ -120,7 +119,7 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     LAvisos->hide();
 
     auto* pagina = new QVBoxLayout(this);
-    pagina->addLayout(topo, 1);
+    pagina->addLayout(topo_, 1);
     pagina->addLayout(secoes, 1);
     pagina->addWidget(LAvisos);
     Verificacao = new TGrupoVerificacao;
@@ -228,6 +227,20 @@ void TPaginaResultados::MostrarAvisos(const std::vector<std::string>& avisos) {
 void TPaginaResultados::MostrarTabelaInundacao(const QString& tabela) {
     TabelaInundacao->setText(tabela);
     TabelaInundacao->setVisible(!tabela.isEmpty());
+    DisporTopo();
+}
+
+// The values box beside the field's picture; with the flooding table, the box goes under the picture
+// and the table, as tall as both, takes the right column: stacked on the box it would not fit the page.
+void TPaginaResultados::DisporTopo() {
+    topo_->removeWidget(valores_);
+    topo_->removeWidget(TabelaInundacao);
+    if (TabelaInundacao->isVisibleTo(this)) {
+        topo_->addWidget(valores_, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+        topo_->addWidget(TabelaInundacao, 0, 1, 2, 1, Qt::AlignTop);
+    } else {
+        topo_->addWidget(valores_, 0, 1, Qt::AlignTop);
+    }
 }
 
 void TPaginaResultados::AtualizarAlturaRecomendada() {

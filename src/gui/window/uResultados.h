@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -80,11 +81,13 @@ private:
     QWidget* CriarValores();
     QGroupBox* CriarSecaoUniforme();
     QGroupBox* CriarSecaoReal();
+    void DisporTopo();
 
     TCanalDrenagem& canal_;
     const TTerreno& terreno_;
     TFiltroNumerico* filtro_;
     QWidget* valores_;
+    QGridLayout* topo_;
     int contextoPagina_ = 132;
 };
 
