@@ -46,6 +46,7 @@ TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::
     barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Imprimir = barra->addAction(QStringLiteral("&Imprimir"));
     DefinirDica(*Imprimir, QStringLiteral("Imprimir"));
+    Imprimir->setShortcut(QKeySequence::Print);
     Fechar = barra->addAction(QStringLiteral("Fechar"));
     DefinirDica(*Fechar, QStringLiteral("Fechar"));
     Navegador = new QTextBrowser(this);

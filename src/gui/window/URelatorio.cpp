@@ -49,6 +49,7 @@ TFRelatorio::TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& imp
     ToolBar1 = new QToolBar;
     ToolButton1 = ToolBar1->addAction(QStringLiteral("&Imprimir"));
     DefinirDica(*ToolButton1, QStringLiteral("Imprime texto"));
+    ToolButton1->setShortcut(QKeySequence::Print);
     BFechar = ToolBar1->addAction(QStringLiteral("Fechar"));
     DefinirDica(*BFechar, QStringLiteral("Fecha texto ativo"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
