@@ -24,6 +24,7 @@
 #include "common/CamposNumericos.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/ExportarPdf.h"
 #include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "dialogs/ConfSistema.h"
@@ -154,9 +155,12 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
 
     FIdentProjeto = new TFIdentProjeto(this);
     FIdentProjeto->SetAoDigitar([this] { GerenteSys1.Alterado = true; });
+    DefinirIdentificacaoDocumentos([this] {
+        return TIdentificacaoPdf{QString::fromStdString(IDProjeto.Nome), QString::fromStdString(IDProjeto.Tecnico)};
+    });
 }
 
-TFPrincipal::~TFPrincipal() = default;
+TFPrincipal::~TFPrincipal() { DefinirIdentificacaoDocumentos(nullptr); }
 
 // ---- Construction ----------------------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 // map point the interpolated ones, typed coordinates are range-checked, the states without a map or
 // without data, closing with Fechar, and the query report of the place shown.
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -454,6 +455,14 @@ private slots:
         QVERIFY(texto.contains(QStringLiteral("MAPA DE LOCALIZAÇÃO:")));
         QVERIFY(texto.contains(Q(c->StrCidade)));
         GuardarTela(relatorio, QStringLiteral("relatorio_nimbal"));
+        // "Exportar PDF…" outside a project: the report's own title.
+        Usuario usuario;
+        QTemporaryDir pasta;
+        usuario.arquivosSalvar = {pasta.filePath(QStringLiteral("consulta.pdf"))};
+        relatorio.ExportarPdf->trigger();
+        QCOMPARE(usuario.dialogosSalvar.last().nomeInicial, Q(kTituloRelatorioNimbal) + QStringLiteral(".pdf"));
+        QFile pdf(pasta.filePath(QStringLiteral("consulta.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().contains("<dc:title><rdf:Alt>"));
         relatorio.close();
 
         EscolherEstado(c.dialogo, kGoias);
