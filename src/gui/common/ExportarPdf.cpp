@@ -29,13 +29,6 @@ QString EscaparXml(QString texto) {
         .replace(QLatin1Char('"'), QStringLiteral("&quot;"));
 }
 
-// A file name from a title: the characters no file name may hold become "_".
-QString NomeDeArquivo(QString titulo) {
-    for (QChar& c : titulo)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control) c = QLatin1Char('_');
-    return titulo.trimmed() + QStringLiteral(".pdf");
-}
-
 }  // namespace
 
 void DefinirIdentificacaoDocumentos(std::function<TIdentificacaoPdf()> fonte) { Fonte() = std::move(fonte); }
@@ -76,7 +69,7 @@ void ExportarPdf(QWidget* pai, const QTextDocument& documento, const QString& ti
     if (identificacao.Titulo.trimmed().isEmpty()) identificacao.Titulo = tituloReserva;
     const QString caminho = Interface().SalvarArquivo(
         pai, {QStringLiteral("Exportar PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"), QString(),
-              NomeDeArquivo(identificacao.Titulo)});
+              NomeDeArquivo(identificacao.Titulo, QStringLiteral(".pdf"))});
     if (caminho.isEmpty()) return;
     GravarPdf(documento, caminho, identificacao);
 }

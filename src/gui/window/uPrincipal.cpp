@@ -93,14 +93,6 @@ QString TextoDataCurta(const QDate& data) {
     return data.toString(QString(formato).replace(QLatin1Char('m'), QLatin1Char('M')));
 }
 
-// The project's name as a file name for Save As: the characters no file name may hold become "_".
-QString NomeArquivoSugerido(QString nome) {
-    for (QChar& c : nome)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control) c = QLatin1Char('_');
-    nome = nome.trimmed();
-    return nome.isEmpty() ? QString() : nome + QStringLiteral(".tvk");
-}
-
 QString EscaparMnemonico(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 // A handler of the window run as a user action: an exception ends it in the standard error box.
@@ -365,7 +357,9 @@ void TFPrincipal::LigarGerente() {
     GerenteSys1.OnLerCamposDados = [this] { Entrada->LerCamposDados(); };
     GerenteSys1.OnPreencherCamposDados = [this] { Entrada->PreencherCamposDados(); };
     GerenteSys1.OnLimparCamposDados = [this] { Entrada->LimparCamposDados(); };
-    GerenteSys1.OnNomeSugerido = [this] { return NomeArquivoSugerido(QString::fromStdString(IDProjeto.Nome)); };
+    GerenteSys1.OnNomeSugerido = [this] {
+        return NomeDeArquivo(QString::fromStdString(IDProjeto.Nome), QStringLiteral(".tvk"));
+    };
 }
 
 // ---- Configuration file ----------------------------------------------------------------------------
