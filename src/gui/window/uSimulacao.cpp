@@ -13,9 +13,11 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -197,6 +199,20 @@ QWidget* TPaginaSimulacao::CriarGrafico() {
     grafico_->addAxis(eixoY_, Qt::AlignLeft);
     Series1->attachAxis(eixoX_);
     Series1->attachAxis(eixoY_);
+    LinhaProjeto = new QLineSeries;
+    LinhaProjeto->setPen(QPen(QColor(200, 30, 30), 1.5, Qt::DashLine));
+    PontoProjeto = new QScatterSeries;
+    PontoProjeto->setColor(QColor(200, 30, 30));
+    PontoProjeto->setBorderColor(Qt::white);
+    PontoProjeto->setMarkerSize(12);
+    PontoProjeto->setPointLabelsFormat(QStringLiteral("Projeto"));
+    PontoProjeto->setPointLabelsVisible(true);
+    PontoProjeto->setPointLabelsColor(QColor(200, 30, 30));
+    for (QXYSeries* marca : std::initializer_list<QXYSeries*>{LinhaProjeto, PontoProjeto}) {
+        grafico_->addSeries(marca);
+        marca->attachAxis(eixoX_);
+        marca->attachAxis(eixoY_);
+    }
 
     Grafico = new QChartView(grafico_);
     Grafico->setObjectName(QStringLiteral("Grafico"));
@@ -381,6 +397,8 @@ void TPaginaSimulacao::EscolherSerie(TSaidaSimulacao saida, int item) {
 
 void TPaginaSimulacao::LimparGrafico() {
     Series1->clear();
+    PontoProjeto->clear();
+    LinhaProjeto->clear();
     const QStringList rotulos = eixoX_->categoriesLabels();
     for (const QString& rotulo : rotulos) eixoX_->remove(rotulo);
 }
@@ -436,6 +454,7 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
         }
     } fim{*this};
 
+    const double valorProjeto = ValorDoProjeto(entrada, modelo_.Canal, modelo_.Terreno);
     const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
                    Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
@@ -449,7 +468,18 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
             progresso_.ProcessarEventos();
         },
         &progresso_);
+    MarcarProjeto(serie, saida, valorProjeto);
     if (serie.Erro) Interface().Mensagem(window(), TituloPrograma(), Texto(*serie.Erro), Icone::Erro, Botoes::Ok);
+}
+
+void TPaginaSimulacao::MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto) {
+    const int linha = LinhaDoProjeto(serie.Linhas, valorProjeto);
+    if (linha < 0) return;
+    const TLinhaSimulacao& projeto = serie.Linhas[static_cast<std::size_t>(linha)];
+    // The line spans the left axis as the finished series left it.
+    LinhaProjeto->append(projeto.X, eixoY_->min());
+    LinhaProjeto->append(projeto.X, eixoY_->max());
+    PontoProjeto->append(projeto.X, ValorSaida(projeto, saida));
 }
 
 void TPaginaSimulacao::SelecionarLinha(int k) {

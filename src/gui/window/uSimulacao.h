@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QLineSeries;
 class QProgressBar;
+class QScatterSeries;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -85,6 +86,10 @@ public:
 
     QChartView* Grafico;
     QLineSeries* Series1;
+    // The row of the design's own input value: a marker labelled "Projeto" and a vertical line through it;
+    // empty when the design sits between rows.
+    QScatterSeries* PontoProjeto;
+    QLineSeries* LinhaProjeto;
     QTabWidget* Opcoes;
     QWidget* TSVazao;
     QWidget* TSTeorica;
@@ -123,6 +128,7 @@ private:
                         const QString& unidade, const QString& rotulo);
     void AdicionarPonto(int indice, const QString& texto, double x, double y);
     void AdicionarValores(const QString& texto, double Q, double H, double Hr);
+    void MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto);
     QButtonGroup* Grupo(TSaidaSimulacao saida) const;
     void SelecionarSerie(TSaidaSimulacao saida, int item);
 

@@ -161,3 +161,12 @@ TEST(SerieSimulacao, MensagensDeStatus) {
     };
     for (const Caso& caso : casos) EXPECT_EQ(MensagemSimulacao(caso.saida, caso.entrada), caso.mensagem);
 }
+
+// The design's row is found among added steps despite their rounding; a design between rows has none.
+TEST(SerieSimulacao, LinhaDoProjetoEntreOsPassosSomados) {
+    std::vector<TLinhaSimulacao> linhas;
+    double Sc = 0.0005;  // the channel-slope rows: 0.0005 plus 0.0005 per row
+    for (int i = 0; i < kLinhasSimulacao; ++i, Sc += 0.0005) linhas.push_back({Sc, 1e4 * Sc, "", 0, 0, 0});
+    for (const auto& [projeto, linha] : {std::pair{0.002, 3}, {0.0005, 0}, {0.0105, 20}, {0.00225, -1}, {0.011, -1}})
+        EXPECT_EQ(LinhaDoProjeto(linhas, projeto), linha) << projeto;
+}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QProgressBar>
+#include <QScatterSeries>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -180,6 +181,11 @@ private slots:
         const TLinhaSimulacao& projeto = nucleo.Linhas[std::size_t(linhaDoProjeto)];
         QVERIFY(std::abs(projeto.Q - Q) <= 1e-9 * Q);
         QVERIFY(std::abs(projeto.H - 100 * H) <= 1e-9 * 100 * H);
+        // The chart marks that row: a marker on its point and a vertical line through it across the left axis.
+        QCOMPARE(s.PontoProjeto->points(), QList<QPointF>{s.Series1->at(linhaDoProjeto)});
+        const auto* eixoY = static_cast<QValueAxis*>(s.Grafico->chart()->axes(Qt::Vertical).first());
+        QCOMPARE(s.LinhaProjeto->points(), (QList<QPointF>{{projeto.X, eixoY->min()}, {projeto.X, eixoY->max()}}));
+        if (entrada == 0) GuardarTela(s, QStringLiteral("simulacao_projeto"));
 
         const auto eixos = s.Grafico->chart()->axes();
         QStringList titulos;
