@@ -10,6 +10,7 @@
 
 #include "project/SerieSimulacao.h"
 
+class QAction;
 class QButtonGroup;
 class QCategoryAxis;
 class QChart;
@@ -112,6 +113,12 @@ public:
     QPushButton* BtnVoltarSimula;
     QPushButton* BtnRelatSimula;
     QPushButton* BtnAjudaSimula;
+    // The series out of the window: "Copiar tabela", "Salvar tabela como CSV…", "Salvar gráfico como PNG…",
+    // in the chart's context menu and in the menu of BtnTabela.
+    QAction* CopiarTabela;
+    QAction* SalvarTabelaCsv;
+    QAction* SalvarGraficoPng;
+    QPushButton* BtnTabela;
     QProgressBar* Progresso;  // in the status bar while the page is in use
     QLabel* Status;
 
@@ -129,6 +136,9 @@ private:
     void AdicionarPonto(int indice, const QString& texto, double x, double y);
     void AdicionarValores(const QString& texto, double Q, double H, double Hr);
     void MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto);
+    void CriarAcoesTabela();
+    // Asks for a file name (the save dialog) and writes `bytes` there; a cancelled dialog writes nothing.
+    void SalvarArquivo(const QString& titulo, const QString& filtro, const QString& extensao, const QByteArray& bytes);
     QButtonGroup* Grupo(TSaidaSimulacao saida) const;
     void SelecionarSerie(TSaidaSimulacao saida, int item);
 
@@ -139,6 +149,8 @@ private:
     QCategoryAxis* eixoX_;
     QValueAxis* eixoY_;
     bool simulando_ = false;
+    std::vector<TLinhaSimulacao> linhas_;  // the rows charted, for the table
+    TEntradaSimulacao entrada_ = TEntradaSimulacao::Comp;
 };
 
 }  // namespace talvek::gui
