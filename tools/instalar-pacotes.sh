@@ -7,6 +7,7 @@ pacotes=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-qpa-plugins libgl-dev libqt6svg6-dev
+  qt6-translations-l10n
   clang-14 libclang-rt-14-dev
 )
 

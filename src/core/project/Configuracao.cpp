@@ -8,6 +8,7 @@ namespace {
 
 const char* const kSecao = "PRINCIPAL";
 const char* const kChavesRecentes[] = {"path1", "path2", "path3", "path4"};
+const char* const kChaveUltimaPasta = "UltimaPasta";
 
 }  // namespace
 
@@ -25,6 +26,7 @@ TConfiguracao LerConfiguracao(const std::string& caminho) {
     for (std::size_t i = 0; i < configuracao.Recentes.size(); ++i)
         configuracao.Recentes[i] = ini.LerTexto(kSecao, kChavesRecentes[i], "");
     configuracao.IndEstado = ini.LerInteiro(kSecao, "IndEstado", 0);
+    configuracao.UltimaPasta = ini.LerTexto(kSecao, kChaveUltimaPasta, "");
     return configuracao;
 }
 
@@ -38,6 +40,7 @@ void EscreverConfiguracao(const std::string& caminho, const TConfiguracao& confi
     for (std::size_t i = 0; i < configuracao.Recentes.size(); ++i)
         ini.EscreverTexto(kSecao, kChavesRecentes[i], configuracao.Recentes[i]);
     ini.EscreverInteiro(kSecao, "IndEstado", configuracao.IndEstado);
+    if (!configuracao.UltimaPasta.empty()) ini.EscreverTexto(kSecao, kChaveUltimaPasta, configuracao.UltimaPasta);
     edicao.Concluir();
 }
 

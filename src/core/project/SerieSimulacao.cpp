@@ -178,6 +178,26 @@ private:
 
 }  // namespace
 
+double ValorDoProjeto(TEntradaSimulacao entrada, const TCanalDrenagem& canal, const TTerreno& terreno) {
+    switch (entrada) {
+        case TEntradaSimulacao::Comp: return canal.Comprimento();
+        case TEntradaSimulacao::EH: return canal.EH();
+        case TEntradaSimulacao::nc: return canal.nc.Valor;
+        case TEntradaSimulacao::nt: return terreno.nt.Valor;
+        case TEntradaSimulacao::Sc: return canal.Sc();
+        case TEntradaSimulacao::St: return terreno.St();
+        case TEntradaSimulacao::VIB: return terreno.VIB();
+    }
+    return 0;
+}
+
+int LinhaDoProjeto(const std::vector<TLinhaSimulacao>& linhas, double valorProjeto) {
+    constexpr double kTolerancia = 1e-9;  // relative
+    for (std::size_t i = 0; i < linhas.size(); ++i)
+        if (std::abs(linhas[i].Valor - valorProjeto) <= kTolerancia * std::abs(valorProjeto)) return static_cast<int>(i);
+    return -1;
+}
+
 THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                 IProgresso* progresso) {
     TEncostaCinematica encosta;

@@ -71,6 +71,14 @@ struct TSerieSimulacao {
 THidrograma HidrogramaDaEncosta(const TCanalDrenagem& canal, const TTerreno& terreno, const TPrecipitacao& precipitacao,
                                 IProgresso* progresso = nullptr);
 
+// The design's own value of `entrada`, in model units (as TLinhaSimulacao::Valor), read before a series
+// writes the terrain's values.
+double ValorDoProjeto(TEntradaSimulacao entrada, const TCanalDrenagem& canal, const TTerreno& terreno);
+
+// The row whose input equals `valorProjeto`, to a relative 1e-9 (the rows of an added step carry its
+// rounding), or -1 when the design sits between rows or outside them.
+int LinhaDoProjeto(const std::vector<TLinhaSimulacao>& linhas, double valorProjeto);
+
 // Called after each row, with its index 0–20: the window draws it and lets pending events run.
 using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& linha)>;
 

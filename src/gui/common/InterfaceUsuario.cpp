@@ -72,6 +72,13 @@ InterfaceUsuario* instalada = nullptr;
 
 }  // namespace
 
+QString NomeDeArquivo(QString titulo, const QString& extensao) {
+    for (QChar& c : titulo)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control) c = QLatin1Char('_');
+    titulo = titulo.trimmed();
+    return titulo.isEmpty() ? QString() : titulo + extensao;
+}
+
 InterfaceUsuario& Interface() { return instalada ? *instalada : Padrao(); }
 
 InterfaceUsuario* InstalarInterface(InterfaceUsuario* interface) {

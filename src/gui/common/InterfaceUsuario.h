@@ -21,6 +21,10 @@ struct DialogoArquivo {
     QString nomeInicial;
 };
 
+// The file name a save dialog proposes for a document called `titulo`: the characters no file name may
+// hold become "_", then `extensao` (with its dot) is added; empty when the title is blank.
+QString NomeDeArquivo(QString titulo, const QString& extensao);
+
 class InterfaceUsuario {
 public:
     virtual ~InterfaceUsuario() = default;

@@ -1,6 +1,9 @@
 #include "common/RegionalQt.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace talvek::gui {
 
@@ -31,6 +34,17 @@ ConfiguracaoRegional RegionalDoLocale(const QLocale& locale) {
             break;
         }
     return regional;
+}
+
+bool InstalarTraducoesQt(QCoreApplication& aplicacao, const QLocale& locale) {
+    auto* traducoes = new QTranslator(&aplicacao);
+    // "qt" gathers the catalogues of every Qt module (qtbase, …) of the locale's language.
+    if (!traducoes->load(locale, QStringLiteral("qt"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traducoes;
+        return false;
+    }
+    return aplicacao.installTranslator(traducoes);
 }
 
 }  // namespace talvek::gui

@@ -3,6 +3,7 @@
 
 #include "platform/Regional.h"
 
+class QCoreApplication;
 class QLocale;
 
 namespace talvek::gui {
@@ -12,5 +13,9 @@ namespace talvek::gui {
 // not a single ASCII character falls back to "." for decimals (and "," for thousands, or "." when the
 // decimal separator is ",").
 ConfiguracaoRegional RegionalDoLocale(const QLocale& locale);
+
+// Qt's own texts (the buttons of message boxes, the file and print dialogs) in the language of `locale`,
+// from the translations installed with Qt; false, and Qt's English, when none are installed for it.
+bool InstalarTraducoesQt(QCoreApplication& aplicacao, const QLocale& locale);
 
 }  // namespace talvek::gui

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
 #include "common/InterfaceUsuario.h"
+#include "common/JanelasCentradas.h"
 #include "help/uAjuda.h"
 
 namespace talvek::gui {
@@ -53,6 +55,7 @@ public:
         if (TFAjuda* janela = Janela()) {
             janela->MostrarIndice(chave);
             Exibir(janela);
+            janela->ChaveIndice()->setFocus();  // the user types the word sought at once
         }
     }
 
@@ -83,7 +86,9 @@ private:
         if (auto* dialogo = qobject_cast<QDialog*>(modal))
             QObject::connect(dialogo, &QDialog::finished, janela,
                              [janela] { DefinirModalidade(janela, Qt::NonModal); }, Qt::SingleShotConnection);
+        const bool aberta = janela->isVisible();
         janela->show();
+        if (!aberta) ManterNaTela(*janela);  // once shown, so that its frame counts
         janela->raise();
         janela->activateWindow();
     }

@@ -17,6 +17,8 @@
 
 #include "common/Dicas.h"
 #include "common/VisorRelatorio.h"
+#include "common/ErroPadrao.h"
+#include "common/ExportarPdf.h"
 #include "platform/Regional.h"
 #include "query/FoConsulta.h"
 
@@ -54,6 +56,9 @@ TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::
     barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Imprimir = barra->addAction(QStringLiteral("&Imprimir"));
     DefinirDica(*Imprimir, QStringLiteral("Imprimir"));
+    Imprimir->setShortcut(QKeySequence::Print);
+    ExportarPdf = barra->addAction(QStringLiteral("Exportar PDF…"));
+    DefinirDica(*ExportarPdf, QStringLiteral("Grava o relatório num arquivo PDF"));
     Fechar = barra->addAction(QStringLiteral("Fechar"));
     DefinirDica(*Fechar, QStringLiteral("Fechar"));
     Navegador = new QTextBrowser(this);
@@ -61,6 +66,11 @@ TfrmFoRelatNimbal::TfrmFoRelatNimbal(const TfrmFoConsulta& consulta, const std::
     leiaute->addWidget(barra);
     leiaute->addWidget(Navegador);
     connect(Imprimir, &QAction::triggered, this, &TfrmFoRelatNimbal::ImprimirClick);
+    connect(ExportarPdf, &QAction::triggered, this, [this] {
+        Protegido(this, [this] {
+            gui::ExportarPdf(this, *Navegador->document(), QString::fromUtf8(kTituloRelatorioNimbal));
+        });
+    });
     connect(Fechar, &QAction::triggered, this, &QDialog::close);
 
     if (const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen()) {

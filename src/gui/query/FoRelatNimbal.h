@@ -38,6 +38,7 @@ public:
 
     QTextBrowser* Navegador;
     QAction* Imprimir;
+    QAction* ExportarPdf;  // "Exportar PDF…": the report as a PDF file
     QAction* Fechar;
 
 protected:

@@ -75,6 +75,16 @@ bool TGerenteSys::AbrirProjeto(QWidget& janela) {
     if (Alterado && ProjetoAberto_ && !PerguntarSalvar(janela, Prompt::Outros, resposta)) return false;
     const QString escolhido = Interface().AbrirArquivo(&janela, OpenDialog);
     if (escolhido.isEmpty()) return false;
+    return AbrirEscolhido(janela, escolhido);
+}
+
+bool TGerenteSys::AbrirProjetoDoCaminho(QWidget& janela, const QString& caminho) {
+    Resposta resposta;
+    if (Alterado && ProjetoAberto_ && !PerguntarSalvar(janela, Prompt::Outros, resposta)) return false;
+    return AbrirEscolhido(janela, caminho);
+}
+
+bool TGerenteSys::AbrirEscolhido(QWidget& janela, const QString& escolhido) {
     Disparar(OnLimparCamposDados);
     ZerarEstado();
     const QString anterior = PathProjeto;
@@ -88,6 +98,7 @@ bool TGerenteSys::AbrirProjeto(QWidget& janela) {
     NomeProjeto = NomeSemPasta(escolhido);
     LegendaAberta(janela);
     SaveDialog.nomeInicial = NomeProjeto;
+    LembrarPasta(escolhido);
     AtualizarRecentes();
     ProjetoValido_ = true;
     Disparar(OnAbilitarCampos);
@@ -151,8 +162,15 @@ bool TGerenteSys::SalvarProjeto(QWidget& janela) {
 bool TGerenteSys::SalvarProjetoComo(QWidget& janela) {
     for (;;) {
         SaveDialog.titulo = kTituloSalvarComo;
+        if (NomeProjeto == NomeDefaultEntreAspas()) {
+            const QString sugerido = OnNomeSugerido ? OnNomeSugerido() : QString();
+            SaveDialog.nomeInicial = sugerido.isEmpty() ? NomeDefault : sugerido;
+        } else {
+            SaveDialog.nomeInicial = NomeProjeto;
+        }
         const QString escolhido = Interface().SalvarArquivo(&janela, SaveDialog);
         if (escolhido.isEmpty()) return false;
+        LembrarPasta(escolhido);
         if (QFileInfo::exists(escolhido)) {
             if (Interface().Mensagem(&janela, kTituloConfirmacao, kArquivoExistente, Icone::Pergunta,
                                      Botoes::SimNao) != Resposta::Sim)
@@ -186,6 +204,10 @@ bool TGerenteSys::FecharProjeto(QWidget& janela) {
     Alterado = false;
     ProjetoAberto_ = false;
     return true;
+}
+
+void TGerenteSys::LembrarPasta(const QString& arquivo) {
+    OpenDialog.pastaInicial = SaveDialog.pastaInicial = QFileInfo(arquivo).absolutePath();
 }
 
 void TGerenteSys::AtualizarRecentes() {

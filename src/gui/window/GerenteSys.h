@@ -37,12 +37,15 @@ public:
     TNotifyEvent OnLerCamposDados;        // entry fields to design data
     TNotifyEvent OnPreencherCamposDados;  // design data to entry fields
     TNotifyEvent OnLimparCamposDados;     // empty the entry fields
+    std::function<QString()> OnNomeSugerido;  // file name Save As proposes for a project never saved
 
     std::array<QString, 4> Recentes;  // most recent first
 
     bool NovoProjeto(QWidget& janela);
     bool AbrirProjeto(QWidget& janela);
     bool AbrirProjetoRecente(QWidget& janela, const QString& caminho);
+    // Open of a file chosen outside the program (the command line): as Open after its dialog.
+    bool AbrirProjetoDoCaminho(QWidget& janela, const QString& caminho);
     bool SalvarProjeto(QWidget& janela);
     bool SalvarProjetoComo(QWidget& janela);
     bool FecharProjeto(QWidget& janela);
@@ -60,6 +63,9 @@ private:
     // complete on Yes). `resposta` receives the answer given.
     bool PerguntarSalvar(QWidget& janela, Prompt prompt, Resposta& resposta);
     bool Gravar();
+    bool AbrirEscolhido(QWidget& janela, const QString& escolhido);
+    // The open and save dialogs start next time in the folder of `arquivo`.
+    void LembrarPasta(const QString& arquivo);
     void LegendaAberta(QWidget& janela) const;
     QString NomeDefaultEntreAspas() const;
 

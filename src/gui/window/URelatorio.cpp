@@ -18,6 +18,7 @@
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
 #include "common/VisorRelatorio.h"
+#include "common/ExportarPdf.h"
 #include "help/Ajuda.h"
 #include "design/uBalancoHidrico.h"
 #include "platform/Excecoes.h"
@@ -52,6 +53,9 @@ TFRelatorio::TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& imp
     ToolBar1 = new QToolBar;
     ToolButton1 = ToolBar1->addAction(QStringLiteral("&Imprimir"));
     DefinirDica(*ToolButton1, QStringLiteral("Imprime texto"));
+    ToolButton1->setShortcut(QKeySequence::Print);
+    BExportarPdf = ToolBar1->addAction(QStringLiteral("Exportar PDF…"));
+    DefinirDica(*BExportarPdf, QStringLiteral("Grava o relatório num arquivo PDF"));
     BFechar = ToolBar1->addAction(QStringLiteral("Fechar"));
     DefinirDica(*BFechar, QStringLiteral("Fecha texto ativo"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -70,6 +74,11 @@ TFRelatorio::TFRelatorio(TFonteDados dados, TFonteGrafico grafico, QPrinter& imp
     layout->addWidget(Viewer, 1);
 
     connect(ToolButton1, &QAction::triggered, this, [this] { Protegido(this, [this] { Imprimir(); }); });
+    connect(BExportarPdf, &QAction::triggered, this, [this] {
+        Protegido(this, [this] {
+            ExportarPdf(this, *Viewer->document(), QString::fromStdString(TituloRelatorio(dados_().Sistema)));
+        });
+    });
     connect(BFechar, &QAction::triggered, this, &QDialog::accept);
 
     // At most the screen, at least three quarters of it; opened maximized.

@@ -45,6 +45,7 @@ public:
 
     QToolBar* ToolBar1;
     QAction* ToolButton1;
+    QAction* BExportarPdf;  // "Exportar PDF…": the document as a PDF file
     QAction* BFechar;
     QTextBrowser* Viewer;
 

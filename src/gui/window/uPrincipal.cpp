@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,6 +24,7 @@
 #include "common/CamposNumericos.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/ExportarPdf.h"
 #include "common/Figuras.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uAvisos.h"
@@ -137,17 +140,23 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     Nimbal1.PastaPrograma = pastaPrograma_;
     Nimbal1.Impressora = &Impressora();  // the query report prints where the design report does
     GerenteSys1.PastaPrograma = pastaPrograma_;
-    GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
-    GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaPrograma_, QString()};
+    // The dialogs start where they were last used, while that folder still exists.
+    const QString pastaDialogos =
+        !ultimaPasta_.isEmpty() && QFileInfo(ultimaPasta_).isDir() ? ultimaPasta_ : pastaPrograma_;
+    GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
+    GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
     HabilitarComandosProjeto(false);
     MostrarPagina(PaginaInicial);
     resize(900, 680);
 
     FIdentProjeto = new TFIdentProjeto(this);
     FIdentProjeto->SetAoDigitar([this] { GerenteSys1.Alterado = true; });
+    DefinirIdentificacaoDocumentos([this] {
+        return TIdentificacaoPdf{QString::fromStdString(IDProjeto.Nome), QString::fromStdString(IDProjeto.Tecnico)};
+    });
 }
 
-TFPrincipal::~TFPrincipal() = default;
+TFPrincipal::~TFPrincipal() { DefinirIdentificacaoDocumentos(nullptr); }
 
 // ---- Construction ----------------------------------------------------------------------------------
 
@@ -196,8 +205,10 @@ void TFPrincipal::CriarMenus() {
     MSalvarComo = Comando(this, QStringLiteral("Salvar Como ..."),
                           QStringLiteral("Salva o projeto atual em um arquivo em disco com outro nome"));
     MFechar = Comando(this, QStringLiteral("Fechar"), QStringLiteral("Fechar o projeto atual"));
+    MImprimir = Comando(this, QStringLiteral("&Imprimir Relatório ..."),
+                        QStringLiteral("Imprime o relatório do projeto"));
     MSair = Comando(this, QStringLiteral("&Sair"), QStringLiteral("Finaliza a execução do Talvek 2.0"));
-    projeto->addActions({MNovo, MAbrir, MSalvar, MSalvarComo, MFechar});
+    projeto->addActions({MNovo, MAbrir, MSalvar, MSalvarComo, MFechar, MImprimir});
     projeto->addSeparator();
     for (int slot = 0; slot < 4; ++slot) {
         MRecentes[slot] = projeto->addAction(QString());
@@ -235,6 +246,7 @@ void TFPrincipal::CriarMenus() {
     connect(MSalvar, &QAction::triggered, this, acao(&TFPrincipal::SalvarClick));
     connect(MSalvarComo, &QAction::triggered, this, acao(&TFPrincipal::SalvarComoClick));
     connect(MFechar, &QAction::triggered, this, acao(&TFPrincipal::FecharClick));
+    connect(MImprimir, &QAction::triggered, this, acao(&TFPrincipal::ImprimirRelatorioClick));
     connect(MSair, &QAction::triggered, this, &QWidget::close);
     connect(MConfigurarImpressora, &QAction::triggered, this, acao(&TFPrincipal::ConfigurarImpressoraClick));
     connect(MIdentificacao, &QAction::triggered, this, acao(&TFPrincipal::IdentificacaoClick));
@@ -256,6 +268,25 @@ void TFPrincipal::CriarMenus() {
         {MSobre, Glifo::Sobre},
     };
     for (const auto& [comando, glifo] : glifos) comando->setIcon(IconeGlifo(glifo));
+
+    // The keys every desktop program agrees on, shown beside the menu items.
+    const std::pair<QAction*, QKeySequence> atalhos[] = {
+        {MNovo, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {MAbrir, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {MSalvar, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {MSalvarComo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {MFechar, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {MImprimir, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {MSair, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {MConteudo, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [comando, tecla] : atalhos) comando->setShortcut(tecla);
+    // Outside the open menu F1 belongs to the help of the focused control (InstalarTeclaF1).
+    MConteudo->setShortcutContext(Qt::WidgetShortcut);
+    // There is a report to print only on the results and simulation pages.
+    MImprimir->setEnabled(false);
+    connect(Paginas, &QStackedWidget::currentChanged, this,
+            [this](int pagina) { MImprimir->setEnabled(pagina == PaginaResultados || pagina == PaginaSimulacao); });
 }
 
 void TFPrincipal::CriarBarras() {
@@ -337,6 +368,9 @@ void TFPrincipal::LigarGerente() {
     };
     GerenteSys1.OnPreencherCamposDados = [this] { Entrada->PreencherCamposDados(); };
     GerenteSys1.OnLimparCamposDados = [this] { Entrada->LimparCamposDados(); };
+    GerenteSys1.OnNomeSugerido = [this] {
+        return NomeDeArquivo(QString::fromStdString(IDProjeto.Nome), QStringLiteral(".tvk"));
+    };
 }
 
 // ---- Configuration file ----------------------------------------------------------------------------
@@ -348,6 +382,7 @@ void TFPrincipal::LerConfiguracaoInicial() {
     for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
         GerenteSys1.Recentes[slot] = QString::fromStdString(configuracao.Recentes[slot]);
     IndEstado = configuracao.IndEstado;
+    ultimaPasta_ = QString::fromStdString(configuracao.UltimaPasta);
     Nimbal1.IndEstado = static_cast<std::int16_t>(IndiceBancoDoEstado(IndEstado));
     AtualizarLegendasRecentes();
 }
@@ -358,6 +393,8 @@ void TFPrincipal::GravarConfiguracao() {
     for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
         configuracao.Recentes[slot] = GerenteSys1.Recentes[slot].toStdString();
     configuracao.IndEstado = IndEstado;
+    if (GerenteSys1.OpenDialog.pastaInicial != pastaPrograma_)
+        configuracao.UltimaPasta = GerenteSys1.OpenDialog.pastaInicial.toStdString();
     EscreverConfiguracao(QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoConfiguracao)).toStdString(),
                          configuracao);
 }
@@ -399,9 +436,19 @@ int TFPrincipal::PaginaAtual() const { return Paginas->currentIndex(); }
 void TFPrincipal::MostrarPagina(Pagina pagina) { Paginas->setCurrentIndex(pagina); }
 
 void TFPrincipal::AtualizarLegendasRecentes() {
-    for (std::size_t slot = 0; slot < MRecentes.size(); ++slot)
+    for (std::size_t slot = 0; slot < MRecentes.size(); ++slot) {
         MRecentes[slot]->setText(QStringLiteral("&%1/ ").arg(slot + 1) +
                                  EscaparMnemonico(NomeSemPasta(GerenteSys1.Recentes[slot])));
+        MRecentes[slot]->setVisible(!GerenteSys1.Recentes[slot].isEmpty());  // no bare "2/ " in the menu
+    }
+}
+
+void TFPrincipal::AbrirProjetoDoArgumento(const QString& caminho) {
+    Protegido(this, [&] {
+        if (!GerenteSys1.AbrirProjetoDoCaminho(*this, caminho)) return;
+        MostrarPagina(PaginaEntrada);
+        AtualizarLegendasRecentes();
+    });
 }
 
 void TFPrincipal::NovoClick() {
@@ -534,16 +581,24 @@ const TBalancoHidrico& TFPrincipal::BalancoHidrico() {
     return *balanco_;
 }
 
-void TFPrincipal::RelatorioClick() {
+std::unique_ptr<TFRelatorio> TFPrincipal::CriarRelatorio() {
     Resultados->ConfirmarCoeficienteDigitado();  // the report shows the coefficient the page shows
     TFRelatorio::TFonteGrafico grafico;
     if (PaginaAtual() == PaginaSimulacao) grafico = [this] { return Simulacao->FiguraGrafico(); };
-    TFRelatorio relatorio([this] { return DadosRelatorio(); }, grafico, Impressora(), this);
-    relatorio.GraficoHidrograma = [this] {
+    auto relatorio = std::make_unique<TFRelatorio>([this] { return DadosRelatorio(); }, grafico, Impressora(), this);
+    relatorio->GraficoHidrograma = [this] {
         Hidrograma->Mostrar(BalancoHidrico());
         return Hidrograma->FiguraGrafico();
     };
-    relatorio.exec();
+    return relatorio;
+}
+
+void TFPrincipal::RelatorioClick() { CriarRelatorio()->exec(); }
+
+void TFPrincipal::ImprimirRelatorioClick() {
+    const std::unique_ptr<TFRelatorio> relatorio = CriarRelatorio();
+    relatorio->Gerar();
+    relatorio->Imprimir();
 }
 
 TDadosRelatorio TFPrincipal::DadosRelatorio() {

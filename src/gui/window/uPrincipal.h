@@ -30,6 +30,7 @@ class QToolBar;
 namespace talvek::gui {
 
 class TFIdentProjeto;
+class TFRelatorio;
 class TPaginaEntrada;
 class TPaginaHidrograma;
 class TPaginaResultados;
@@ -72,6 +73,7 @@ public:
     QAction* MSalvar;
     QAction* MSalvarComo;
     QAction* MFechar;
+    QAction* MImprimir;  // the report of the results or simulation page, straight to the print dialog
     std::array<QAction*, 4> MRecentes;
     QAction* MSair;
     QAction* MIdentificacao;
@@ -112,11 +114,15 @@ public:
     // "&Relatório" of the results and simulation pages: the design report, with the simulation chart
     // when asked for from the simulation page.
     void RelatorioClick();
+    void ImprimirRelatorioClick();
     TDadosRelatorio DadosRelatorio();
     void IdentificacaoClick();
     void ConfigurarSistemaClick();
     void SobreClick();
     void AtualizarLegendasRecentes();
+    // The project named on the command line, as an absolute path: opened as Open opens the file chosen
+    // in its dialog; a file that cannot be read gives Open's message and leaves no project open.
+    void AbrirProjetoDoArgumento(const QString& caminho);
     void MostrarPagina(Pagina pagina);
 
 protected:
@@ -143,9 +149,11 @@ private:
     void AtualizarRelogio();
     void ConfigurarImpressoraClick();
     TObjetosProjeto ObjetosProjeto();
+    std::unique_ptr<TFRelatorio> CriarRelatorio();
 
     QString pastaPrograma_;
     QString arquivoAjuda_;
+    QString ultimaPasta_;  // where the open and save dialogs were last used, from the configuration file
     ProgressoQt progresso_;
     std::unique_ptr<QPrinter> impressora_;
     QTimer* relogio_;

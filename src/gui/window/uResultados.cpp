@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -52,6 +53,11 @@ QLineEdit* CampoResultado(const char* nome, const QString& dica, bool editavel =
     auto* campo = new QLineEdit;
     campo->setObjectName(QString::fromLatin1(nome));
     campo->setReadOnly(!editavel);
+    if (!editavel) {  // a box that only shows a value has the window's background, as read-only boxes do
+        QPalette paleta = campo->palette();
+        paleta.setColor(QPalette::Base, paleta.color(QPalette::Window));
+        campo->setPalette(paleta);
+    }
     campo->setFixedWidth(kLarguraCampo);
     DefinirDica(*campo, dica);
     return campo;

@@ -1,10 +1,15 @@
 #include "window/uSimulacao.h"
 
+#include <QAction>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +17,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
 #include <QPainter>
+#include <QPen>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -33,9 +41,11 @@
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
 #include "help/Ajuda.h"
+#include "platform/Excecoes.h"
 #include "platform/Numeros.h"
 #include "platform/Progresso.h"
 #include "platform/Regional.h"
+#include "project/TabelaSimulacao.h"
 
 namespace talvek::gui {
 
@@ -148,6 +158,8 @@ TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::f
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(BtnVoltarSimula);
     botoes->addStretch(1);
+    CriarAcoesTabela();
+    botoes->addWidget(BtnTabela);
     botoes->addWidget(BtnRelatSimula);
     botoes->addWidget(BtnAjudaSimula);
     botoes->addWidget(BtnFecharSimula);
@@ -197,6 +209,20 @@ QWidget* TPaginaSimulacao::CriarGrafico() {
     grafico_->addAxis(eixoY_, Qt::AlignLeft);
     Series1->attachAxis(eixoX_);
     Series1->attachAxis(eixoY_);
+    LinhaProjeto = new QLineSeries;
+    LinhaProjeto->setPen(QPen(QColor(200, 30, 30), 1.5, Qt::DashLine));
+    PontoProjeto = new QScatterSeries;
+    PontoProjeto->setColor(QColor(200, 30, 30));
+    PontoProjeto->setBorderColor(Qt::white);
+    PontoProjeto->setMarkerSize(12);
+    PontoProjeto->setPointLabelsFormat(QStringLiteral("Projeto"));
+    PontoProjeto->setPointLabelsVisible(true);
+    PontoProjeto->setPointLabelsColor(QColor(200, 30, 30));
+    for (QXYSeries* marca : std::initializer_list<QXYSeries*>{LinhaProjeto, PontoProjeto}) {
+        grafico_->addSeries(marca);
+        marca->attachAxis(eixoX_);
+        marca->attachAxis(eixoY_);
+    }
 
     Grafico = new QChartView(grafico_);
     Grafico->setObjectName(QStringLiteral("Grafico"));
@@ -388,6 +414,9 @@ void TPaginaSimulacao::EscolherSerie(TSaidaSimulacao saida, int item) {
 
 void TPaginaSimulacao::LimparGrafico() {
     Series1->clear();
+    linhas_.clear();
+    PontoProjeto->clear();
+    LinhaProjeto->clear();
     const QStringList rotulos = eixoX_->categoriesLabels();
     for (const QString& rotulo : rotulos) eixoX_->remove(rotulo);
 }
@@ -445,6 +474,7 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
 
     // Velocities of a few tenths of m/s need two decimals; flows and heights one.
     eixoY_->setLabelFormat(saida == TSaidaSimulacao::V ? QStringLiteral("%.2f") : QStringLiteral("%.1f"));
+    const double valorProjeto = ValorDoProjeto(entrada, modelo_.Canal, modelo_.Terreno);
     const TDescricaoEntrada& descricao = DescricaoEntrada(entrada);
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
                    Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
@@ -458,10 +488,68 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
             progresso_.ProcessarEventos();
         },
         &progresso_);
+    MarcarProjeto(serie, saida, valorProjeto);
+    linhas_ = serie.Linhas;
+    entrada_ = entrada;
     if (!serie.Erro) return;
     const QString causa = Texto(serie.Causa);  // on the line below the words the box has always shown
     const QString mensagem = causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa;
     Interface().Mensagem(window(), TituloPrograma(), mensagem, Icone::Erro, Botoes::Ok);
+}
+
+void TPaginaSimulacao::CriarAcoesTabela() {
+    CopiarTabela = new QAction(QStringLiteral("Copiar tabela"), this);
+    SalvarTabelaCsv = new QAction(QStringLiteral("Salvar tabela como CSV…"), this);
+    SalvarGraficoPng = new QAction(QStringLiteral("Salvar gráfico como PNG…"), this);
+    const QList<QAction*> acoes{CopiarTabela, SalvarTabelaCsv, SalvarGraficoPng};
+    Grafico->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Grafico->addActions(acoes);
+    BtnTabela = new QPushButton(QStringLiteral("&Tabela e gráfico"));
+    DefinirDica(*BtnTabela, QStringLiteral("Copia ou salva a tabela e o gráfico da simulação"));
+    auto* menu = new QMenu(BtnTabela);
+    menu->addActions(acoes);
+    BtnTabela->setMenu(menu);
+
+    const auto tabela = [this](TFormatoTabela formato) {
+        return QByteArray::fromStdString(TabelaSimulacao(linhas_, entrada_, formato));
+    };
+    connect(CopiarTabela, &QAction::triggered, this,
+            [tabela] { QGuiApplication::clipboard()->setText(QString::fromUtf8(tabela(TFormatoTabela::Texto))); });
+    connect(SalvarTabelaCsv, &QAction::triggered, this, [this, tabela] {
+        Protegido(window(), [&] {
+            SalvarArquivo(QStringLiteral("Salvar tabela como CSV"), QStringLiteral("CSV (*.csv)"),
+                          QStringLiteral("csv"), tabela(TFormatoTabela::Csv));
+        });
+    });
+    connect(SalvarGraficoPng, &QAction::triggered, this, [this] {
+        Protegido(window(), [&] {
+            QByteArray png;
+            QBuffer saida(&png);
+            saida.open(QIODevice::WriteOnly);
+            Grafico->grab().save(&saida, "PNG");
+            SalvarArquivo(QStringLiteral("Salvar gráfico como PNG"), QStringLiteral("PNG (*.png)"),
+                          QStringLiteral("png"), png);
+        });
+    });
+}
+
+void TPaginaSimulacao::SalvarArquivo(const QString& titulo, const QString& filtro, const QString& extensao,
+                                     const QByteArray& bytes) {
+    const QString caminho = Interface().SalvarArquivo(window(), {titulo, filtro, extensao, QString(), QString()});
+    if (caminho.isEmpty()) return;
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.flush())
+        throw Exception(("Não foi possível gravar o arquivo " + caminho + ".").toStdString());
+}
+
+void TPaginaSimulacao::MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto) {
+    const int linha = LinhaDoProjeto(serie.Linhas, valorProjeto);
+    if (linha < 0) return;
+    const TLinhaSimulacao& projeto = serie.Linhas[static_cast<std::size_t>(linha)];
+    // The line spans the left axis as the finished series left it.
+    LinhaProjeto->append(projeto.X, eixoY_->min());
+    LinhaProjeto->append(projeto.X, eixoY_->max());
+    PontoProjeto->append(projeto.X, ValorSaida(projeto, saida));
 }
 
 void TPaginaSimulacao::SelecionarLinha(int k) {

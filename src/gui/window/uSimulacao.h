@@ -10,6 +10,7 @@
 
 #include "project/SerieSimulacao.h"
 
+class QAction;
 class QButtonGroup;
 class QCategoryAxis;
 class QChart;
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QLineSeries;
 class QProgressBar;
+class QScatterSeries;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -85,6 +87,10 @@ public:
 
     QChartView* Grafico;
     QLineSeries* Series1;
+    // The row of the design's own input value: a marker labelled "Projeto" and a vertical line through it;
+    // empty when the design sits between rows.
+    QScatterSeries* PontoProjeto;
+    QLineSeries* LinhaProjeto;
     QTabWidget* Opcoes;
     QWidget* TSVazao;
     QWidget* TSTeorica;
@@ -109,6 +115,12 @@ public:
     QPushButton* BtnVoltarSimula;
     QPushButton* BtnRelatSimula;
     QPushButton* BtnAjudaSimula;
+    // The series out of the window: "Copiar tabela", "Salvar tabela como CSV…", "Salvar gráfico como PNG…",
+    // in the chart's context menu and in the menu of BtnTabela.
+    QAction* CopiarTabela;
+    QAction* SalvarTabelaCsv;
+    QAction* SalvarGraficoPng;
+    QPushButton* BtnTabela;
     QProgressBar* Progresso;  // in the status bar while the page is in use
     QLabel* Status;
 
@@ -125,6 +137,10 @@ private:
                         const QString& unidade, const QString& rotulo);
     void AdicionarPonto(int indice, const QString& texto, double x, double y);
     void AdicionarValores(const QString& texto, double Q, double H, double Hr);
+    void MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto);
+    void CriarAcoesTabela();
+    // Asks for a file name (the save dialog) and writes `bytes` there; a cancelled dialog writes nothing.
+    void SalvarArquivo(const QString& titulo, const QString& filtro, const QString& extensao, const QByteArray& bytes);
     QButtonGroup* Grupo(TSaidaSimulacao saida) const;
     void SelecionarSerie(TSaidaSimulacao saida, int item);
 
@@ -135,6 +151,8 @@ private:
     QCategoryAxis* eixoX_;
     QValueAxis* eixoY_;
     bool simulando_ = false;
+    std::vector<TLinhaSimulacao> linhas_;  // the rows charted, for the table
+    TEntradaSimulacao entrada_ = TEntradaSimulacao::Comp;
 };
 
 }  // namespace talvek::gui

@@ -51,6 +51,21 @@ TEST(Configuracao, GravaAsNoveChavesNaOrdemELeDeVolta) {
     EXPECT_EQ(lida.IndEstado, 10);
 }
 
+TEST(Configuracao, UltimaPastaDepoisDasNoveChavesSoQuandoHa) {
+    PastaTemporaria pasta;
+    const std::string caminho = pasta / kArquivoConfiguracao;
+    TConfiguracao c;
+    c.UltimaPasta = "/projetos/fazenda";
+    EscreverConfiguracao(caminho, c);
+    EXPECT_TRUE(LerBytes(caminho).ends_with("\r\nIndEstado=0\r\nUltimaPasta=/projetos/fazenda\r\n"));
+    EXPECT_EQ(LerConfiguracao(caminho).UltimaPasta, c.UltimaPasta);
+    // Without a folder kept the file holds only the nine keys, as earlier versions wrote it.
+    GravarBytes(caminho, "");
+    EscreverConfiguracao(caminho, TConfiguracao{});
+    EXPECT_TRUE(LerBytes(caminho).ends_with("\r\nIndEstado=0\r\n"));
+    EXPECT_EQ(LerConfiguracao(caminho).UltimaPasta, "");
+}
+
 TEST(Configuracao, EstadoQueNaoEInteiroLeZero) {
     PastaTemporaria pasta;
     const std::string caminho = pasta / kArquivoConfiguracao;

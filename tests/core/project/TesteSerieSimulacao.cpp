@@ -7,6 +7,7 @@
 #include "platform/Regional.h"
 #include "project/Projeto.h"
 #include "project/SerieSimulacao.h"
+#include "project/TabelaSimulacao.h"
 
 using namespace talvek;
 
@@ -182,4 +183,44 @@ TEST(SerieSimulacao, MensagensDeStatus) {
         {TSaidaSimulacao::H, TEntradaSimulacao::VIB, "VIB x altura teórica"},
     };
     for (const Caso& caso : casos) EXPECT_EQ(MensagemSimulacao(caso.saida, caso.entrada), caso.mensagem);
+}
+
+// The design's row is found among added steps despite their rounding; a design between rows has none.
+TEST(SerieSimulacao, LinhaDoProjetoEntreOsPassosSomados) {
+    std::vector<TLinhaSimulacao> linhas;
+    double Sc = 0.0005;  // the channel-slope rows: 0.0005 plus 0.0005 per row
+    for (int i = 0; i < kLinhasSimulacao; ++i, Sc += 0.0005) linhas.push_back({Sc, 1e4 * Sc, "", 0, 0, 0});
+    for (const auto& [projeto, linha] : {std::pair{0.002, 3}, {0.0005, 0}, {0.0105, 20}, {0.00225, -1}, {0.011, -1}})
+        EXPECT_EQ(LinhaDoProjeto(linhas, projeto), linha) << projeto;
+}
+
+// The table for spreadsheets: clipboard text with tabs, CSV with ";" under a decimal comma and "," under a
+// decimal point, a BOM and CRLF; the header names the input's axis and Q, H, Hr with their units.
+TEST(SerieSimulacao, TabelaParaPlanilhas) {
+    const std::vector<TLinhaSimulacao> linhas = {{0.0035, 35, "35", 1.25, 7.5, 17.5}, {0.004, 40, "40", 2, 8, 18.25}};
+    const std::string cabecalho = "Declividade do canal (10E-2 %)";
+    struct Caso {
+        char decimal;
+        TFormatoTabela formato;
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {',', TFormatoTabela::Texto,
+         cabecalho + "\tVazão (L/s)\tAltura teórica (cm)\tAltura recomendada (cm)\n35\t1,25\t7,5\t17,5\n40\t2\t8\t18,25\n"},
+        {',', TFormatoTabela::Csv,
+         "\xEF\xBB\xBF" + cabecalho +
+             ";Vazão (L/s);Altura teórica (cm);Altura recomendada (cm)\r\n35;1,25;7,5;17,5\r\n40;2;8;18,25\r\n"},
+        {'.', TFormatoTabela::Csv,
+         "\xEF\xBB\xBF" + cabecalho +
+             ",Vazão (L/s),Altura teórica (cm),Altura recomendada (cm)\r\n35,1.25,7.5,17.5\r\n40,2,8,18.25\r\n"},
+    };
+    for (const Caso& caso : casos) {
+        RegionalTemporario regional({.SeparadorDecimal = caso.decimal});
+        EXPECT_EQ(TabelaSimulacao(linhas, TEntradaSimulacao::Sc, caso.formato), caso.esperado) << caso.decimal;
+    }
+    // 15 significant digits: the rounding of an added step does not reach the table.
+    RegionalTemporario ponto({.SeparadorDecimal = '.'});
+    EXPECT_NE(TabelaSimulacao({{0, 100 * (0.01 + 0.005 * 5), "", 0, 0, 0}}, TEntradaSimulacao::nc, TFormatoTabela::Texto)
+                  .find("\n3.5\t0\t0\t0\n"),
+              std::string::npos);
 }

@@ -1,6 +1,7 @@
 // The configuration dialog, the project identification dialog and the about box.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -221,6 +222,18 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         sobre.exec();
+    }
+
+    // The data's sources and licences, CC BY's attribution among them, fit their panel over the picture.
+    void SobreCreditaAsFontesDosDados() {
+        TFSobre sobre;
+        QCOMPARE(sobre.Fontes->text(), TextoFontesDados());
+        for (const char* credito : {"GRIDF-BR", "licença MIT", "GeoNames", "CC BY 4.0", "Natural Earth", "domínio público"})
+            QVERIFY2(TextoFontesDados().contains(QString::fromUtf8(credito)), credito);
+        sobre.show();  // the panel's style applies from the first show
+        QVERIFY(sobre.rect().contains(sobre.Fontes->geometry()));
+        QVERIFY(sobre.Fontes->heightForWidth(sobre.Fontes->width()) <= sobre.Fontes->height());
+        teste::GuardarTela(sobre, QStringLiteral("sobre_fontes"));
     }
 };
 

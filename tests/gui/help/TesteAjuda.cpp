@@ -5,12 +5,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "GravadoresAjuda.h"
+#include "dialogs/Sobre.h"
 #include "help/Ajuda.h"
 #include "help/ArquivoAjuda.h"
 #include "help/uAjuda.h"
@@ -241,6 +243,26 @@ private slots:
         teste::GuardarTela(janela, QStringLiteral("ajuda_indice"));
         janela.MostrarConteudo();
         teste::GuardarTela(janela, QStringLiteral("ajuda_conteudo"));
+    }
+
+    // "Fontes dos dados" holds the about box's text; the index search takes the word sought at once and the
+    // viewer, larger than a small screen, opens within it.
+    void FontesDosDadosEIndiceNaTela() {
+        const TArquivoAjuda arquivo = LerDoPrograma();
+        const TTopicoAjuda* fontes = arquivo.Topico(210);
+        QVERIFY(fontes);
+        QCOMPARE(fontes->Titulo, QStringLiteral("Fontes dos dados"));
+        QVERIFY(fontes->Html.contains(TextoFontesDados()));
+
+        teste::Usuario mensagens;
+        DefinirArquivoAjuda(ArquivoDoPrograma());
+        Ajuda().AbrirIndice(QString());
+        TFAjuda* visor = VisorAberto();
+        QVERIFY(visor && QTest::qWaitForWindowActive(visor));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(visor->ChaveIndice()));
+        QVERIFY(visor->screen()->availableGeometry().contains(visor->frameGeometry()));
+        DefinirArquivoAjuda(QString());
+        QVERIFY(mensagens.caixas.isEmpty());
     }
 
     // F1 opens the topic of the focused control, else of its nearest parent with a context, up to the window.

@@ -2,6 +2,7 @@
 // map point the interpolated ones, typed coordinates are range-checked, the states without a map or
 // without data, closing with Fechar, and the query report of the place shown.
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -620,6 +621,14 @@ private slots:
         GuardarTela(relatorio, QStringLiteral("relatorio_nimbal"));
         relatorio.Navegador->verticalScrollBar()->setValue(relatorio.Navegador->verticalScrollBar()->maximum());
         GuardarTela(relatorio, QStringLiteral("relatorio_nimbal_estacoes"));
+        // "Exportar PDF…" outside a project: the report's own title.
+        Usuario usuario;
+        QTemporaryDir pasta;
+        usuario.arquivosSalvar = {pasta.filePath(QStringLiteral("consulta.pdf"))};
+        relatorio.ExportarPdf->trigger();
+        QCOMPARE(usuario.dialogosSalvar.last().nomeInicial, Q(kTituloRelatorioNimbal) + QStringLiteral(".pdf"));
+        QFile pdf(pasta.filePath(QStringLiteral("consulta.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().contains("<dc:title><rdf:Alt>"));
         relatorio.close();
 
         EscolherEstado(c.dialogo, kGoias);

@@ -272,6 +272,49 @@ private slots:
         j.GerenteSys1.Alterado = false;
     }
 
+    // "Exportar PDF…": the PDF carries the project's name as its title (the report's title when the
+    // project has none) and the technician as its author, XML-escaped in the document's metadata.
+    void ExportarPdfComTituloEAutor_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("arquivoProposto");
+        QTest::addColumn<QByteArray>("tituloXmp");
+        QTest::newRow("nome") << QStringLiteral("Lavoura <Sul>/2") << QStringLiteral("Lavoura _Sul__2.pdf")
+                              << QByteArray("Lavoura &lt;Sul&gt;/2");
+        QTest::newRow("sem nome") << QString()
+                                  << QStringLiteral("Dimensionamento de Sistemas de Drenagem sem Inundação Parcial.pdf")
+                                  << QByteArray("Dimensionamento de Sistemas de Drenagem sem Inundação Parcial");
+    }
+    void ExportarPdfComTituloEAutor() {
+        QFETCH(QString, nome);
+        QFETCH(QString, arquivoProposto);
+        QFETCH(QByteArray, tituloXmp);
+        Usuario usuario;
+        JanelaDeTeste janela;
+        TFPrincipal& j = *janela.janela;
+        Calcular(j, usuario);
+        j.IDProjeto.Nome = nome.toStdString();
+        j.IDProjeto.Tecnico = "Ana & Cia";
+        const QString pdf = janela.Caminho(QStringLiteral("relatorio.pdf"));
+        usuario.arquivosSalvar = {QString(), pdf};  // cancelled first: nothing is written
+        AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
+            r.Gerar();
+            r.BExportarPdf->trigger();
+            QVERIFY(!QFile::exists(pdf));
+            r.BExportarPdf->trigger();
+        });
+        j.Resultados->BRelatorio->click();
+        QCOMPARE(usuario.dialogosSalvar.last().nomeInicial, arquivoProposto);
+        QCOMPARE(usuario.dialogosSalvar.last().filtro, QStringLiteral("PDF (*.pdf)"));
+        QFile arquivo(pdf);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray bytes = arquivo.readAll();
+        QVERIFY(bytes.contains("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + tituloXmp + "</rdf:li>"));
+        QVERIFY(bytes.contains("<dc:creator><rdf:Seq><rdf:li>Ana &amp; Cia</rdf:li>"));
+        QVERIFY(PaginasPdf(pdf) >= 1);
+        QCOMPARE(usuario.Textos(), QStringList());
+        j.GerenteSys1.Alterado = false;
+    }
+
     // Regression: the failure box ended in an activation that generated the document again, and failed
     // again, without end.
     void GeracaoQueFalhaMostraOErroUmaVez() {

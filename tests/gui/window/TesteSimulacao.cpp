@@ -3,13 +3,20 @@
 // coefficient typed on the page, and the design is left as it was.
 #include <QButtonGroup>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 #include <QCategoryAxis>
@@ -182,6 +189,11 @@ private slots:
         const TLinhaSimulacao& projeto = nucleo.Linhas[std::size_t(linhaDoProjeto)];
         QVERIFY(std::abs(projeto.Q - Q) <= 1e-9 * Q);
         QVERIFY(std::abs(projeto.H - 100 * H) <= 1e-9 * 100 * H);
+        // The chart marks that row: a marker on its point and a vertical line through it across the left axis.
+        QCOMPARE(s.PontoProjeto->points(), QList<QPointF>{s.Series1->at(linhaDoProjeto)});
+        const auto* eixoY = static_cast<QValueAxis*>(s.Grafico->chart()->axes(Qt::Vertical).first());
+        QCOMPARE(s.LinhaProjeto->points(), (QList<QPointF>{{projeto.X, eixoY->min()}, {projeto.X, eixoY->max()}}));
+        if (entrada == 0) GuardarTela(s, QStringLiteral("simulacao_projeto"));
 
         const auto eixos = s.Grafico->chart()->axes();
         QStringList titulos;
@@ -195,6 +207,44 @@ private slots:
         QCOMPARE(j.Terreno.St(), St);
         QCOMPARE(j.Terreno.VIB(), VIB);
         QCOMPARE(j.Terreno.nt.Valor, nt);
+    }
+
+    // The series leaves the window: the clipboard gets the tab-separated table, the CSV file the same rows
+    // with ";" (decimal comma), a BOM and CRLF, the PNG file the chart; the chart's context menu and the
+    // button's menu hold the same three actions.
+    void TabelaEGraficoSaemDaJanela() {
+        PaginaSimulada t(kTriangular);
+        TPaginaSimulacao& s = t.s;
+        const QList<QAction*> acoes{s.CopiarTabela, s.SalvarTabelaCsv, s.SalvarGraficoPng};
+        QCOMPARE(s.Grafico->actions(), acoes);
+        QCOMPARE(s.BtnTabela->menu()->actions(), acoes);
+        const TSerieSimulacao nucleo = SerieDoNucleo(kTriangular, TEntradaSimulacao::Comp, 1.2);
+        const QString linha1 = QStringLiteral("100\t") + QString::number(nucleo.Linhas[1].Q, 'g', 15).replace('.', ',');
+
+        s.CopiarTabela->trigger();
+        const QStringList texto = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(texto.size(), 23);  // header, 21 rows and the empty text after the last line end
+        QCOMPARE(texto[0], QStringLiteral("Comprimento (m)\tVazão (L/s)\tAltura teórica (cm)\tAltura recomendada (cm)"));
+        QVERIFY2(texto[2].startsWith(linha1 + '\t'), qPrintable(texto[2]));
+
+        QTemporaryDir pasta;
+        t.usuario.arquivosSalvar = {pasta.filePath(QStringLiteral("serie.csv")), pasta.filePath(QStringLiteral("serie.png"))};
+        s.SalvarTabelaCsv->trigger();
+        QFile csv(pasta.filePath(QStringLiteral("serie.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Comprimento (m);Vaz"));
+        QCOMPARE(bytes.count("\r\n"), 22);
+        QVERIFY(bytes.contains("\r\n" + QString(linha1).replace(QLatin1Char('\t'), QLatin1Char(';')).toUtf8() + ';'));
+        s.SalvarGraficoPng->trigger();
+        QCOMPARE(QImage(pasta.filePath(QStringLiteral("serie.png"))).size(), s.Grafico->size());
+        QCOMPARE(t.usuario.dialogosSalvar.first().filtro, QStringLiteral("CSV (*.csv)"));
+        QCOMPARE(t.usuario.Textos(), QStringList());
+
+        s.BtnTabela->menu()->popup(s.BtnTabela->mapToGlobal(QPoint(0, 0)));
+        GuardarTela(*s.BtnTabela->menu(), QStringLiteral("simulacao_menu_tabela"));
+        s.BtnTabela->menu()->hide();
+        GuardarTela(s, QStringLiteral("simulacao_com_botao"));
     }
 
     // A field whose hillslope yields no runoff: every row of the length series
