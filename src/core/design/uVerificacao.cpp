@@ -31,7 +31,8 @@ std::vector<TAvisoVerificacao> Veredito(const THidraulica& h, const TMaterialCan
         avisos.push_back(
             {"Escoamento próximo do regime crítico (F = " + Numero("0.00", h.Froude) + "): superfície instável.",
              true});
-    if (material.TerraNua() && h.V < kVelocidadeSedimentacao)
+    // A dry drain (no runoff) carries no sediment to settle.
+    if (material.TerraNua() && h.V > 0 && h.V < kVelocidadeSedimentacao)
         avisos.push_back({"Velocidade baixa (V = " + Numero("0.00", h.V) + " m/s, abaixo de " +
                               Numero("0.0", kVelocidadeSedimentacao) +
                               " m/s): os sedimentos podem se depositar no canal.",

@@ -108,6 +108,7 @@ TEST(Verificacao, LinhasDoVeredito) {
          {{"Escoamento próximo do regime crítico (F = 0,85): superfície instável.", true}}},
         {"sedimentos", {kAreiaFinaAguaLimpa, 0.457}, Fluxo(0.25, 0.2, 0.5),
          {{"Velocidade baixa (V = 0,25 m/s, abaixo de 0,3 m/s): os sedimentos podem se depositar no canal.", false}}},
+        {"canal seco (sem escoamento): nada a depositar", {kAreiaFinaAguaLimpa, 0.457}, Fluxo(0, 0, 0), {}},
         {"grama lenta e sem limite de tensão", {kGramaBermuda, 2.438}, Fluxo(0.25, 0.2, 50), {}},
         {"velocidade digitada", {TMaterialCanal::kDigitado, 0.8}, Fluxo(1.0, 0.5, 50),
          {{"Risco de erosão: V = 1,00 m/s acima do limite de 0,80 m/s para o material informado.", true}}},
