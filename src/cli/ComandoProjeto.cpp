@@ -11,6 +11,7 @@
 
 #include "platform/Codificacao.h"
 #include "design/uVerificacaoEntradas.h"
+#include "platform/Paralelo.h"
 #include "platform/Regional.h"
 
 namespace talvek::cli {
@@ -28,10 +29,18 @@ std::variant<TOpcoesProjeto, std::string, TPedidoDeAjuda> LerOpcoes(const Argume
                                                                     std::initializer_list<const char*> marcas,
                                                                     std::initializer_list<const char*> comValor) {
     TOpcoesProjeto opcoes;
+    opcoes.threads = NumeroDeThreads();
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
         if (argumento == "--help" || argumento == "-h") return TPedidoDeAjuda{};
-        if (Contem(marcas, argumento)) {
+        if (argumento == "--threads") {
+            if (i + 1 >= argumentos.size()) return "falta o valor de --threads";
+            const std::optional<int> threads = LerNumeroDeThreads(argumentos[++i]);
+            if (!threads)
+                return "--threads deve ser um número inteiro de 1 a " + std::to_string(kMaximoThreads) + ": " +
+                       TrechoCitado(argumentos[i]);
+            opcoes.threads = *threads;
+        } else if (Contem(marcas, argumento)) {
             opcoes.marcas.insert(argumento);
         } else if (Contem(comValor, argumento)) {
             if (i + 1 >= argumentos.size()) return "falta o valor de " + argumento;

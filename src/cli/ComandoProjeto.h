@@ -33,10 +33,12 @@ struct TOpcoesProjeto {
     std::map<std::string, std::string> valores;  // options with a value, such as "--saida" → "Q"
     bool json = false;                            // results as JSON (--json)
     bool csv = false;                             // results as CSV (--csv)
+    int threads = 1;                              // threads for independent designs (--threads N)
 };
 
 // The common start of a subcommand on a project: reads PROJETO.tvk and the options (`marcas` the flags it
-// takes, `comValor` the options with a value), refusing --json with --csv. Gives the options, or the exit
+// takes, `comValor` the options with a value, and --threads N that every one of them takes), refusing
+// --json with --csv. Gives the options, or the exit
 // code when the subcommand ends here: the usage printed for a wrong argument, the help for --help.
 std::variant<TOpcoesProjeto, int> IniciarComando(const TComandoProjeto& comando, const Argumentos& argumentos,
                                                  std::initializer_list<const char*> marcas,

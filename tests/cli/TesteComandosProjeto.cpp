@@ -554,6 +554,9 @@ TEST_F(ComandosProjeto, CodigosDeSaidaEMensagensComoOReadmePromete) {
          "Não foi possível abrir o arquivo " + semUtf8 + ".\n"},
         {{"dimensionar", Dados("Lavoura3.tvk"), opcaoLonga}, 1, "",
          "talvek-calc dimensionar: opção desconhecida: --" + std::string(78, 'x') + "…\nUso: "},
+        {{"dimensionar", Dados("Lavoura3.tvk"), "--threads", "0"}, 1, "",
+         "talvek-calc dimensionar: --threads deve ser um número inteiro de 1 a 256: 0\nUso: "},
+        {{"simular", Dados("Lavoura3.tvk"), "--threads"}, 1, "", "talvek-calc simular: falta o valor de --threads\n"},
     };
     for (const auto& caso : casos) {
         const ExecucaoCalc r = Executar(caso.argumentos);
