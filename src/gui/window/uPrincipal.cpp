@@ -37,6 +37,7 @@
 #include "project/ConfSistemaEstados.h"
 #include "project/Configuracao.h"
 #include "report/TextoBalanco.h"
+#include "window/LocalConfiguracao.h"
 #include "window/URelatorio.h"
 #include "window/uEntradaDados.h"
 #include "window/uPaginaHidrograma.h"
@@ -126,6 +127,7 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     QCoreApplication::setApplicationName(GerenteSys1.TituloPrograma);
     DefinirContextoAjuda(this, kAjudaJanela);
     CanalDrenagem.Encosta.Progresso = &progresso_;
+    arquivoConfiguracao_ = gui::ArquivoConfiguracao(pastaPrograma_);  // after the application's name
 
     CriarPaginas();
     CriarMenus();
@@ -140,9 +142,11 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     Nimbal1.PastaPrograma = pastaPrograma_;
     Nimbal1.Impressora = &Impressora();  // the query report prints where the design report does
     GerenteSys1.PastaPrograma = pastaPrograma_;
-    // The dialogs start where they were last used, while that folder still exists.
+    // The dialogs start where they were last used, while that folder still exists; else in the program's
+    // folder, or the user's home when the program's folder is read-only (an installed program).
+    pastaDialogosPadrao_ = QFileInfo(pastaPrograma_).isWritable() ? pastaPrograma_ : QDir::homePath();
     const QString pastaDialogos =
-        !ultimaPasta_.isEmpty() && QFileInfo(ultimaPasta_).isDir() ? ultimaPasta_ : pastaPrograma_;
+        !ultimaPasta_.isEmpty() && QFileInfo(ultimaPasta_).isDir() ? ultimaPasta_ : pastaDialogosPadrao_;
     GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
     GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
     HabilitarComandosProjeto(false);
@@ -376,8 +380,7 @@ void TFPrincipal::LigarGerente() {
 // ---- Configuration file ----------------------------------------------------------------------------
 
 void TFPrincipal::LerConfiguracaoInicial() {
-    const TConfiguracao configuracao =
-        LerConfiguracao(QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoConfiguracao)).toStdString());
+    const TConfiguracao configuracao = LerConfiguracao(arquivoConfiguracao_.toStdString());
     Unidades = configuracao.Unidades;
     for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
         GerenteSys1.Recentes[slot] = QString::fromStdString(configuracao.Recentes[slot]);
@@ -393,10 +396,10 @@ void TFPrincipal::GravarConfiguracao() {
     for (std::size_t slot = 0; slot < GerenteSys1.Recentes.size(); ++slot)
         configuracao.Recentes[slot] = GerenteSys1.Recentes[slot].toStdString();
     configuracao.IndEstado = IndEstado;
-    if (GerenteSys1.OpenDialog.pastaInicial != pastaPrograma_)
+    if (GerenteSys1.OpenDialog.pastaInicial != pastaDialogosPadrao_)
         configuracao.UltimaPasta = GerenteSys1.OpenDialog.pastaInicial.toStdString();
-    EscreverConfiguracao(QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoConfiguracao)).toStdString(),
-                         configuracao);
+    QDir().mkpath(QFileInfo(arquivoConfiguracao_).absolutePath());  // the user's folder, on the first exit
+    EscreverConfiguracao(arquivoConfiguracao_.toStdString(), configuracao);
 }
 
 // ---- Project manager's events ----------------------------------------------------------------------

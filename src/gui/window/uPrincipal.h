@@ -40,8 +40,8 @@ class TFPrincipal : public QMainWindow {
 public:
     enum Pagina { PaginaInicial = 0, PaginaEntrada = 1, PaginaResultados = 2, PaginaSimulacao = 3, PaginaHidrograma = 4 };
 
-    // `pastaPrograma` is the folder of the executable: working directory, configuration file, help file
-    // and the folder of new projects.
+    // `pastaPrograma` is the folder of the executable: working directory, configuration file (while the
+    // folder is writable, see LocalConfiguracao.h), help file and the folder of new projects.
     explicit TFPrincipal(const QString& pastaPrograma, QWidget* pai = nullptr);
     ~TFPrincipal() override;
 
@@ -57,6 +57,7 @@ public:
     TGerenteSys GerenteSys1;
 
     QString ArquivoAjuda() const { return arquivoAjuda_; }
+    QString ArquivoConfiguracao() const { return arquivoConfiguracao_; }  // "Talvek2.ini", read and written
     int PaginaAtual() const;
     QPrinter& Impressora();  // the printer chosen in "Configurar Impressora", used by the report
 
@@ -153,6 +154,8 @@ private:
 
     QString pastaPrograma_;
     QString arquivoAjuda_;
+    QString arquivoConfiguracao_;
+    QString pastaDialogosPadrao_;  // where the open and save dialogs start when no folder was kept
     QString ultimaPasta_;  // where the open and save dialogs were last used, from the configuration file
     ProgressoQt progresso_;
     std::unique_ptr<QPrinter> impressora_;
