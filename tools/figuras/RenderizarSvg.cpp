@@ -1,5 +1,6 @@
 // renderizar-svg ENTRADA.svg SAIDA.(png|jpg) LARGURA ALTURA
-// Draws an SVG picture at LARGURA × ALTURA pixels on a white ground and saves it; JPEG at quality 92.
+// Draws an SVG picture at LARGURA × ALTURA pixels and saves it: JPEG (quality 92) on a white ground, PNG on
+// a transparent one (the program's icon in its installed sizes).
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -18,15 +19,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QSize tamanho(QString(argv[3]).toInt(), QString(argv[4]).toInt());
-    QImage imagem(tamanho, QImage::Format_RGB32);
-    imagem.fill(Qt::white);
+    const QString saida = QString::fromLocal8Bit(argv[2]);
+    const bool jpeg = saida.endsWith(".jpg", Qt::CaseInsensitive);
+    QImage imagem(tamanho, jpeg ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    imagem.fill(jpeg ? Qt::white : Qt::transparent);
     QPainter pintor(&imagem);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setRenderHint(QPainter::TextAntialiasing);
     svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tamanho)));
     pintor.end();
-    const QString saida = QString::fromLocal8Bit(argv[2]);
-    const bool jpeg = saida.endsWith(".jpg", Qt::CaseInsensitive);
     if (!imagem.save(saida, jpeg ? "JPG" : "PNG", jpeg ? 92 : -1)) {
         std::fprintf(stderr, "não foi possível gravar %s\n", argv[2]);
         return 1;
