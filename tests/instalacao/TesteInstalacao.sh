@@ -20,6 +20,16 @@ for arquivo in bin/talvek2 bin/talvek-calc lib/talvek2/Talvek2/Talvek2 lib/talve
   [ -e "$prefixo/$arquivo" ] || falha "a instalação não tem $arquivo"
 done
 
+# A double click on a project: the desktop entry starts the launcher with the file type that the MIME
+# package gives to *.tvk (as the system's MIME database reads it), under the installed icon's name.
+entrada="$prefixo/share/applications/talvek2.desktop"
+tipo=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$prefixo/share/mime/packages/talvek2.xml")
+grep -qxF "MimeType=$tipo;" "$entrada" || falha "a entrada do menu não abre o tipo $tipo"
+grep -qxF "Exec=talvek2 %f" "$entrada" || falha "a entrada do menu não inicia bin/talvek2 com o arquivo"
+grep -qxF "Icon=talvek2" "$entrada" || falha "a entrada do menu não usa o ícone talvek2"
+update-mime-database "$prefixo/share/mime"
+grep -qxF "50:$tipo:*.tvk" "$prefixo/share/mime/globs2" || falha "o banco de tipos MIME não associa *.tvk a $tipo"
+
 # The installed talvek-calc computes what the build tree's does: a design of each system type, and a
 # query that reads the rainfall database from "Arquivos Comuns" beside the program's folder.
 calc_instalado() { LC_ALL=C "$prefixo/bin/talvek-calc" "$@"; }
