@@ -9,7 +9,7 @@ pacotes=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-qpa-plugins libgl-dev libqt6svg6-dev
   qt6-translations-l10n
   clang-14 libclang-rt-14-dev
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils
 )
 
 faltam=()

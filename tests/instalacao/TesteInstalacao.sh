@@ -23,6 +23,7 @@ done
 # A double click on a project: the desktop entry starts the launcher with the file type that the MIME
 # package gives to *.tvk (as the system's MIME database reads it), under the installed icon's name.
 entrada="$prefixo/share/applications/talvek2.desktop"
+desktop-file-validate "$entrada" || falha "a entrada do menu não é válida"
 tipo=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$prefixo/share/mime/packages/talvek2.xml")
 grep -qxF "MimeType=$tipo;" "$entrada" || falha "a entrada do menu não abre o tipo $tipo"
 grep -qxF "Exec=talvek2 %f" "$entrada" || falha "a entrada do menu não inicia bin/talvek2 com o arquivo"
