@@ -35,18 +35,21 @@ grep -qxF "50:$tipo:*.tvk" "$prefixo/share/mime/globs2" || falha "o banco de tip
 # query that reads the rainfall database from "Arquivos Comuns" beside the program's folder.
 calc_instalado() { LC_ALL=C "$prefixo/bin/talvek-calc" "$@"; }
 calc_compilado() { LC_ALL=C "$build/talvek-calc" "$@"; }
-for argumentos in "dimensionar $dados/Lavoura3.tvk" "dimensionar $dados/Inundacao2Trapezio.tvk --json" \
-                  "idf --lat 19°55'00\" --lon 43°56'00\" --json"; do
-  read -r -a a <<<"$argumentos"
-  esperado=$(calc_compilado "${a[@]}") || falha "talvek-calc da compilação: $argumentos"
-  obtido=$(calc_instalado "${a[@]}") || falha "talvek-calc instalado: $argumentos"
-  [ "$obtido" = "$esperado" ] || falha "talvek-calc instalado difere em '$argumentos':
+comparar() {
+  local esperado obtido
+  esperado=$(calc_compilado "$@") || falha "talvek-calc da compilação: $*"
+  obtido=$(calc_instalado "$@") || falha "talvek-calc instalado: $*"
+  [ "$obtido" = "$esperado" ] || falha "talvek-calc instalado difere em '$*':
 $obtido
 --- esperado:
 $esperado"
-done
+}
+comparar dimensionar "$dados/Lavoura3.tvk"
+comparar dimensionar "$dados/Inundacao2Trapezio.tvk" --json
+comparar idf --lat "19°55'00\"" --lon "43°56'00\"" --json
 # The design report's header picture is the one in the installed program's folder.
-calc_instalado relatorio "$dados/Lavoura3.tvk" | grep -qF "<IMG SRC=\"$(readlink -f "$programa")/Cabecalho.jpg\"" ||
+relatorio=$(calc_instalado relatorio "$dados/Lavoura3.tvk") || falha "talvek-calc instalado: relatorio"
+grep -qF "<IMG SRC=\"$(readlink -f "$programa")/Cabecalho.jpg\"" <<<"$relatorio" ||
   falha "o relatório do talvek-calc instalado não aponta o cabeçalho da pasta do programa"
 
 # The program, started by its launcher with a project, comes up in its own folder (its working
