@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/uPrecipitacao.h"
+#include "platform/Numeros.h"
 
 namespace talvek {
 
@@ -54,6 +55,20 @@ std::vector<TPontoCurvaIdf> CurvaIdf(const TParametrosIdf& p, double trAnos, int
         curva.push_back({t, precipitacao.IntensidadeMedia(t)});
     }
     return curva;
+}
+
+TTabelaPlanilha TabelaCurvasIdf(const TParametrosIdf& p, const std::vector<double>& trAnos) {
+    TTabelaPlanilha tabela{{"Duração (min)"}, {}};
+    for (const double tr : trAnos) {
+        tabela.Colunas.push_back("Intensidade para Tr = " + FormatarGeral(tr) + " anos (mm/h)");
+        const std::vector<TPontoCurvaIdf> curva = CurvaIdf(p, tr);
+        tabela.Linhas.resize(curva.size());
+        for (std::size_t k = 0; k < curva.size(); ++k) {
+            if (tabela.Linhas[k].empty()) tabela.Linhas[k].push_back(curva[k].DuracaoMin);
+            tabela.Linhas[k].push_back(curva[k].IntensidadeMmH);
+        }
+    }
+    return tabela;
 }
 
 }  // namespace talvek

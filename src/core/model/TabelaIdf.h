@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "platform/TabelaPlanilha.h"
+
 namespace talvek {
 
 class TPrecipitacaoExponencialNegativa;
@@ -50,5 +52,9 @@ struct TPontoCurvaIdf {
 
 // The curve of one return period at `pontos` durations evenly spaced on a logarithmic axis from 5 min to 24 h.
 std::vector<TPontoCurvaIdf> CurvaIdf(const TParametrosIdf& p, double trAnos, int pontos = 61);
+
+// The curves of a chart for spreadsheets: the duration (min), then the intensity (mm/h) of each return
+// period, one row per point of the curves.
+TTabelaPlanilha TabelaCurvasIdf(const TParametrosIdf& p, const std::vector<double>& trAnos);
 
 }  // namespace talvek

@@ -1,5 +1,7 @@
 #include "report/TextoBalanco.h"
 
+#include <algorithm>
+
 #include "platform/Numeros.h"
 
 namespace talvek {
@@ -95,6 +97,25 @@ std::vector<std::string> AvisosBalanco(const TBalancoHidrico& b) {
     if (b.Incerteza && b.Incerteza->DependeDaMalha()) avisos.push_back(kAvisoMalha);
     if (!b.FalhaIncerteza.empty()) avisos.push_back(kAvisoSemIncerteza + b.FalhaIncerteza);
     return avisos;
+}
+
+TTabelaPlanilha TabelaHidrogramas(const TBalancoSemInundacao& b) {
+    TTabelaPlanilha tabela{{"Tempo da encosta (min)", "Encosta (L/s por m)", "Tempo do dreno (min)", "Dreno (L/s)"}, {}};
+    const std::vector<TPontoHidrograma>& encosta = b.Encosta.Pontos();
+    const std::vector<TPontoHidrograma>& canal = b.Canal.Pontos;
+    for (std::size_t i = 0; i < std::max(encosta.size(), canal.size()); ++i) {
+        std::vector<std::optional<double>> linha(4);
+        if (i < encosta.size()) {
+            linha[0] = encosta[i].Tempo;
+            linha[1] = encosta[i].Vazao;
+        }
+        if (i < canal.size()) {
+            linha[2] = canal[i].Tempo;
+            linha[3] = canal[i].Vazao;
+        }
+        tabela.Linhas.push_back(std::move(linha));
+    }
+    return tabela;
 }
 
 }  // namespace talvek

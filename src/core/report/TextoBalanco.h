@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/uBalancoHidrico.h"
+#include "platform/TabelaPlanilha.h"
 
 namespace talvek {
 
@@ -32,5 +33,10 @@ std::string TabelasBalanco(const TBalancoHidrico& b);
 // The peak of the outlet hydrograph ("Pico: Q L/s em t min") and the warnings of the balance.
 std::string TextoPico(const THidrogramaCanal& canal);
 std::vector<std::string> AvisosBalanco(const TBalancoHidrico& b);
+
+// The two hydrographs of the hydrograph page's chart for spreadsheets, each with its own times: hillslope
+// time (min) and flow (L/s per metre of drain), outlet time (min) and flow (L/s); the shorter one's cells
+// stay empty below its last point.
+TTabelaPlanilha TabelaHidrogramas(const TBalancoSemInundacao& b);
 
 }  // namespace talvek

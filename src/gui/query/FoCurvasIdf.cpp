@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/ExportarGrafico.h"
 #include "platform/Numeros.h"
 
 namespace talvek::gui {
@@ -122,6 +123,11 @@ TfrmFoCurvasIdf::TfrmFoCurvasIdf(const TParametrosIdf& parametros, double trProj
     Laminas = Grade(tabela, tabela.LaminasMm, trProjeto, this);
     auto* botoes = new QDialogButtonBox(QDialogButtonBox::Close, this);
     botoes->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fechar"));
+    Exportacao = new TExportacaoGrafico(
+        *Grafico,
+        [curvas = TabelaCurvasIdf(parametros, periodos)](TFormatoTabela formato) { return TextoPlanilha(curvas, formato); },
+        QStringLiteral("Copia ou salva a tabela e o gráfico das curvas IDF"));
+    botoes->addButton(Exportacao->Botao, QDialogButtonBox::ActionRole);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* leiaute = new QVBoxLayout(this);

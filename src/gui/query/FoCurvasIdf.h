@@ -13,6 +13,8 @@ class QTableWidget;
 
 namespace talvek::gui {
 
+class TExportacaoGrafico;
+
 class TfrmFoCurvasIdf : public QDialog {
 public:
     // `trProjeto`: the project's return period (years), emphasised, added to the curves and the table when
@@ -25,6 +27,8 @@ public:
     QChartView* Grafico;
     QTableWidget* Intensidades;  // mm/h, one row per return period
     QTableWidget* Laminas;       // mm
+    // The curves as a table and the chart as a picture out of the window; its button sits beside "&Fechar".
+    TExportacaoGrafico* Exportacao;
 };
 
 }  // namespace talvek::gui

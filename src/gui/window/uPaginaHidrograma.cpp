@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+#include "common/ExportarGrafico.h"
 #include "design/uBalancoHidrico.h"
 #include "help/Ajuda.h"
 #include "report/TextoBalanco.h"
@@ -91,6 +92,9 @@ TPaginaHidrograma::TPaginaHidrograma(QWidget* pai) : QWidget(pai) {
     Avisos->setWordWrap(true);
     Avisos->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
 
+    Exportacao = new TExportacaoGrafico(
+        *Grafico, [this](TFormatoTabela formato) { return TextoPlanilha(tabela_, formato); },
+        QStringLiteral("Copia ou salva a tabela e o gráfico dos hidrogramas"));
     BVoltar = new QPushButton(QStringLiteral("&Voltar"));
     BAjuda = new QPushButton(QStringLiteral("&Ajuda"));
     auto* corpo = new QHBoxLayout;
@@ -99,6 +103,7 @@ TPaginaHidrograma::TPaginaHidrograma(QWidget* pai) : QWidget(pai) {
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(BVoltar);
     botoes->addStretch(1);
+    botoes->addWidget(Exportacao->Botao);
     botoes->addWidget(BAjuda);
     auto* pagina = new QVBoxLayout(this);
     pagina->addLayout(corpo, 1);
@@ -108,6 +113,7 @@ TPaginaHidrograma::TPaginaHidrograma(QWidget* pai) : QWidget(pai) {
 }
 
 void TPaginaHidrograma::Mostrar(const TBalancoHidrico& balanco) {
+    tabela_ = TabelaHidrogramas(balanco.SemInundacao ? *balanco.SemInundacao : TBalancoSemInundacao{});
     QList<QPointF> encosta, canal, pico;
     double fim = 0, maximoEncosta = 0, maximoCanal = 0;
     if (balanco.SemInundacao) {

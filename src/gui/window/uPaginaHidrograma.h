@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/TabelaPlanilha.h"
+
 class QChart;
 class QChartView;
 class QLabel;
@@ -21,6 +23,8 @@ struct TBalancoHidrico;
 }
 
 namespace talvek::gui {
+
+class TExportacaoGrafico;
 
 class TPaginaHidrograma : public QWidget {
 public:
@@ -38,6 +42,9 @@ public:
     QScatterSeries* SeriePico;  // the design peak, labelled with its value and time
     QTextBrowser* Tabelas;
     QLabel* Avisos;
+    // Both hydrographs as a table and the chart as a picture out of the window; its button sits in the
+    // page's button row.
+    TExportacaoGrafico* Exportacao;
     QPushButton* BVoltar;
     QPushButton* BAjuda;
 
@@ -46,6 +53,7 @@ private:
     QValueAxis* eixoTempo_;
     QValueAxis* eixoEncosta_;
     QValueAxis* eixoCanal_;
+    TTabelaPlanilha tabela_;  // the hydrographs charted
 };
 
 }  // namespace talvek::gui

@@ -1,15 +1,10 @@
 #include "window/uSimulacao.h"
 
-#include <QAction>
-#include <QBuffer>
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QClipboard>
 #include <QComboBox>
-#include <QFile>
-#include <QGuiApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QMenu>
 #include <QPainter>
 #include <QPen>
 #include <QProgressBar>
@@ -36,12 +30,12 @@
 #include "common/CamposNumericos.h"
 #include "common/Dicas.h"
 #include "common/ErroPadrao.h"
+#include "common/ExportarGrafico.h"
 #include "common/Figuras.h"
 #include "common/GrupoOpcoes.h"
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
 #include "help/Ajuda.h"
-#include "platform/Excecoes.h"
 #include "platform/Numeros.h"
 #include "platform/Progresso.h"
 #include "platform/Regional.h"
@@ -498,48 +492,13 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
 }
 
 void TPaginaSimulacao::CriarAcoesTabela() {
-    CopiarTabela = new QAction(QStringLiteral("Copiar tabela"), this);
-    SalvarTabelaCsv = new QAction(QStringLiteral("Salvar tabela como CSV…"), this);
-    SalvarGraficoPng = new QAction(QStringLiteral("Salvar gráfico como PNG…"), this);
-    const QList<QAction*> acoes{CopiarTabela, SalvarTabelaCsv, SalvarGraficoPng};
-    Grafico->setContextMenuPolicy(Qt::ActionsContextMenu);
-    Grafico->addActions(acoes);
-    BtnTabela = new QPushButton(QStringLiteral("&Tabela e gráfico"));
-    DefinirDica(*BtnTabela, QStringLiteral("Copia ou salva a tabela e o gráfico da simulação"));
-    auto* menu = new QMenu(BtnTabela);
-    menu->addActions(acoes);
-    BtnTabela->setMenu(menu);
-
-    const auto tabela = [this](TFormatoTabela formato) {
-        return QByteArray::fromStdString(TabelaSimulacao(linhas_, entrada_, formato));
-    };
-    connect(CopiarTabela, &QAction::triggered, this,
-            [tabela] { QGuiApplication::clipboard()->setText(QString::fromUtf8(tabela(TFormatoTabela::Texto))); });
-    connect(SalvarTabelaCsv, &QAction::triggered, this, [this, tabela] {
-        Protegido(window(), [&] {
-            SalvarArquivo(QStringLiteral("Salvar tabela como CSV"), QStringLiteral("CSV (*.csv)"),
-                          QStringLiteral("csv"), tabela(TFormatoTabela::Csv));
-        });
-    });
-    connect(SalvarGraficoPng, &QAction::triggered, this, [this] {
-        Protegido(window(), [&] {
-            QByteArray png;
-            QBuffer saida(&png);
-            saida.open(QIODevice::WriteOnly);
-            Grafico->grab().save(&saida, "PNG");
-            SalvarArquivo(QStringLiteral("Salvar gráfico como PNG"), QStringLiteral("PNG (*.png)"),
-                          QStringLiteral("png"), png);
-        });
-    });
-}
-
-void TPaginaSimulacao::SalvarArquivo(const QString& titulo, const QString& filtro, const QString& extensao,
-                                     const QByteArray& bytes) {
-    const QString caminho = Interface().SalvarArquivo(window(), {titulo, filtro, extensao, QString(), QString()});
-    if (caminho.isEmpty()) return;
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.flush())
-        throw Exception(("Não foi possível gravar o arquivo " + caminho + ".").toStdString());
+    auto* exportacao = new TExportacaoGrafico(
+        *Grafico, [this](TFormatoTabela formato) { return TabelaSimulacao(linhas_, entrada_, formato); },
+        QStringLiteral("Copia ou salva a tabela e o gráfico da simulação"));
+    CopiarTabela = exportacao->CopiarTabela;
+    SalvarTabelaCsv = exportacao->SalvarTabelaCsv;
+    SalvarGraficoPng = exportacao->SalvarGraficoPng;
+    BtnTabela = exportacao->Botao;
 }
 
 void TPaginaSimulacao::MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto) {

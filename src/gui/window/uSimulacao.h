@@ -115,8 +115,8 @@ public:
     QPushButton* BtnVoltarSimula;
     QPushButton* BtnRelatSimula;
     QPushButton* BtnAjudaSimula;
-    // The series out of the window: "Copiar tabela", "Salvar tabela como CSV…", "Salvar gráfico como PNG…",
-    // in the chart's context menu and in the menu of BtnTabela.
+    // The series out of the window (TExportacaoGrafico): "Copiar tabela", "Salvar tabela como CSV…",
+    // "Salvar gráfico como PNG…", in the chart's context menu and in the menu of BtnTabela.
     QAction* CopiarTabela;
     QAction* SalvarTabelaCsv;
     QAction* SalvarGraficoPng;
@@ -139,8 +139,6 @@ private:
     void AdicionarValores(const QString& texto, double Q, double H, double Hr);
     void MarcarProjeto(const TSerieSimulacao& serie, TSaidaSimulacao saida, double valorProjeto);
     void CriarAcoesTabela();
-    // Asks for a file name (the save dialog) and writes `bytes` there; a cancelled dialog writes nothing.
-    void SalvarArquivo(const QString& titulo, const QString& filtro, const QString& extensao, const QByteArray& bytes);
     QButtonGroup* Grupo(TSaidaSimulacao saida) const;
     void SelecionarSerie(TSaidaSimulacao saida, int item);
 

@@ -6,6 +6,7 @@
 #include "../design/CanalExemplo.h"
 #include "ChuvaExemplo.h"
 #include "design/uBalancoHidrico.h"
+#include "platform/Regional.h"
 #include "project/Projeto.h"
 #include "report/TextoBalanco.h"
 #include "report/TextoRelatorio.h"
@@ -81,4 +82,15 @@ TEST(TextoBalanco, SecaoDoRelatorioEntreResultadosESimulacao) {
     EXPECT_NE(Posicao(texto, "<IMG SRC=\"hidrograma.png\" HEIGHT=420 WIDTH=640>"), std::string::npos);
     EXPECT_NE(Posicao(texto, kAvisoMalha), std::string::npos);
     EXPECT_NE(Posicao(texto, kAvisoSubida), std::string::npos);
+}
+
+// The hydrograph page's table: each hydrograph keeps its own times, the shorter one's cells stay empty.
+TEST(TextoBalanco, TabelaDosDoisHidrogramasComTemposProprios) {
+    TBalancoSemInundacao b;
+    for (const auto& [t, q] : {std::pair{0.0, 0.0}, {2.5, 0.125}, {5.0, 0.5}}) b.Encosta.Adicionar(t, q);
+    b.Canal.Pontos = {{0.0, 0.0}, {3.0, 12.75}};
+    RegionalTemporario virgula({.SeparadorDecimal = ','});
+    EXPECT_EQ(TextoPlanilha(TabelaHidrogramas(b), TFormatoTabela::Texto),
+              "Tempo da encosta (min)\tEncosta (L/s por m)\tTempo do dreno (min)\tDreno (L/s)\n"
+              "0\t0\t0\t0\n2,5\t0,125\t3\t12,75\n5\t0,5\t\t\n");
 }
