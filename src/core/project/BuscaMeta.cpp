@@ -101,7 +101,7 @@ int Bisseccao(TSondagens& sondagens, int atende, int naoAtende) {
 std::string Mensagem(const TPedidoMeta& pedido, TSituacaoMeta situacao, int valor) {
     const TPalavrasVariavel& v = Palavras(pedido.Variavel);
     const std::string meta = std::string(Palavras(pedido.Saida).Texto) + " de até " +
-                             FormatarFloat("0.0#", pedido.MaximoCm) + " cm";
+                             FormatarGeral(pedido.MaximoCm) + " cm";
     const std::string faixa = "de " + std::to_string(kMinimoMeta) + " a " +
                               std::to_string(MaximoMeta(pedido.Variavel)) + " m";
     switch (situacao) {

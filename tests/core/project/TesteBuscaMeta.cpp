@@ -122,15 +122,15 @@ TEST(BuscaMeta, NenhumETodos) {
     };
     const Caso casos[] = {
         {"Inundacao2Trapezio.tvk", {TVariavelMeta::EH, TSaidaMeta::Hr, 10}, TSituacaoMeta::Nenhum, std::nullopt,
-         "Nenhum espaçamento horizontal de 1 a 1500 m dá altura recomendada de até 10,0 cm.", std::nullopt},
+         "Nenhum espaçamento horizontal de 1 a 1500 m dá altura recomendada de até 10 cm.", std::nullopt},
         {"Inundacao2Trapezio.tvk", {TVariavelMeta::EH, TSaidaMeta::Hr, 32.5}, TSituacaoMeta::Todos, 1500,
          "Todos os espaçamentos horizontais de 1 a 1500 m dão altura recomendada de até 32,5 cm: vale o máximo, "
          "1500 m.",
          std::nullopt},
         {"Encosta3Triangular.tvk", {TVariavelMeta::Comp, TSaidaMeta::H, 5}, TSituacaoMeta::Atingida, 26,
-         "Maior comprimento do canal com altura teórica de até 5,0 cm: 26 m.", std::nullopt},
+         "Maior comprimento do canal com altura teórica de até 5 cm: 26 m.", std::nullopt},
         {"Falha3SemSecao.tvk", {TVariavelMeta::Comp, TSaidaMeta::Hr, 50}, TSituacaoMeta::Nenhum, std::nullopt,
-         "Nenhum comprimento do canal de 1 a 1500 m dá altura recomendada de até 50,0 cm.", 1},
+         "Nenhum comprimento do canal de 1 a 1500 m dá altura recomendada de até 50 cm.", 1},
     };
     for (const Caso& caso : casos) {
         TProjeto p;
