@@ -65,7 +65,7 @@ public:
     }
 
     // The smallest value sized above `valor` that does not meet the target; `padrao` when there is none.
-    int PrimeiraFalhaAcima(int valor, int padrao) {
+    int PrimeiroAcimaDaMeta(int valor, int padrao) {
         for (auto it = feitas_.upper_bound(valor); it != feitas_.end(); ++it)
             if (!Atende(it->first)) return it->first;
         return padrao;
@@ -170,13 +170,16 @@ std::optional<double> SaidaMetaCm(const TSondagemMeta& sondagem, TSaidaMeta said
 }
 
 // The output rises with either length as a rule (a wider strip or a longer channel drains more water),
-// but not strictly: where the grids change, a metre more can give a lower height. So the answer of a
-// bisection (the value meets the target, the next metre does not) is checked against the
-// kVizinhancaMeta metres above it; a value among them that meets the target again resumes the bisection
-// from there, up to the first value known not to meet it. The answer is the largest value of the domain
-// that meets the target provided that the output never stays above the target for kVizinhancaMeta
-// metres in a row and then falls back below it: its dips are narrower than that. The tests compare the
-// answer with a scan of every metre.
+// but not strictly: the grids and the peak's time step change with the lengths, and a metre more can give
+// a lower height. The bracket sizes both ends of the domain; the bisection keeps a value that meets the
+// target below one that does not, so its answer and the next metre are already sized and verified by
+// construction. What it cannot see is the output falling back under the target further up, so the
+// kVizinhancaMeta metres above the answer are sized too (on the pool); one of them that meets the target
+// resumes the bisection from there, up to the first value known not to meet it. The answer is the largest
+// value of the domain that meets the target provided that the output never stays above the target for
+// kVizinhancaMeta metres in a row and then falls back under it. Where that fails (the flat, rippled
+// heights of a long triangular channel: ripples of a few hundredths of a cm over tens of metres) the answer
+// still meets the target but a larger value may too. The tests compare the answer with a scan of every metre.
 TResultadoMeta BuscarMeta(const TCasoMeta& caso, const TPedidoMeta& pedido, int threads) {
     if (caso.Sistema.Tipo != 2 && caso.Sistema.Tipo != 3)
         throw Exception("O sistema \"" + caso.Sistema.Texto() + "\" não é dimensionado.");
@@ -200,7 +203,7 @@ TResultadoMeta BuscarMeta(const TCasoMeta& caso, const TPedidoMeta& pedido, int 
             for (int v = fim; v > resposta && !reinicio; --v)
                 if (sondagens.Atende(v)) reinicio = v;
             if (!reinicio) break;
-            resposta = Bisseccao(sondagens, reinicio, sondagens.PrimeiraFalhaAcima(reinicio, maximo));
+            resposta = Bisseccao(sondagens, reinicio, sondagens.PrimeiroAcimaDaMeta(reinicio, maximo));
         }
         resultado.Situacao = resposta ? TSituacaoMeta::Atingida : TSituacaoMeta::Nenhum;
     }
