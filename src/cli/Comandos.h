@@ -23,6 +23,7 @@ extern const Comando kComandoDimensionar;
 extern const Comando kComandoHidrograma;
 extern const Comando kComandoBalanco;
 extern const Comando kComandoSimular;
+extern const Comando kComandoOtimizar;
 extern const Comando kComandoRelatorio;
 
 }  // namespace talvek::cli

@@ -20,6 +20,7 @@ const Comando kComandos[] = {
     kComandoHidrograma,
     kComandoBalanco,
     kComandoSimular,
+    kComandoOtimizar,
     kComandoRelatorio,
 };
 

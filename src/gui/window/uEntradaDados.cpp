@@ -495,6 +495,17 @@ void TPaginaEntrada::MostrarPrecipitacao() {
     PrecLo1->setText(Texto(objetos_.Nimbal1.Longitude));
 }
 
+void TPaginaEntrada::MostrarValorOtimizado(TVariavelMeta variavel, int metros) {
+    if (variavel == TVariavelMeta::Comp) {
+        MostrarValor(*TComp, kFormatoComprimento, metros);
+    } else {
+        EhGuia = true;
+        EvGuia = false;
+        MostrarValor(*Teh, kFormatoEspacamento, metros);  // TehChange fills Tev
+    }
+    MarcarAlterado();
+}
+
 void TPaginaEntrada::MostrarRugosidadeCanal() {
     MostrarValor(*RugCan, kFormatoGeral, objetos_.CanalDrenagem.nc.Valor);
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "project/ArquivoProjeto.h"
+#include "project/BuscaMeta.h"
 
 class QComboBox;
 class QGroupBox;
@@ -73,6 +74,10 @@ public:
     void GuardarValoresExibidos();
     // ... and, once it was confirmed, shown again with the new factors.
     void ReexibirComNovasUnidades();
+
+    // The answer of the goal-seek dialog in its field (m, as the page shows both lengths): the spacing
+    // drives the vertical one, as when typed.
+    void MostrarValorOtimizado(TVariavelMeta variavel, int metros);
 
     // The reference dialogs and the rainfall query fill these after an acceptance.
     void MostrarPrecipitacao();      // PrecK..PrecC and the coordinates from the rainfall component

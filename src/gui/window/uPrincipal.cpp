@@ -32,6 +32,7 @@
 #include "dialogs/IdentProjeto.h"
 #include "dialogs/PaginasInternet.h"
 #include "dialogs/Sobre.h"
+#include "dialogs/uOtimizar.h"
 #include "help/Ajuda.h"
 #include "platform/Regional.h"
 #include "project/ConfSistemaEstados.h"
@@ -191,6 +192,7 @@ void TFPrincipal::CriarPaginas() {
     connect(Simulacao->BtnFecharSimula, &QPushButton::clicked, this, acao(&TFPrincipal::FecharClick));
     connect(Resultados->BRelatorio, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
     connect(Resultados->BHidrograma, &QPushButton::clicked, this, acao(&TFPrincipal::HidrogramaClick));
+    connect(Resultados->BOtimizar, &QPushButton::clicked, this, acao(&TFPrincipal::OtimizarClick));
     connect(Hidrograma->BVoltar, &QPushButton::clicked, this, [this] { MostrarPagina(PaginaResultados); });
     connect(Simulacao->BtnRelatSimula, &QPushButton::clicked, this, acao(&TFPrincipal::RelatorioClick));
     connect(Entrada->BAjuda, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPaginaEntrada); });
@@ -570,6 +572,14 @@ void TFPrincipal::VoltarSimulacaoClick() {
 void TFPrincipal::HidrogramaClick() {
     Hidrograma->Mostrar(BalancoHidrico());
     MostrarPagina(PaginaHidrograma);
+}
+
+void TFPrincipal::OtimizarClick() {
+    Resultados->ConfirmarCoeficienteDigitado();  // Hr of the search with the coefficient the page shows
+    TFOtimizar otimizar({CanalDrenagem, Terreno, Nimbal1.Precipitacao, Sistema}, this);
+    if (otimizar.exec() != QDialog::Accepted || !otimizar.Valor()) return;
+    Entrada->MostrarValorOtimizado(otimizar.Variavel(), *otimizar.Valor());
+    MostrarPagina(PaginaEntrada);
 }
 
 const TBalancoHidrico& TFPrincipal::BalancoHidrico() {

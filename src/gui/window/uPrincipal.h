@@ -109,6 +109,9 @@ public:
     void SimulacaoClick();        // "&Simulação" of the results page
     void VoltarSimulacaoClick();  // "&Voltar" of the simulation page
     void HidrogramaClick();       // "&Hidrograma" of the results page
+    // "&Otimizar…" of the results page: the goal-seek dialog on the last calculation; "&Aplicar" puts its
+    // answer on the data-entry page, which is then shown.
+    void OtimizarClick();
     // The water balance of the last calculation, computed on its first request (the busy pointer meanwhile);
     // its failure propagates.
     const TBalancoHidrico& BalancoHidrico();

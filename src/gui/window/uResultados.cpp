@@ -105,6 +105,8 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     BSimulacao = new QPushButton(QStringLiteral("&Simulação"));
     BHidrograma = new QPushButton(QStringLiteral("&Hidrograma"));
     DefinirDica(*BHidrograma, QStringLiteral("Hidrogramas e balanço hídrico"));
+    BOtimizar = new QPushButton(QStringLiteral("&Otimizar…"));
+    DefinirDica(*BOtimizar, QStringLiteral("Maior espaçamento ou comprimento para uma altura máxima"));
     BAjuda = new QPushButton(QStringLiteral("&Ajuda"));
     BFechar = new QPushButton(QStringLiteral("&Fechar"));
     DefinirDica(*BFechar, QStringLiteral("Fechar projeto"));
@@ -115,6 +117,7 @@ TPaginaResultados::TPaginaResultados(TCanalDrenagem& canal, const TTerreno& terr
     botoes->addWidget(BRelatorio);
     botoes->addWidget(BSimulacao);
     botoes->addWidget(BHidrograma);
+    botoes->addWidget(BOtimizar);
     botoes->addWidget(BAjuda);
     botoes->addWidget(BFechar);
 

@@ -70,6 +70,7 @@ public:
     QPushButton* BRelatorio;
     QPushButton* BSimulacao;
     QPushButton* BHidrograma;  // system type 3: the hydrograph page
+    QPushButton* BOtimizar;    // the goal-seek dialog
     QLabel* TabelaInundacao;   // system type 2: the sizing's numbers
     QPushButton* BAjuda;
     QPushButton* BFechar;

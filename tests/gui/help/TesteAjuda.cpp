@@ -55,7 +55,7 @@ private slots:
         QTest::addColumn<int>("contexto");
         for (int contexto : {1,   2,   4,   6,   7,   9,   100, 101, 102, 103, 106, 109, 110, 111, 112, 113, 114, 115,
                              116, 117, 118, 119, 120, 121, 122, 123, 126, 128, 129, 131, 132, 134, 137, 138, 139,
-                             140, 141, 142})
+                             140, 141, 142, 143})
             QTest::addRow("%d", contexto) << contexto;
     }
     void TopicoParaCadaContexto() {
