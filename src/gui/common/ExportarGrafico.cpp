@@ -56,7 +56,7 @@ TExportacaoGrafico::TExportacaoGrafico(QWidget& grafico, TFonteTabela tabela, co
 
 void TExportacaoGrafico::Salvar(const QString& titulo, const QString& filtro, const QString& extensao,
                                 const QByteArray& bytes) {
-    const QString caminho = Interface().SalvarArquivo(grafico_.window(), {titulo, filtro, extensao, QString(), QString()});
+    const QString caminho = SalvarExportacao(grafico_.window(), {titulo, filtro, extensao, QString(), QString()});
     if (caminho.isEmpty()) return;
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.flush())

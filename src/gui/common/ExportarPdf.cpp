@@ -67,7 +67,7 @@ void GravarPdf(const QTextDocument& documento, const QString& caminho, const TId
 void ExportarPdf(QWidget* pai, const QTextDocument& documento, const QString& tituloReserva) {
     TIdentificacaoPdf identificacao = Fonte() ? Fonte()() : TIdentificacaoPdf{};
     if (identificacao.Titulo.trimmed().isEmpty()) identificacao.Titulo = tituloReserva;
-    const QString caminho = Interface().SalvarArquivo(
+    const QString caminho = SalvarExportacao(
         pai, {QStringLiteral("Exportar PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"), QString(),
               NomeDeArquivo(identificacao.Titulo, QStringLiteral(".pdf"))});
     if (caminho.isEmpty()) return;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace talvek::gui {
@@ -69,8 +70,25 @@ InterfaceQt& Padrao() {
 }
 
 InterfaceUsuario* instalada = nullptr;
+QString pastaExportacoes;
 
 }  // namespace
+
+void DefinirPastaExportacoes(const QString& pasta) { pastaExportacoes = pasta; }
+
+QString SalvarExportacao(QWidget* pai, DialogoArquivo dialogo) {
+    if (dialogo.pastaInicial.isEmpty()) dialogo.pastaInicial = pastaExportacoes;
+    for (;;) {
+        const QString caminho = Interface().SalvarArquivo(pai, dialogo);
+        if (caminho.isEmpty() || !QFileInfo::exists(caminho)) return caminho;
+        if (Interface().Mensagem(pai, QStringLiteral("Confirmação"),
+                                 QStringLiteral("Arquivo já existente. Deseja substituir?"), Icone::Pergunta,
+                                 Botoes::SimNao) == Resposta::Sim)
+            return caminho;
+        dialogo.pastaInicial = QFileInfo(caminho).absolutePath();
+        dialogo.nomeInicial = QFileInfo(caminho).fileName();
+    }
+}
 
 QString NomeDeArquivo(QString titulo, const QString& extensao) {
     for (QChar& c : titulo)

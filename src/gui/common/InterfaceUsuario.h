@@ -35,6 +35,14 @@ public:
     virtual QString SalvarArquivo(QWidget* pai, const DialogoArquivo& dialogo) = 0;
 };
 
+// The folder where an export's save dialog starts: the one where the project dialogs were last used (the
+// main window keeps it current); the working folder until it is set.
+void DefinirPastaExportacoes(const QString& pasta);
+// The save dialog of an export (a PDF, a table, a picture): it starts in that folder when `dialogo` names
+// none, and an existing file is replaced only after "Arquivo já existente. Deseja substituir?" is answered
+// Sim (Não asks for another name). The chosen path, or an empty text when the user cancelled.
+QString SalvarExportacao(QWidget* pai, DialogoArquivo dialogo);
+
 // The interface in use: the Qt dialogs unless a test installed another one.
 InterfaceUsuario& Interface();
 // Installs `interface` (not owned) until the returned previous one is installed again; nullptr restores

@@ -208,6 +208,7 @@ bool TGerenteSys::FecharProjeto(QWidget& janela) {
 
 void TGerenteSys::LembrarPasta(const QString& arquivo) {
     OpenDialog.pastaInicial = SaveDialog.pastaInicial = QFileInfo(arquivo).absolutePath();
+    DefinirPastaExportacoes(OpenDialog.pastaInicial);
 }
 
 void TGerenteSys::AtualizarRecentes() {

@@ -150,6 +150,7 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
         !ultimaPasta_.isEmpty() && QFileInfo(ultimaPasta_).isDir() ? ultimaPasta_ : pastaDialogosPadrao_;
     GerenteSys1.OpenDialog = {kTituloAbrir, kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
     GerenteSys1.SaveDialog = {QString(), kFiltroProjetos, kExtensaoProjetos, pastaDialogos, QString()};
+    DefinirPastaExportacoes(pastaDialogos);
     HabilitarComandosProjeto(false);
     MostrarPagina(PaginaInicial);
     resize(900, 680);

@@ -202,6 +202,40 @@ private slots:
         QCOMPARE(t.usuario.dialogosSalvar[1].filtro, QStringLiteral("PNG (*.png)"));
         QCOMPARE(t.usuario.Textos(), QStringList());
     }
+
+    // An export starts in the folder of the project dialogs and never replaces a file unasked: Não asks
+    // for another name, Sim replaces, a new name is not asked about.
+    void ExportacaoPerguntaAntesDeSubstituir() {
+        QTemporaryDir pasta;
+        const QString existente = pasta.filePath(QStringLiteral("existente.csv"));
+        const QString novo = pasta.filePath(QStringLiteral("novo.csv"));
+        QFile(existente).open(QIODevice::WriteOnly);
+        DefinirPastaExportacoes(pasta.path());
+        const struct {
+            QStringList caminhos;
+            QList<Resposta> respostas;
+            QString escolhido;
+            int perguntas;
+        } casos[] = {
+            {{novo}, {}, novo, 0},
+            {{existente}, {Resposta::Sim}, existente, 1},
+            {{existente, novo}, {Resposta::Nao}, novo, 1},
+            {{existente}, {Resposta::Nao}, QString(), 1},  // Não, then the dialog cancelled
+        };
+        for (const auto& caso : casos) {
+            Usuario usuario;
+            usuario.arquivosSalvar = caso.caminhos;
+            usuario.respostas = caso.respostas;
+            QCOMPARE(SalvarExportacao(nullptr, {QStringLiteral("Exportar"), QString(), QStringLiteral("csv"), QString(),
+                                                QString()}),
+                     caso.escolhido);
+            QCOMPARE(usuario.caixas.size(), caso.perguntas);
+            if (caso.perguntas > 0)
+                QCOMPARE(usuario.caixas[0].texto, QStringLiteral("Arquivo já existente. Deseja substituir?"));
+            QCOMPARE(usuario.dialogosSalvar[0].pastaInicial, pasta.path());
+        }
+        DefinirPastaExportacoes(QString());
+    }
 };
 
 }  // namespace talvek::gui::teste
