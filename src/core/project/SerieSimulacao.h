@@ -87,8 +87,8 @@ using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& l
 
 struct TOpcoesSerie {
     int Threads = 1;  // rows sized at once, on the core's thread pool
-    // A requested stop ends the series at the first row not finished by then: the rows before it are
-    // returned, without an error.
+    // A requested stop ends the series at the first row that it interrupts or skips: the rows before it
+    // are returned, without an error.
     std::stop_token Parar;
     // The node updates that the design's hillslope and all the rows may take together.
     std::int64_t LimiteAtualizacoes = TContadorAtualizacoes::kMaximoAtualizacoes;
