@@ -13,13 +13,14 @@ namespace talvek::cli {
 namespace {
 
 constexpr const char* kUso =
-    "simular PROJETO.tvk --saida Q|H|Hr --entrada Comp|EH|nc|nt|Sc|St|VIB [--json] [--csv]";
+    "simular PROJETO.tvk --saida Q|H|Hr --entrada Comp|EH|nc|nt|Sc|St|VIB [--json] [--csv] [--threads N]";
 constexpr const char* kDescricao =
     "Repete o dimensionamento do sistema sem inundação parcial para 21 valores de uma entrada (comprimento,\n"
     "espaçamento, rugosidade do canal ou do terreno, declividade do canal ou do terreno, VIB) e mostra a\n"
     "saída escolhida: vazão Q (L/s), altura teórica H (cm) ou altura recomendada Hr (cm).\n"
     "  --json   {\"linhas\":[{\"x\":...,\"Q\":...,\"H\":...,\"Hr\":...},...]}, x no eixo do gráfico\n"
-    "  --csv    linhas x,Q,H,Hr com ponto decimal";
+    "  --csv    linhas x,Q,H,Hr com ponto decimal\n"
+    "  --threads N   linhas calculadas ao mesmo tempo (padrão: TALVEK_THREADS ou as threads da máquina)";
 constexpr TComandoProjeto kComando{"simular", kUso, kDescricao};
 
 template <typename Enum, int N>
@@ -82,7 +83,8 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     if (const std::optional<int> falha = VerificarEntradas(projeto, json, saida, erros)) return *falha;
     TSerieSimulacao serie;
     try {
-        serie = Simular(*entrada, projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao);
+        serie = Simular(*entrada, projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao, {}, nullptr,
+                        {.Threads = opcoes.threads});
     } catch (const Exception& e) {  // the design's own hillslope failed before the first row
         return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
     }

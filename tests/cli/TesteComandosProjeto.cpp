@@ -373,6 +373,11 @@ TEST_F(ComandosProjeto, SimularComprimentoReproduzODimensionamento) {
     EXPECT_EQ(std::count(texto.saida.begin(), texto.saida.end(), '\n'), 22);
     const ExecucaoCalc csv = Executar({"simular", projeto, "--saida", "H", "--entrada", "VIB", "--csv"});
     EXPECT_EQ(csv.saida.rfind("x,Q,H,Hr\n5,", 0), 0u) << csv.saida;
+    // The rows, each with its own hillslope, are the same to the last digit on one thread or on eight.
+    for (const char* threads : {"1", "8"})
+        EXPECT_EQ(Executar({"simular", projeto, "--saida", "H", "--entrada", "VIB", "--csv", "--threads", threads}).saida,
+                  csv.saida)
+            << threads;
 }
 
 TEST_F(ComandosProjeto, SimularQueFalhaOuForaDoSistemaSaiComCodigo2) {

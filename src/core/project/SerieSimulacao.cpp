@@ -1,15 +1,22 @@
 #include "project/SerieSimulacao.h"
 
+#include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <exception>
+#include <functional>
+#include <thread>
 #include <utility>
 
 #include "design/uCanal.h"
 #include "design/uHidraulica.h"
 #include "model/uEncostaCinematica.h"
+#include "model/uPrecipitacao.h"
 #include "model/uTerreno.h"
 #include "platform/Excecoes.h"
 #include "platform/Numeros.h"
+#include "platform/Paralelo.h"
 #include "platform/Progresso.h"
 
 namespace talvek {
@@ -50,24 +57,6 @@ constexpr TValoresEntrada kValores[] = {
     {0.0005, 0.0005, false, 10000}, // channel slope, m/m
     {0.01, 0.02, false, 100},       // terrain slope, m/m
     {5, 5, false, 1},               // VIB, mm/h
-};
-
-// Puts back the terrain's roughness value, slope and VIB when the series ends, however it ends.
-class TerrenoRestaurado {
-public:
-    explicit TerrenoRestaurado(TTerreno& terreno)
-        : terreno_(terreno), nt_(terreno.nt.Valor), St_(terreno.St()), VIB_(terreno.VIB()) {}
-    ~TerrenoRestaurado() {
-        terreno_.nt.Valor = nt_;
-        terreno_.SetSt(St_);
-        terreno_.SetVIB(VIB_);
-    }
-    TerrenoRestaurado(const TerrenoRestaurado&) = delete;
-    TerrenoRestaurado& operator=(const TerrenoRestaurado&) = delete;
-
-private:
-    TTerreno& terreno_;
-    double nt_, St_, VIB_;
 };
 
 // Sizing from the field as it stands, with the channel's own spacing, slope, roughness and length.
@@ -146,34 +135,207 @@ std::optional<std::string> SerieLongaDemais(TEntradaSimulacao entrada, const TCa
     return SerieLonga(canal);
 }
 
-// The progress hook of a series' runs: it passes everything on to the window's hook (which may be null)
-// and counts the updates by the events that every run's TContadorAtualizacoes asks for, one per
-// kAtualizacoesEntreEventos; past the limit the run in progress ends with EDimensionamento. While it
-// lives, the channel's hillslope reports to it.
-class TOrcamentoSerie : public IProgresso {
-public:
-    TOrcamentoSerie(TCanalDrenagem& canal, IProgresso* progresso)
-        : canal_(canal), progresso_(progresso), anterior_(canal.Encosta.Progresso) {
-        canal_.Encosta.Progresso = this;
+// The 21 values of an input in model units, each produced as the sequential series always produced it
+// (the added steps carry their rounding from row to row).
+std::vector<double> ValoresDaEntrada(TEntradaSimulacao entrada) {
+    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
+    std::vector<double> resultado;
+    double valor = valores.primeiro;
+    for (int i = 0; i < kLinhasSimulacao; ++i) {
+        if (valores.porMultiplicacao) valor = valores.passo * (i + 1);
+        resultado.push_back(valor);
+        if (!valores.porMultiplicacao) valor += valores.passo;
     }
-    ~TOrcamentoSerie() override { canal_.Encosta.Progresso = anterior_; }
-    TOrcamentoSerie(const TOrcamentoSerie&) = delete;
-    TOrcamentoSerie& operator=(const TOrcamentoSerie&) = delete;
+    return resultado;
+}
+
+// The one update budget of a series, shared by the design's hillslope (slot 0) and the rows (slot i + 1),
+// each slot counting the updates of its own runs by the events their TContadorAtualizacoes ask for, one
+// per kAtualizacoesEntreEventos. Taken one slot after the other, the series passes the limit in the first
+// slot whose updates, added to those of all slots before it, pass it.
+class TOrcamentoSerie {
+public:
+    TOrcamentoSerie(std::int64_t limite, std::string causa) : limite_(limite), causa_(std::move(causa)) {}
+
+    std::int64_t Limite() const { return limite_; }
+    const std::string& Causa() const { return causa_; }  // the message of a series that passes the limit
+    std::int64_t Gasto(std::size_t slot) const { return gastos_[slot].load(std::memory_order_relaxed); }
+    // The updates of the slots before `slot` as they stand: while some still run, a lower bound.
+    std::int64_t GastoAntes(std::size_t slot) const {
+        std::int64_t soma = 0;
+        for (std::size_t s = 0; s < slot; ++s) soma += Gasto(s);
+        return soma;
+    }
+    // One event of `slot`'s runs (written by the slot's own thread only); its updates so far.
+    std::int64_t Somar(std::size_t slot) {
+        return gastos_[slot].fetch_add(TContadorAtualizacoes::kAtualizacoesEntreEventos, std::memory_order_relaxed) +
+               TContadorAtualizacoes::kAtualizacoesEntreEventos;
+    }
+    void Zerar(std::size_t slot) { gastos_[slot].store(0, std::memory_order_relaxed); }
+
+private:
+    std::int64_t limite_;
+    std::string causa_;
+    std::atomic<std::int64_t> gastos_[kLinhasSimulacao + 1] = {};
+};
+
+// A row stopped by the series' stop: not derived from std::exception, so that no sizing wraps it as its
+// own failure on the way out.
+struct TLinhaInterrompida {};
+
+// The progress hook of one slot's runs. An event adds to the slot's updates and ends the run in progress
+// with EDimensionamento when the budget is passed: against the exact updates of the slots before it
+// (`anteriores`, known once they have all finished) or, while they run, against their lower bound, which
+// can stop a row later than the sequential series would, never earlier. A requested stop ends the run
+// with TLinhaInterrompida. The window's hook `progresso` hears only the events of the thread that started
+// the series.
+class TContaSlot : public IProgresso {
+public:
+    TContaSlot(TOrcamentoSerie& orcamento, std::size_t slot, std::optional<std::int64_t> anteriores,
+               std::stop_token parar, IProgresso* progresso, std::thread::id chamador)
+        : orcamento_(orcamento),
+          slot_(slot),
+          anteriores_(anteriores),
+          parar_(std::move(parar)),
+          progresso_(std::this_thread::get_id() == chamador ? progresso : nullptr) {}
 
     void CursorOcupado(bool ocupado) override {
         if (progresso_) progresso_->CursorOcupado(ocupado);
     }
     void ProcessarEventos() override {
-        atualizacoes_ += TContadorAtualizacoes::kAtualizacoesEntreEventos;
-        if (atualizacoes_ > TContadorAtualizacoes::kMaximoAtualizacoes) throw EDimensionamento(SerieLonga(canal_));
+        const std::int64_t gasto = orcamento_.Somar(slot_);
+        if (parar_.stop_requested()) throw TLinhaInterrompida();
+        const std::int64_t antes = anteriores_ ? *anteriores_ : orcamento_.GastoAntes(slot_);
+        if (antes + gasto > orcamento_.Limite()) throw EDimensionamento(orcamento_.Causa());
         if (progresso_) progresso_->ProcessarEventos();
     }
 
 private:
-    TCanalDrenagem& canal_;
+    TOrcamentoSerie& orcamento_;
+    std::size_t slot_;
+    std::optional<std::int64_t> anteriores_;
+    std::stop_token parar_;
     IProgresso* progresso_;
-    IProgresso* anterior_;
-    std::int64_t atualizacoes_ = 0;
+};
+
+// How one row ended: its row, or the failure that the sequential series would have stopped at, or a stop.
+struct TResultadoLinha {
+    std::optional<TLinhaSimulacao> Linha;
+    std::exception_ptr Falha;
+    bool Interrompida = false;
+};
+
+// The rows of one series on the thread pool. Each row sizes on its own copies of the channel, the field
+// and the storm (the storm's Newton counter and the channel's hillslope and hydrograph are written by a
+// sizing) and routes the shared, read-only hydrograph of the design's hillslope. The rows are handed over in
+// order; the first that fails, passes the budget or is stopped ends the series, and the rows after it are
+// dropped.
+class TSerieEmCurso {
+public:
+    struct TDados {
+        TEntradaSimulacao Entrada;
+        const TCanalDrenagem& Canal;
+        const TTerreno& Terreno;
+        const TPrecipitacaoExponencialNegativa& Precipitacao;
+        const THidrograma& Hidrograma;  // of the temporary hillslope of the channel's spacing
+        IProgresso* Progresso;
+        std::thread::id Chamador;  // the thread that started the series
+    };
+
+    TSerieEmCurso(const TDados& dados, TOrcamentoSerie& orcamento, std::stop_token parar)
+        : dados_(dados),
+          orcamento_(orcamento),
+          valores_(ValoresDaEntrada(dados.Entrada)),
+          pararPedido_(std::move(parar)),
+          repassarParada_(pararPedido_, [this] { pararLinhas_.request_stop(); }) {}
+
+    TSerieSimulacao Executar(int threads, const TAoCalcularLinha& aoCalcularLinha) {
+        aoCalcularLinha_ = &aoCalcularLinha;
+        ExecutarEmParalelo(
+            resultados_.size(), threads,
+            [this](std::size_t i) { resultados_[i] = CalcularLinha(i, std::nullopt, pararLinhas_.get_token()); },
+            [this](std::size_t i) { Entregar(i); }, pararLinhas_.get_token());
+        if (excecao_) std::rethrow_exception(excecao_);
+        return std::move(serie_);
+    }
+
+private:
+    // Row i, its budget checked against `anteriores` when given, else against the rows still running.
+    TResultadoLinha CalcularLinha(std::size_t i, std::optional<std::int64_t> anteriores, std::stop_token parar) {
+        TCanalDrenagem canal = dados_.Canal;
+        TTerreno terreno = dados_.Terreno;
+        const TPrecipitacaoExponencialNegativa precipitacao = dados_.Precipitacao;
+        TContaSlot conta(orcamento_, i + 1, anteriores, std::move(parar), dados_.Progresso, dados_.Chamador);
+        canal.Encosta.Progresso = &conta;
+        TResultadoLinha resultado;
+        try {
+            const double valor = valores_[i];
+            const TValoresEntrada& entrada = kValores[static_cast<int>(dados_.Entrada)];
+            const TDimensionamento r = Dimensionar(dados_.Entrada, valor, canal, terreno, precipitacao, dados_.Hidrograma);
+            const double x = entrada.fatorEixo * valor;
+            // Mean velocity Q/A at H, m/s; the terrain holds the row's slope, the triangle's field side.
+            const double A = GeometriaSecao(canal, terreno.St(), r.H).A;  // m²
+            const double V = A > 0 ? r.Q / 1000 / A : 0;
+            resultado.Linha = TLinhaSimulacao{valor, x, FormatarFloat(DescricaoEntrada(dados_.Entrada).Formato, x),
+                                              r.Q, 100 * r.H, AlturaRecomendada(r.H, canal.CDu()), V};
+        } catch (const TLinhaInterrompida&) {
+            resultado.Interrompida = true;
+        } catch (...) {
+            resultado.Falha = std::current_exception();
+        }
+        return resultado;
+    }
+
+    // Row i once it and every row before it have finished: the updates before it are then exact. A row
+    // whose own updates pass the budget with them is where the sequential series ends; it is sized again
+    // against that exact count, so that it fails at the very step, and with the very message, it would.
+    void Entregar(std::size_t i) {
+        if (encerrada_) return;
+        TResultadoLinha& resultado = resultados_[i];
+        const std::int64_t anteriores = orcamento_.GastoAntes(i + 1);
+        if (!resultado.Interrompida && anteriores + orcamento_.Gasto(i + 1) > orcamento_.Limite()) {
+            pararLinhas_.request_stop();
+            orcamento_.Zerar(i + 1);
+            resultado = CalcularLinha(i, anteriores, pararPedido_);
+        }
+        if (resultado.Interrompida) return Encerrar();
+        if (resultado.Falha) {
+            try {
+                std::rethrow_exception(resultado.Falha);
+            } catch (const EDimensionamento& e) {
+                serie_.Erro = e.what();
+                serie_.Causa = e.Causa();
+            } catch (...) {
+                excecao_ = std::current_exception();
+            }
+            return Encerrar();
+        }
+        serie_.Linhas.push_back(*resultado.Linha);
+        try {
+            if (*aoCalcularLinha_) (*aoCalcularLinha_)(static_cast<int>(i), serie_.Linhas.back());
+        } catch (...) {
+            excecao_ = std::current_exception();
+            Encerrar();
+        }
+    }
+
+    void Encerrar() {
+        encerrada_ = true;
+        pararLinhas_.request_stop();
+    }
+
+    TDados dados_;
+    TOrcamentoSerie& orcamento_;
+    const std::vector<double> valores_;
+    std::array<TResultadoLinha, kLinhasSimulacao> resultados_;
+    std::stop_token pararPedido_;      // the caller's stop
+    std::stop_source pararLinhas_;     // the caller's stop, or the end of the series at a row
+    std::stop_callback<std::function<void()>> repassarParada_;
+    const TAoCalcularLinha* aoCalcularLinha_ = nullptr;
+    // Written by the deliveries, one at a time.
+    TSerieSimulacao serie_;
+    bool encerrada_ = false;
+    std::exception_ptr excecao_;  // a failure other than a sizing's, rethrown as the sequential series would
 };
 
 }  // namespace
@@ -233,49 +395,32 @@ double ValorSaida(const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
     return linha.Q;
 }
 
-TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
+TSerieSimulacao Simular(TEntradaSimulacao entrada, const TCanalDrenagem& canal, const TTerreno& terreno,
                         const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha,
-                        IProgresso* progresso) {
+                        IProgresso* progresso, const TOpcoesSerie& opcoes) {
     TSerieSimulacao serie;
     if (std::optional<std::string> causa = SerieLongaDemais(entrada, canal, terreno, precipitacao)) {
         serie.Erro = EDimensionamento().what();
         serie.Causa = std::move(*causa);
         return serie;
     }
-    TOrcamentoSerie orcamento(canal, progresso);
+    TOrcamentoSerie orcamento(opcoes.LimiteAtualizacoes, SerieLonga(canal));
+    const std::thread::id chamador = std::this_thread::get_id();
     THidrograma hidrograma;
     try {
-        hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, &orcamento);
+        TContaSlot conta(orcamento, 0, 0, opcoes.Parar, progresso, chamador);
+        hidrograma = HidrogramaDaEncosta(canal, terreno, precipitacao, &conta);
     } catch (const EDimensionamento& e) {  // the budget, spent by the design's own hillslope
         serie.Erro = e.what();
         serie.Causa = e.Causa();
         return serie;
+    } catch (const TLinhaInterrompida&) {
+        return serie;
     }
-    const TValoresEntrada& valores = kValores[static_cast<int>(entrada)];
-    const char* formato = DescricaoEntrada(entrada).Formato;
-    const TerrenoRestaurado restaurado(terreno);
-    double valor = valores.primeiro;
-    for (int i = 0; i < kLinhasSimulacao; ++i) {
-        if (valores.porMultiplicacao) valor = valores.passo * (i + 1);
-        TDimensionamento resultado;
-        try {
-            resultado = Dimensionar(entrada, valor, canal, terreno, precipitacao, hidrograma);
-        } catch (const EDimensionamento& e) {
-            serie.Erro = e.what();
-            serie.Causa = e.Causa();
-            break;
-        }
-        const double x = valores.fatorEixo * valor;
-        const double Hcm = 100 * resultado.H;
-        // Mean velocity Q/A at H, m/s; the terrain holds the row's slope, the triangle's field side.
-        const double A = GeometriaSecao(canal, terreno.St(), resultado.H).A;  // m²
-        const double V = A > 0 ? resultado.Q / 1000 / A : 0;
-        serie.Linhas.push_back({valor, x, FormatarFloat(formato, x), resultado.Q, Hcm,
-                                AlturaRecomendada(resultado.H, canal.CDu()), V});
-        if (aoCalcularLinha) aoCalcularLinha(i, serie.Linhas.back());
-        if (!valores.porMultiplicacao) valor += valores.passo;
-    }
-    return serie;
+    TSerieEmCurso execucao({entrada, canal, terreno, dynamic_cast<const TPrecipitacaoExponencialNegativa&>(precipitacao),
+                            hidrograma, progresso, chamador},
+                           orcamento, opcoes.Parar);
+    return execucao.Executar(opcoes.Threads, aoCalcularLinha);
 }
 
 }  // namespace talvek

@@ -3,16 +3,18 @@
 // velocity of each.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
 #include "model/uHidrograma.h"
+#include "platform/Progresso.h"
 
 namespace talvek {
 
-class IProgresso;
 class TCanalDrenagem;
 class TPrecipitacao;
 class TTerreno;
@@ -79,17 +81,30 @@ double ValorDoProjeto(TEntradaSimulacao entrada, const TCanalDrenagem& canal, co
 // rounding), or -1 when the design sits between rows or outside them.
 int LinhaDoProjeto(const std::vector<TLinhaSimulacao>& linhas, double valorProjeto);
 
-// Called after each row, with its index 0–20: the window draws it and lets pending events run.
+// Called with each row, index 0–20, in row order as the rows finish; never two at once, but on whichever
+// thread of the series finished the row (a window hands the row to its own thread).
 using TAoCalcularLinha = std::function<void(int indice, const TLinhaSimulacao& linha)>;
 
+struct TOpcoesSerie {
+    int Threads = 1;  // rows sized at once, on the core's thread pool
+    // A requested stop ends the series at the first row that it interrupts or skips: the rows before it
+    // are returned, without an error.
+    std::stop_token Parar;
+    // The node updates that the design's hillslope and all the rows may take together.
+    std::int64_t LimiteAtualizacoes = TContadorAtualizacoes::kMaximoAtualizacoes;
+};
+
 // Computes the series. A temporary hillslope of the channel's spacing gives the hydrograph that the length,
-// channel-roughness and channel-slope rows route; the other inputs rebuild the hillslope for each row, and
-// terrain roughness, terrain slope and VIB are written into `terreno` meanwhile and put back afterwards,
-// also when the series fails. A sizing failure ends the series with the rows computed so far, its message
-// and its cause; a failure of the temporary hillslope itself propagates. A series whose hillslopes would
-// pass the update limit of one run all together ends so before its first row.
-TSerieSimulacao Simular(TEntradaSimulacao entrada, TCanalDrenagem& canal, TTerreno& terreno,
+// channel-roughness and channel-slope rows route; the other inputs rebuild the hillslope for each row, the
+// terrain roughness, terrain slope and VIB written into the row's own copy of the field. Every row sizes
+// on its own copies of the channel, the field and the storm, so that the objects given are never written
+// and the rows give the same bits on any number of threads. A sizing failure ends the series with the
+// rows before it, its message and its cause; a failure of the temporary hillslope itself propagates. A
+// series whose hillslopes would pass the update limit of one run all together ends so before its first
+// row; one whose runs pass it while they go ends at the row that passes it, counted in row order. The
+// window's hook `progresso` hears only the runs on the calling thread.
+TSerieSimulacao Simular(TEntradaSimulacao entrada, const TCanalDrenagem& canal, const TTerreno& terreno,
                         const TPrecipitacao& precipitacao, const TAoCalcularLinha& aoCalcularLinha = {},
-                        IProgresso* progresso = nullptr);
+                        IProgresso* progresso = nullptr, const TOpcoesSerie& opcoes = {});
 
 }  // namespace talvek

@@ -162,7 +162,10 @@ TFPrincipal::TFPrincipal(const QString& pastaPrograma, QWidget* pai)
     });
 }
 
-TFPrincipal::~TFPrincipal() { DefinirIdentificacaoDocumentos(nullptr); }
+TFPrincipal::~TFPrincipal() {
+    Simulacao->PararSerie();  // while the progress hook and the window it blocks still exist
+    DefinirIdentificacaoDocumentos(nullptr);
+}
 
 // ---- Construction ----------------------------------------------------------------------------------
 

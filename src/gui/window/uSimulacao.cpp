@@ -1,5 +1,6 @@
 #include "window/uSimulacao.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
@@ -7,11 +8,15 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHideEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPainter>
 #include <QPen>
 #include <QProgressBar>
@@ -21,6 +26,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -36,7 +42,10 @@
 #include "common/InterfaceUsuario.h"
 #include "design/uCanal.h"
 #include "help/Ajuda.h"
+#include "model/uPrecipitacao.h"
+#include "model/uTerreno.h"
 #include "platform/Numeros.h"
+#include "platform/Paralelo.h"
 #include "platform/Progresso.h"
 #include "platform/Regional.h"
 #include "project/TabelaSimulacao.h"
@@ -71,38 +80,12 @@ constexpr TEntradaSimulacao kEntradas[] = {TEntradaSimulacao::Comp, TEntradaSimu
 
 QString Texto(const std::string& texto) { return QString::fromStdString(texto); }
 
-// While a series runs: the busy pointer, the tabs and the whole window disabled, and requests to close
-// the window refused, so that nothing else starts or ends in the middle of the series.
-class TBloqueioSerie : public QObject {
-public:
-    TBloqueioSerie(IProgresso& progresso, QWidget& janela, QWidget& opcoes, bool& simulando)
-        : cursor_(&progresso), janela_(janela), opcoes_(opcoes), simulando_(simulando) {
-        simulando_ = true;
-        opcoes_.setEnabled(false);
-        janela_.setEnabled(false);
-        janela_.installEventFilter(this);
-    }
-    ~TBloqueioSerie() override {
-        janela_.removeEventFilter(this);
-        janela_.setEnabled(true);
-        opcoes_.setEnabled(true);
-        simulando_ = false;
-    }
-    TBloqueioSerie(const TBloqueioSerie&) = delete;
-    TBloqueioSerie& operator=(const TBloqueioSerie&) = delete;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        if (evento->type() != QEvent::Close) return false;
-        evento->ignore();
-        return true;
-    }
-
-private:
-    TCursorOcupado cursor_;
-    QWidget& janela_;
-    QWidget& opcoes_;
-    bool& simulando_;
+// The design as a series sizes it, copied on the window's thread: the series' thread never reads the
+// objects that the window edits.
+struct TCopiasSerie {
+    TCanalDrenagem Canal;
+    TTerreno Terreno;
+    TPrecipitacaoExponencialNegativa Precipitacao;
 };
 
 QComboBox* Lista(const char* nome) {
@@ -122,6 +105,43 @@ TQuadroFigura* Secao(const char* nome, Figura figura) {
 }
 
 }  // namespace
+
+// While a series runs: the busy pointer, and every control that could start another computation disabled
+// (the tabs, the coefficient and its "OK", the report and table buttons, the main window's menus and tool
+// bars); "Cancelar" enabled. What it disabled it enables again, if it still exists.
+class TBloqueioSerie {
+public:
+    TBloqueioSerie(IProgresso& progresso, TPaginaSimulacao& pagina, bool& simulando)
+        : cursor_(&progresso), simulando_(simulando), cancelar_(pagina.BtnCancelar) {
+        simulando_ = true;
+        std::vector<QWidget*> comandos{pagina.Opcoes, pagina.SimulaCDu, pagina.CalculaHR, pagina.BtnRelatSimula,
+                                       pagina.BtnTabela};
+        if (auto* janela = qobject_cast<QMainWindow*>(pagina.window())) {
+            comandos.push_back(janela->menuBar());
+            for (QToolBar* barra : janela->findChildren<QToolBar*>()) comandos.push_back(barra);
+        }
+        for (QWidget* comando : comandos) {
+            if (!comando->isEnabled()) continue;
+            comando->setEnabled(false);
+            desativados_.emplace_back(comando);
+        }
+        cancelar_->setEnabled(true);
+    }
+    ~TBloqueioSerie() {
+        for (const QPointer<QWidget>& comando : desativados_)
+            if (comando) comando->setEnabled(true);
+        if (cancelar_) cancelar_->setEnabled(false);
+        simulando_ = false;
+    }
+    TBloqueioSerie(const TBloqueioSerie&) = delete;
+    TBloqueioSerie& operator=(const TBloqueioSerie&) = delete;
+
+private:
+    TCursorOcupado cursor_;
+    bool& simulando_;
+    QPointer<QWidget> cancelar_;
+    std::vector<QPointer<QWidget>> desativados_;
+};
 
 TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::function<void()> marcarAlterado,
                                    QWidget* pai)
@@ -149,8 +169,11 @@ TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::f
     BtnRelatSimula = new QPushButton(QStringLiteral("&Relatório"));
     DefinirContextoAjuda(BtnRelatSimula, kAjudaRelatorio);
     BtnAjudaSimula = new QPushButton(QStringLiteral("&Ajuda"));
+    BtnCancelar = new QPushButton(QStringLiteral("Cancelar"));
+    BtnCancelar->setEnabled(false);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(BtnVoltarSimula);
+    botoes->addWidget(BtnCancelar);
     botoes->addStretch(1);
     CriarAcoesTabela();
     botoes->addWidget(BtnTabela);
@@ -175,6 +198,10 @@ TPaginaSimulacao::TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::f
     Status->setContentsMargins(kAfastamentoStatus, 0, 0, 0);
 
     connect(BtnAjudaSimula, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaPagina); });
+    connect(BtnCancelar, &QPushButton::clicked, this, [this] { Cancelar(); });
+    // Connected before the main window's own handlers: the series ends before the page or the project does.
+    for (QPushButton* saida : {BtnVoltarSimula, BtnFecharSimula})
+        connect(saida, &QPushButton::clicked, this, [this] { PararSerie(); });
     connect(BitBtn6, &QPushButton::clicked, this, [] { Ajuda().AbrirTopico(kAjudaSecaoReal); });
     const auto calcular = [this] { Protegido(window(), [this] { CalculaHRClick(); }); };
     connect(CalculaHR, &QPushButton::clicked, this, calcular);
@@ -365,6 +392,7 @@ void TPaginaSimulacao::Iniciar() {
 }
 
 void TPaginaSimulacao::Encerrar() {
+    PararSerie();
     LimparGrafico();
     // The recommended height follows the coefficient kept, so that the design (and its report) never
     // pairs a new coefficient with the height of the old one.
@@ -396,14 +424,18 @@ void TPaginaSimulacao::SelecionarSerie(TSaidaSimulacao saida, int item) {
 
 void TPaginaSimulacao::EscolherSerie(TSaidaSimulacao saida, int item) {
     if (simulando_ || item < 0 || item >= static_cast<int>(std::size(kEntradas))) return;
-    {
-        const TBloqueioSerie bloqueio(progresso_, *window(), *Opcoes, simulando_);
-        for (TSaidaSimulacao outra : {TSaidaSimulacao::Q, TSaidaSimulacao::H, TSaidaSimulacao::Hr, TSaidaSimulacao::V})
-            if (outra != saida) DesmarcarTodos(*Grupo(outra));
-        Grafico->setToolTip(QString());
+    bloqueio_ = std::make_unique<TBloqueioSerie>(progresso_, *this, simulando_);
+    window()->installEventFilter(this);  // closing the program stops the series first
+    for (TSaidaSimulacao outra : {TSaidaSimulacao::Q, TSaidaSimulacao::H, TSaidaSimulacao::Hr, TSaidaSimulacao::V})
+        if (outra != saida) DesmarcarTodos(*Grupo(outra));
+    Grafico->setToolTip(QString());
+    try {
         Simular(saida, kEntradas[item]);
+    } catch (...) {
+        LimparProgresso();
+        bloqueio_.reset();
+        throw;
     }
-    SelecionarLinha(0);
 }
 
 void TPaginaSimulacao::LimparGrafico() {
@@ -457,15 +489,6 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
     for (QComboBox* lista : {SimulaQ, SimulaH, SimulaTudo, SimulaHr}) lista->clear();
     Progresso->show();
 
-    struct Fim {
-        TPaginaSimulacao& pagina;
-        ~Fim() {
-            pagina.Progresso->setValue(0);
-            pagina.Progresso->hide();
-            pagina.Status->clear();
-        }
-    } fim{*this};
-
     // Velocities of a few tenths of m/s need two decimals; flows and heights one.
     eixoY_->setLabelFormat(saida == TSaidaSimulacao::V ? QStringLiteral("%.2f") : QStringLiteral("%.1f"));
     const double valorProjeto = ValorDoProjeto(entrada, modelo_.Canal, modelo_.Terreno);
@@ -473,22 +496,93 @@ void TPaginaSimulacao::Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada)
     DefinirTitulos(QString::fromUtf8(descricao.TituloEixo), QString::fromUtf8(DescricaoSaida(saida).TituloEixo),
                    Texto(MensagemSimulacao(saida, entrada)), QString::fromUtf8(descricao.Unidade),
                    QString::fromUtf8(descricao.Rotulo));
-
-    const TSerieSimulacao serie = talvek::Simular(
-        entrada, modelo_.Canal, modelo_.Terreno, modelo_.Precipitacao,
-        [&](int indice, const TLinhaSimulacao& linha) {
-            AdicionarValores(Texto(linha.Texto), linha.Q, linha.H, linha.Hr);
-            AdicionarPonto(indice, Texto(linha.Texto), linha.X, ValorSaida(linha, saida));
-            progresso_.ProcessarEventos();
-        },
-        &progresso_);
-    MarcarProjeto(serie, saida, valorProjeto);
-    linhas_ = serie.Linhas;
     entrada_ = entrada;
+
+    auto copias = std::make_shared<const TCopiasSerie>(
+        TCopiasSerie{modelo_.Canal, modelo_.Terreno,
+                     dynamic_cast<const TPrecipitacaoExponencialNegativa&>(modelo_.Precipitacao)});
+    const int numero = ++numeroSerie_;
+    serie_ = std::jthread([this, numero, saida, entrada, valorProjeto, copias](std::stop_token parar) {
+        TSerieSimulacao serie;
+        std::exception_ptr excecao;
+        try {
+            serie = talvek::Simular(
+                entrada, copias->Canal, copias->Terreno, copias->Precipitacao,
+                [this, numero, saida](int indice, const TLinhaSimulacao& linha) {
+                    QMetaObject::invokeMethod(
+                        this, [this, numero, indice, linha, saida] { ReceberLinha(numero, indice, linha, saida); },
+                        Qt::QueuedConnection);
+                },
+                nullptr, {.Threads = NumeroDeThreads(), .Parar = parar});
+        } catch (...) {
+            excecao = std::current_exception();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, numero, serie, excecao, saida, valorProjeto] {
+                TerminarSerie(numero, serie, excecao, saida, valorProjeto);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TPaginaSimulacao::ReceberLinha(int numero, int indice, const TLinhaSimulacao& linha, TSaidaSimulacao saida) {
+    if (numero != numeroSerie_) return;
+    linhas_.push_back(linha);
+    AdicionarValores(Texto(linha.Texto), linha.Q, linha.H, linha.Hr);
+    AdicionarPonto(indice, Texto(linha.Texto), linha.X, ValorSaida(linha, saida));
+}
+
+void TPaginaSimulacao::TerminarSerie(int numero, const TSerieSimulacao& serie, std::exception_ptr excecao,
+                                     TSaidaSimulacao saida, double valorProjeto) {
+    if (numero != numeroSerie_) return;
+    serie_.join();  // its last act was to post this call
+    MarcarProjeto(serie, saida, valorProjeto);
+    LimparProgresso();
+    bloqueio_.reset();
+    window()->removeEventFilter(this);
+    SelecionarLinha(0);
+    // The keyboard returns to the series' item, unless the user has moved it elsewhere on the page.
+    if (!isAncestorOf(QApplication::focusWidget()))
+        if (QAbstractButton* opcao = Grupo(saida)->checkedButton()) opcao->setFocus();
+    if (excecao) {  // the design's own hillslope failed: the standard error box, as any other action
+        Protegido(window(), [&] { std::rethrow_exception(excecao); });
+        return;
+    }
     if (!serie.Erro) return;
     const QString causa = Texto(serie.Causa);  // on the line below the words the box has always shown
     const QString mensagem = causa.isEmpty() ? Texto(*serie.Erro) : Texto(*serie.Erro) + '\n' + causa;
     Interface().Mensagem(window(), TituloPrograma(), mensagem, Icone::Erro, Botoes::Ok);
+}
+
+void TPaginaSimulacao::Cancelar() { serie_.request_stop(); }
+
+void TPaginaSimulacao::PararSerie() {
+    if (!serie_.joinable()) return;
+    serie_.request_stop();
+    serie_.join();
+    ++numeroSerie_;  // the rows and the end it posted meanwhile are dropped
+    LimparProgresso();
+    bloqueio_.reset();
+    window()->removeEventFilter(this);
+}
+
+void TPaginaSimulacao::LimparProgresso() {
+    Progresso->setValue(0);
+    Progresso->hide();
+    Status->clear();
+}
+
+TPaginaSimulacao::~TPaginaSimulacao() {
+    // Only the thread: the window around the page may already be half gone.
+    if (serie_.joinable()) {
+        serie_.request_stop();
+        serie_.join();
+    }
+}
+
+void TPaginaSimulacao::hideEvent(QHideEvent* evento) {
+    if (!evento->spontaneous()) PararSerie();  // not when the window is only minimized
+    QWidget::hideEvent(evento);
 }
 
 void TPaginaSimulacao::CriarAcoesTabela() {
@@ -572,6 +666,10 @@ void TPaginaSimulacao::MostrarDicaPonto(int indice) {
 }
 
 bool TPaginaSimulacao::eventFilter(QObject* alvo, QEvent* evento) {
+    if (alvo == window() && evento->type() == QEvent::Close) {
+        PararSerie();  // then the window closes as it would
+        return false;
+    }
     if (alvo == SimulaCDu && evento->type() == QEvent::FocusOut) {
         const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)

@@ -6,7 +6,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <exception>
 #include <functional>
+#include <memory>
+#include <thread>
 
 #include "project/SerieSimulacao.h"
 
@@ -35,6 +38,7 @@ class TTerreno;
 
 namespace talvek::gui {
 
+class TBloqueioSerie;
 class TFiltroNumerico;
 class TQuadroFigura;
 
@@ -50,6 +54,7 @@ public:
     // called for every key typed in the coefficient box.
     TPaginaSimulacao(TModelo modelo, IProgresso& progresso, std::function<void()> marcarAlterado,
                      QWidget* pai = nullptr);
+    ~TPaginaSimulacao() override;  // a series still running is stopped and waited for
 
     // Entering from the results page: the section picture of the channel, the first series (Q against
     // the channel length) on the tab "Q", and the channel's CDu in the coefficient box.
@@ -62,13 +67,17 @@ public:
     void InstalarProgresso(QStatusBar& barra);
     void RemoverProgresso();
 
-    // The series of one output against one input: chart, axis titles, status text and the four lists.
-    // A sizing failure keeps the rows computed so far and shows its message; the channel's design flow
-    // is put back afterwards, however the series ends.
+    // Starts the series of one output against one input: axis titles and status text at once; the rows,
+    // sized on the core's thread pool by a thread of the page on copies of the design, reach the chart
+    // and the four lists in row order as they finish. A sizing failure keeps the rows computed so far and
+    // shows its message once the series ends; the design is never written.
     void Simular(TSaidaSimulacao saida, TEntradaSimulacao entrada);
+    // "Cancelar": the series running stops; the rows already drawn stay, without a message.
+    void Cancelar();
     void LimparGrafico();
-    // A click on item `item` of the radio group of `saida`: busy pointer, the window blocked, the other
-    // groups cleared, the series computed, row 0 of the lists selected.
+    // A click on item `item` of the radio group of `saida`: busy pointer, the controls that start another
+    // computation blocked and "Cancelar" enabled until the series ends, the other groups cleared, the
+    // series started; row 0 of the lists selected when it ends.
     void EscolherSerie(TSaidaSimulacao saida, int item);
     // "OK" of the real section: the coefficient becomes the design's CDu and Hr, and the Hr series of the
     // input shown (or of the Hr item already selected) is drawn on the tab "Hr".
@@ -84,6 +93,9 @@ public:
     QImage FiguraGrafico() const;
     // True while a series is being computed.
     bool Simulando() const { return simulando_; }
+    // Ends a running series now (leaving the page, closing the project or the program): stops it, waits
+    // for its thread and drops the rows not yet drawn.
+    void PararSerie();
 
     QChartView* Grafico;
     QLineSeries* Series1;
@@ -115,6 +127,7 @@ public:
     QPushButton* BtnVoltarSimula;
     QPushButton* BtnRelatSimula;
     QPushButton* BtnAjudaSimula;
+    QPushButton* BtnCancelar;  // "Cancelar", enabled only while a series runs
     // The series out of the window (TExportacaoGrafico): "Copiar tabela", "Salvar tabela como CSV…",
     // "Salvar gráfico como PNG…", in the chart's context menu and in the menu of BtnTabela.
     QAction* CopiarTabela;
@@ -126,6 +139,7 @@ public:
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
 
 private:
     QWidget* CriarGrafico();
@@ -141,6 +155,12 @@ private:
     void CriarAcoesTabela();
     QButtonGroup* Grupo(TSaidaSimulacao saida) const;
     void SelecionarSerie(TSaidaSimulacao saida, int item);
+    // The window's side of a series `numero`: a row delivered, and its end (the rows and the error, or
+    // a failure other than a sizing's). Calls of a series no longer current are dropped.
+    void ReceberLinha(int numero, int indice, const TLinhaSimulacao& linha, TSaidaSimulacao saida);
+    void TerminarSerie(int numero, const TSerieSimulacao& serie, std::exception_ptr excecao, TSaidaSimulacao saida,
+                       double valorProjeto);
+    void LimparProgresso();
 
     TModelo modelo_;
     IProgresso& progresso_;
@@ -149,6 +169,9 @@ private:
     QCategoryAxis* eixoX_;
     QValueAxis* eixoY_;
     bool simulando_ = false;
+    std::unique_ptr<TBloqueioSerie> bloqueio_;  // while a series runs
+    std::jthread serie_;                         // the thread running the series
+    int numeroSerie_ = 0;                        // of the series whose rows the page takes
     std::vector<TLinhaSimulacao> linhas_;  // the rows charted, for the table
     TEntradaSimulacao entrada_ = TEntradaSimulacao::Comp;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,33 @@ void Abrir(TProjeto& projeto, const std::string& caminho) { LerProjeto(caminho, 
 
 TSerieSimulacao Simular(TProjeto& p, TEntradaSimulacao entrada) {
     return talvek::Simular(entrada, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao);
+}
+
+// The series on `threads` threads, with the rows its callback received, in the order received.
+TSerieSimulacao SimularEmThreads(TProjeto& p, TEntradaSimulacao entrada, int threads, std::vector<int>& avisadas,
+                                 std::int64_t limite = TContadorAtualizacoes::kMaximoAtualizacoes) {
+    return talvek::Simular(
+        entrada, p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao,
+        [&avisadas](int indice, const TLinhaSimulacao&) { avisadas.push_back(indice); }, nullptr,
+        {.Threads = threads, .Parar = {}, .LimiteAtualizacoes = limite});
+}
+
+// Every bit of every row, the error and its cause; the rows were announced 0, 1, 2… in order.
+void EsperarIguais(const TSerieSimulacao& serie, const TSerieSimulacao& sequencial, const std::vector<int>& avisadas,
+                   const std::string& caso) {
+    ASSERT_EQ(serie.Linhas.size(), sequencial.Linhas.size()) << caso;
+    for (std::size_t i = 0; i < serie.Linhas.size(); ++i) {
+        const TLinhaSimulacao& a = serie.Linhas[i];
+        const TLinhaSimulacao& b = sequencial.Linhas[i];
+        EXPECT_TRUE(a.Valor == b.Valor && a.X == b.X && a.Texto == b.Texto && a.Q == b.Q && a.H == b.H &&
+                    a.Hr == b.Hr && a.V == b.V)
+            << caso << " row " << i;
+    }
+    EXPECT_EQ(serie.Erro, sequencial.Erro) << caso;
+    EXPECT_EQ(serie.Causa, sequencial.Causa) << caso;
+    std::vector<int> ordem(serie.Linhas.size());
+    for (std::size_t i = 0; i < ordem.size(); ++i) ordem[i] = static_cast<int>(i);
+    EXPECT_EQ(avisadas, ordem) << caso;
 }
 
 }  // namespace
@@ -164,6 +193,81 @@ TEST(SerieSimulacao, SemEscoamentoAsLinhasTemVazaoZero) {
             EXPECT_NEAR(linha.Hr, 10, 1e-12);
         }
     }
+}
+
+// The rows on the thread pool are those of the series on one thread, bit for bit, on inputs that route the
+// design's hydrograph (Comp, Sc) and that rebuild the hillslope on each row (EH, VIB, nt, St), and on a
+// series that fails.
+TEST(SerieSimulacao, MesmasLinhasEmQualquerNumeroDeThreads) {
+    struct Caso {
+        const char* projeto;
+        TEntradaSimulacao entrada;
+    };
+    const Caso casos[] = {
+        {"Encosta3Triangular", TEntradaSimulacao::EH}, {"Encosta3Triangular", TEntradaSimulacao::VIB},
+        {"Encosta3Triangular", TEntradaSimulacao::nt}, {"Encosta3Triangular", TEntradaSimulacao::Comp},
+        {"Encosta3Triangular", TEntradaSimulacao::Sc}, {"Encosta3Trapezio", TEntradaSimulacao::St},
+        {"Lavoura3", TEntradaSimulacao::VIB},          {"Falha3SemSecao", TEntradaSimulacao::EH},
+    };
+    for (const Caso& caso : casos) {
+        TProjeto p;
+        Abrir(p, std::string(TALVEK_DADOS_TESTE) + "/" + caso.projeto + ".tvk");
+        std::vector<int> avisadas;
+        const TSerieSimulacao sequencial = SimularEmThreads(p, caso.entrada, 1, avisadas);
+        EXPECT_EQ(sequencial.Linhas.size(), sequencial.Erro ? 0u : 21u) << caso.projeto;
+        for (int threads : {2, 8}) {
+            std::vector<int> avisadasEmThreads;
+            const TSerieSimulacao serie = SimularEmThreads(p, caso.entrada, threads, avisadasEmThreads);
+            EsperarIguais(serie, sequencial, avisadasEmThreads,
+                          std::string(caso.projeto) + " " + DescricaoEntrada(caso.entrada).Nome + " on " +
+                              std::to_string(threads));
+        }
+    }
+}
+
+// The update budget is shared by the whole series and counted in row order: on any number of threads the
+// series ends at the row where one thread ends it, with the same rows before it. A 300 m strip gives the
+// first VIB rows several events each, so that the limits below fall inside hillslopes, some of them in
+// rows whose neighbours run at the same time.
+TEST(SerieSimulacao, OrcamentoDaSerieTerminaNaMesmaLinhaEmQualquerNumeroDeThreads) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    p.CanalDrenagem.SetEH(300);
+    std::size_t anteriores = 0;
+    int parciais = 0;
+    for (int eventos : {1, 3, 4, 6, 9, 14, 20, 26, 40}) {
+        const std::int64_t limite = eventos * TContadorAtualizacoes::kAtualizacoesEntreEventos;
+        std::vector<int> avisadas;
+        const TSerieSimulacao sequencial = SimularEmThreads(p, TEntradaSimulacao::VIB, 1, avisadas, limite);
+        const std::size_t n = sequencial.Linhas.size();
+        EXPECT_GE(n, anteriores) << eventos;  // a larger budget never ends the series earlier
+        EXPECT_EQ(sequencial.Erro.has_value(), n < 21) << eventos;
+        if (n > 0 && n < 21) ++parciais;
+        anteriores = n;
+        for (int threads : {2, 8}) {
+            std::vector<int> avisadasEmThreads;
+            EsperarIguais(SimularEmThreads(p, TEntradaSimulacao::VIB, threads, avisadasEmThreads, limite), sequencial,
+                          avisadasEmThreads, std::to_string(eventos) + " events on " + std::to_string(threads));
+        }
+    }
+    EXPECT_EQ(anteriores, 21u);
+    EXPECT_GE(parciais, 5);
+}
+
+// A stop before the series starts gives no row and no error; the objects given are left as they were.
+TEST(SerieSimulacao, SerieParadaNaoTemErro) {
+    TProjeto p;
+    Abrir(p, kEncosta);
+    std::stop_source parar;
+    parar.request_stop();
+    for (int threads : {1, 8}) {
+        const TSerieSimulacao serie = talvek::Simular(TEntradaSimulacao::VIB, p.CanalDrenagem, p.Terreno,
+                                                      p.Nimbal1.Precipitacao, {}, nullptr,
+                                                      {.Threads = threads, .Parar = parar.get_token()});
+        EXPECT_TRUE(serie.Linhas.empty()) << threads;
+        EXPECT_FALSE(serie.Erro) << threads;
+    }
+    EXPECT_EQ(p.Terreno.VIB(), 20);
 }
 
 TEST(SerieSimulacao, MensagensDeStatus) {

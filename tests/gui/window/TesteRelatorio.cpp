@@ -128,6 +128,7 @@ private slots:
         Calcular(j, usuario);
         const double Q = j.CanalDrenagem.Q();
         j.Resultados->BSimulacao->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!j.Simulacao->Simulando(), 60000);  // the series runs on its own thread
         // A chart wider than a printed page (17 cm, 640 px) is scaled down to it, and further down to what
         // the report shows whole at its minimum size.
         j.Simulacao->Grafico->setMinimumWidth(900);
@@ -173,6 +174,7 @@ private slots:
                     janela.Caminho(QStringLiteral("Cabecalho.jpg")));
         Calcular(j, usuario);
         if (simulacao) j.Resultados->BSimulacao->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!j.Simulacao->Simulando(), 60000);  // the series runs on its own thread
         int faixa = -1;
         AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
             r.setWindowState(Qt::WindowNoState);
@@ -194,6 +196,7 @@ private slots:
         TFPrincipal& j = *janela.janela;
         Calcular(j, usuario);
         j.Resultados->BSimulacao->click();  // with the chart the report takes two pages
+        QTRY_VERIFY_WITH_TIMEOUT(!j.Simulacao->Simulando(), 60000);  // the series runs on its own thread
         const QString pdf = janela.Caminho(QStringLiteral("relatorio.pdf"));
         int todas = 0, primeira = 0;
         bool perguntou = false;
@@ -254,6 +257,7 @@ private slots:
         }
         Calcular(j, usuario);
         j.Resultados->BSimulacao->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!j.Simulacao->Simulando(), 60000);  // the series runs on its own thread
         QSize figura;
         AoAbrirModal<TFRelatorio>([&](TFRelatorio& r) {
             r.Gerar();

@@ -1,5 +1,5 @@
-// The simulation page: each chosen item charts the same 21 rows as the core series, the window is
-// blocked while a series runs, failures are shown, the recommended-height series follows the
+// The simulation page: each chosen item charts the same 21 rows as the core series, the controls that
+// start another computation are blocked while a series runs and "Cancelar" stops it, failures are shown, the recommended-height series follows the
 // coefficient typed on the page, and the design is left as it was.
 #include <QButtonGroup>
 #include <QChartView>
@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QMenuBar>
 #include <QValueAxis>
 #include <QCategoryAxis>
 
@@ -41,8 +43,11 @@ namespace {
 const QString kTriangular = QStringLiteral(TALVEK_DADOS_TESTE "/Encosta3Triangular.tvk");
 const QString kTrapezio = QStringLiteral(TALVEK_DADOS_TESTE "/Encosta3Trapezio.tvk");
 
-// A main window with the project opened, designed and shown on the simulation page. The project is
-// marked unmodified at the end, so that closing the window asks nothing.
+// A series runs on its own thread: the page's events run until it has ended.
+void EsperarSerie(const TPaginaSimulacao& s) { QTRY_VERIFY_WITH_TIMEOUT(!s.Simulando(), 60000); }
+
+// A main window with the project opened, designed and shown on the simulation page, its first series
+// finished. The project is marked unmodified at the end, so that closing the window asks nothing.
 struct PaginaSimulada {
     Usuario usuario;
     JanelaDeTeste janela;
@@ -55,6 +60,7 @@ struct PaginaSimulada {
         j.CalcularClick();
         QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaResultados));
         j.Resultados->BSimulacao->click();
+        EsperarSerie(s);
     }
     ~PaginaSimulada() { j.GerenteSys1.Alterado = false; }
 };
@@ -167,6 +173,7 @@ private slots:
 
         QButtonGroup* grupos[] = {s.RVazao, s.RTeorica, s.RRecomendada, s.RVelocidade};
         Item(grupos[saida], entrada)->click();
+        EsperarSerie(s);
         QCOMPARE(t.usuario.Textos(), QStringList());
         for (int g = 0; g < 4; ++g) QCOMPARE(grupos[g]->checkedId(), g == saida ? entrada : -1);
 
@@ -259,30 +266,89 @@ private slots:
         QVERIFY(eixoY->max() > eixoY->min());
     }
 
+    // While a series runs the window keeps its events, but nothing that starts another computation can
+    // be used: the tabs, the coefficient and its "OK", the report and table buttons, the menus and tool
+    // bars; "Cancelar" can.
     void SerieEmCursoBloqueiaAJanela() {
         PaginaSimulada t(kTriangular);
         TFPrincipal& j = t.j;
         TPaginaSimulacao& s = t.s;
-        struct Estado {
-            bool visto = false, opcoes = true, janela = true, cursor = false, progresso = false;
-            QString status;
-        } durante;
-        QTimer::singleShot(0, &s, [&] {
-            durante = {true, s.Opcoes->isEnabled(), j.isEnabled(), QApplication::overrideCursor() != nullptr,
-                       s.Progresso->isVisible(), s.Status->text()};
-        });
-        Item(s.RTeorica, 5)->click();
-        QVERIFY(durante.visto);
-        QVERIFY(!durante.opcoes);
-        QVERIFY(!durante.janela);  // regression: only the tabs were blocked for the height series
-        QVERIFY(durante.cursor);
-        QVERIFY(durante.progresso);
-        QCOMPARE(durante.status, QStringLiteral("Simulando declividade do terreno x altura teórica ..."));
+        const auto comandosAtivos = [&] {
+            QStringList ativos;
+            for (QWidget* comando : std::initializer_list<QWidget*>{s.Opcoes, s.SimulaCDu, s.CalculaHR,
+                                                                     s.BtnRelatSimula, s.BtnTabela, j.menuBar()})
+                if (comando->isEnabled()) ativos.append(comando->objectName() + comando->metaObject()->className());
+            for (QToolBar* barra : j.findChildren<QToolBar*>())
+                if (barra->isEnabled()) ativos.append(barra->windowTitle());
+            return ativos;
+        };
+        QVERIFY(!s.BtnCancelar->isEnabled());
+        Item(s.RTeorica, 5)->click();  // the thread only posts to the page: until events run, it is mid-series
+        QVERIFY(s.Simulando());
+        QCOMPARE(comandosAtivos(), QStringList());
+        QVERIFY(s.BtnCancelar->isEnabled());
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QVERIFY(s.Progresso->isVisible());
+        QCOMPARE(s.Status->text(), QStringLiteral("Simulando declividade do terreno x altura teórica ..."));
+        EsperarSerie(s);
         QVERIFY(s.Opcoes->isEnabled());
         QVERIFY(j.isEnabled());
+        QVERIFY(j.menuBar()->isEnabled());
+        QCOMPARE(comandosAtivos().size(), 6 + j.findChildren<QToolBar*>().size());
+        QVERIFY(!s.BtnCancelar->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(s.Status->text(), QString());
         QVERIFY(!s.Progresso->isVisible());
+        QCOMPARE(s.Series1->count(), 21);
+    }
+
+    // "Cancelar" stops the series: the rows done stay on the chart and in the lists, without a message.
+    // Leaving the page or closing the program during a series stops it and waits for its thread.
+    void CancelarGuardaAsLinhasFeitas() {
+        PaginaSimulada t(kTriangular);
+        TFPrincipal& j = t.j;
+        TPaginaSimulacao& s = t.s;
+        j.CanalDrenagem.SetEH(1500);  // 21 strips of 1.5 km: seconds of work
+        Item(s.RVazao, 3)->click();   // "Q x nt"
+        QTRY_VERIFY_WITH_TIMEOUT(s.Series1->count() >= 2, 60000);
+        QVERIFY(s.Simulando());
+        GuardarTela(j, QStringLiteral("simulacao_em_curso"));
+        s.BtnCancelar->click();
+        EsperarSerie(s);
+        const int feitas = s.Series1->count();
+        QVERIFY2(feitas >= 2 && feitas < 21, qPrintable(QString::number(feitas)));
+        QCOMPARE(t.usuario.Textos(), QStringList());
+        QVERIFY(!s.BtnCancelar->isEnabled());
+        QVERIFY(s.Opcoes->isEnabled());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!s.Progresso->isVisible());
+        GuardarTela(j, QStringLiteral("simulacao_cancelada"));
+        TProjeto p;
+        LerProjeto(kTriangular.toStdString(), p.Objetos());
+        p.CanalDrenagem.SetEH(1500);
+        const TSerieSimulacao nucleo = talvek::Simular(TEntradaSimulacao::nt, p.CanalDrenagem, p.Terreno,
+                                                       p.Nimbal1.Precipitacao, {}, nullptr, {.Threads = 2, .Parar = {}});
+        for (int i = 0; i < feitas; ++i) {
+            QCOMPARE(s.Series1->at(i).y(), nucleo.Linhas[std::size_t(i)].Q);
+            QCOMPARE(Lista(*s.SimulaTudo, i), QString::fromStdString(nucleo.Linhas[std::size_t(i)].Texto));
+        }
+        for (QComboBox* lista : {s.SimulaQ, s.SimulaH, s.SimulaTudo, s.SimulaHr}) QCOMPARE(lista->count(), feitas);
+
+        Item(s.RVazao, 3)->click();
+        s.BtnVoltarSimula->click();
+        QVERIFY(!s.Simulando());
+        QCOMPARE(j.PaginaAtual(), int(TFPrincipal::PaginaResultados));
+        QVERIFY(j.menuBar()->isEnabled());
+        QCOMPARE(s.Series1->count(), 0);
+        QCoreApplication::processEvents();  // what the stopped thread posted is dropped
+        QCOMPARE(s.Series1->count(), 0);
+
+        j.Resultados->BSimulacao->click();
+        EsperarSerie(s);
+        Item(s.RVazao, 3)->click();
+        QVERIFY(j.close());
+        QVERIFY(!s.Simulando());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void FalhaDoDimensionamentoMostraAMensagem() {
@@ -296,6 +362,7 @@ private slots:
         j.CanalDrenagem.Z = {0.0, -1};
         const double St = j.Terreno.St();
         Item(s.RVazao, 5)->click();
+        EsperarSerie(s);
         QCOMPARE(t.usuario.Textos(), QStringList{"Erro no dimensinamento dos canais\n"
                                                  "Inclinação da parede do canal (Z) = 0: deve ser maior que zero."});
         QCOMPARE(t.usuario.caixas.first().icone, Icone::Erro);
@@ -312,10 +379,12 @@ private slots:
         TFPrincipal& j = t.j;
         TPaginaSimulacao& s = t.s;
         Item(s.RVazao, 5)->click();  // "Q x St"
+        EsperarSerie(s);
         Digitar(s.SimulaCDu, QStringLiteral("1,5"));
         QCOMPARE(s.SimulaHr->currentIndex(), -1);
         QVERIFY(j.GerenteSys1.Alterado);
         s.CalculaHR->click();
+        EsperarSerie(s);
         QCOMPARE(s.RRecomendada->checkedId(), 5);
         QCOMPARE(s.RVazao->checkedId(), -1);
         QCOMPARE(s.Opcoes->currentWidget(), s.TSRecomendada);
@@ -380,6 +449,7 @@ private slots:
             QCOMPARE(r.HR->text(), QString::fromStdString(FormatarFloat("0.0", j.CanalDrenagem.Hr())));
             // Entering the simulation again keeps the coefficient typed there.
             r.BSimulacao->click();
+            EsperarSerie(s);
             QCOMPARE(s.SimulaCDu->text(), QStringLiteral("1,5"));
             QCOMPARE(j.CanalDrenagem.CDu(), 1.5);
             s.BtnVoltarSimula->click();
