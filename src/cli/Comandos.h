@@ -24,5 +24,6 @@ extern const Comando kComandoHidrograma;
 extern const Comando kComandoBalanco;
 extern const Comando kComandoSimular;
 extern const Comando kComandoRelatorio;
+extern const Comando kComandoLote;
 
 }  // namespace talvek::cli

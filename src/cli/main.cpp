@@ -21,6 +21,7 @@ const Comando kComandos[] = {
     kComandoBalanco,
     kComandoSimular,
     kComandoRelatorio,
+    kComandoLote,
 };
 
 std::span<const Comando> Comandos() { return kComandos; }
