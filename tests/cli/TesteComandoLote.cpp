@@ -7,7 +7,9 @@
 
 #include "ExecucaoCalc.h"
 #include "PastaTemporaria.h"
+#include "platform/ArquivoIni.h"
 
+using namespace talvek;
 using namespace talvek::teste;
 
 namespace {
@@ -55,6 +57,71 @@ TEST(Lote, MesmosBytesCom1_2E8Threads) {
             EXPECT_EQ(e.saida, execucoes[0].saida);
             EXPECT_EQ(e.erros, execucoes[0].erros);
         }
+    }
+}
+
+// The text of a JSON number after "chave":, as it stands.
+std::string NumeroJson(const std::string& json, const std::string& chave) {
+    const std::size_t inicio = json.find("\"" + chave + "\":");
+    if (inicio == std::string::npos) return "ausente";
+    const std::size_t valor = inicio + chave.size() + 3;
+    return json.substr(valor, json.find_first_of(",}", valor) - valor);
+}
+
+struct Chave {
+    const char* secao;
+    const char* chave;
+    const char* valor;
+};
+
+struct CasoIdentidade {
+    const char* base;
+    std::string planilha;  // header and one row
+    std::vector<Chave> chaves;  // the same values, where the project file keeps them
+};
+
+// A row gives, to the last digit, what dimensionar gives for the base with the row's keys written into it.
+TEST(Lote, LinhaIgualAoProjetoComAsMesmasChaves) {
+    const CasoIdentidade casos[] = {
+        {"Encosta3Triangular.tvk",
+         "EH;VIB;St;Sm;Comprimento;nt;nc\n25;15;0,015;0.4;250;0,08;0,035\n",
+         {{"CanalDrenagem", "EH", "25"}, {"Terreno", "VIB", "15"}, {"Terreno", "St", "0.015"},
+          {"Canal", "ValorSm", "0.4"}, {"CanalGradiente", "Comprimento", "250"}, {"Terreno", "nt", "0.08"},
+          {"CanalGradiente", "nc", "0.035"}}},
+        {"Inundacao2Trapezio.tvk",
+         "Bcanal;Z;TD;Bchuva;K;Tr;A;C;IndUso;CDu\n0,4;1,5;12;15;1100;25;0,19;0,82;1;1,3\n",
+         {{"Canal", "B", "0.4"}, {"Canal", "ValorZ", "1.5"}, {"CanalDrenagem", "TD", "12"},
+          {"PREC_EXPONENCIAL_NEGATIVA", "B", "15"}, {"PREC_EXPONENCIAL_NEGATIVA", "K", "1100"},
+          {"PREC_EXPONENCIAL_NEGATIVA", "Tr", "25"}, {"PREC_EXPONENCIAL_NEGATIVA", "A", "0.19"},
+          {"PREC_EXPONENCIAL_NEGATIVA", "C", "0.82"}, {"Cobertura", "IndUso", "1"}, {"Canal", "CDu", "1.3"}}},
+        {"Lavoura3.tvk",
+         "Tipo,TD,TipoCanal,Bcanal,Z,EV,Sc\n2,24,0,0.5,1,0.3,0.003\n",
+         {{"TipoSistema", "Tipo", "2"}, {"CanalDrenagem", "TD", "24"}, {"Canal", "TipoCanal", "0"},
+          {"Canal", "B", "0.5"}, {"Canal", "ValorZ", "1"}, {"CanalDrenagem", "EV", "0.3"},
+          {"CanalGradiente", "Sc", "0.003"}}},
+        {"Encosta3Trapezio.tvk",
+         "IndUso;IndCond;IndTrat;St;EH;IndMaterial;Vadm\n1;3;1;0,02;35;-1;0,6\n",
+         {{"Cobertura", "IndUso", "1"}, {"Cobertura", "IndCond", "3"}, {"Cobertura", "IndTrat", "1"},
+          {"Terreno", "St", "0.02"}, {"CanalDrenagem", "EH", "35"}, {"Verificacao", "Versao", "1"},
+          {"Verificacao", "IndMaterial", "-1"}, {"Verificacao", "Vadm", "0.6"}}},
+    };
+    PastaTemporaria pasta;
+    for (const CasoIdentidade& caso : casos) {
+        SCOPED_TRACE(caso.base);
+        GravarBytes(pasta / "linha.csv", caso.planilha);
+        const ExecucaoCalc lote =
+            ExecutarCalc({"lote", pasta / "linha.csv", "--projeto", Dados(caso.base), "--json"}, pasta / "e.txt");
+        ASSERT_EQ(lote.codigo, 0) << lote.erros;
+        const std::string projeto = pasta / "projeto.tvk";
+        GravarBytes(projeto, LerBytes(Dados(caso.base)));
+        for (const Chave& chave : caso.chaves) TArquivoIni(projeto).EscreverTexto(chave.secao, chave.chave, chave.valor);
+        const ExecucaoCalc dimensionar = ExecutarCalc({"dimensionar", projeto, "--json"}, pasta / "e.txt");
+        ASSERT_EQ(dimensionar.codigo, 0) << dimensionar.erros;
+        for (const char* chave : {"Q", "H", "Hr", "V", "Vadm", "escavacao_m3_m"})
+            EXPECT_EQ(NumeroJson(lote.saida, chave), NumeroJson(dimensionar.saida, chave)) << chave;
+        // The row changed the design: the base alone sizes otherwise.
+        const ExecucaoCalc base = ExecutarCalc({"dimensionar", Dados(caso.base), "--json"}, pasta / "e.txt");
+        EXPECT_NE(NumeroJson(base.saida, "Q"), NumeroJson(lote.saida, "Q"));
     }
 }
 

@@ -1,23 +1,15 @@
-// The batch sheet: its conventions found, its faults located, and a row sizing exactly as the base project
-// with the row's keys written into it.
+// The batch sheet: its conventions found and its faults located, and the columns of the batch.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "PastaTemporaria.h"
-#include "platform/ArquivoIni.h"
 #include "project/Lote.h"
-#include "project/Projeto.h"
 
 using namespace talvek;
-using namespace talvek::teste;
 
 namespace {
-
-std::string Dados(const std::string& nome) { return std::string(TALVEK_DADOS_TESTE) + "/" + nome; }
 
 struct CasoFormato {
     const char* descricao;
@@ -113,58 +105,6 @@ TEST(Lote, CadaColunaUmaChaveDistintaDoArquivo) {
         EXPECT_EQ(std::find(vistas.begin(), vistas.end(), chave), vistas.end()) << chave;
         vistas.push_back(chave);
         EXPECT_EQ(coluna.Aplicar == nullptr, coluna.Tipo == TTipoColuna::Texto) << coluna.Nome;
-    }
-}
-
-struct CasoIdentidade {
-    const char* base;
-    std::string planilha;  // header and one row, as the user types them
-};
-
-struct Resultado {
-    double Q, H, Hr;
-};
-
-// The base project with the row's keys written into it (the cells' own text), sized as "Calcular" does.
-Resultado DoArquivo(const std::string& base, const TLote& lote, const PastaTemporaria& pasta) {
-    const std::string caminho = pasta / "projeto.tvk";
-    std::filesystem::copy_file(base, caminho, std::filesystem::copy_options::overwrite_existing);
-    const TArquivoIni ini(caminho);
-    const TLinhaPlanilha& linha = lote.Planilha.Linhas.front();
-    for (std::size_t c = 0; c < linha.Campos.size(); ++c)
-        if (!linha.Campos[c].empty())
-            ini.EscreverTexto(lote.Colunas[c]->Secao, lote.Colunas[c]->Chave, linha.Campos[c]);
-    TProjeto projeto;
-    LerProjeto(caminho, projeto.Objetos());
-    TCanalDrenagem& canal = projeto.CanalDrenagem;
-    canal.Dimensionar(projeto.Terreno, projeto.Nimbal1.Precipitacao, projeto.Sistema);
-    return {canal.Q(), canal.H(), AlturaRecomendada(canal.H(), canal.CDu())};
-}
-
-TEST(Lote, LinhaDimensionaComoOProjetoComAsMesmasChaves) {
-    const CasoIdentidade casos[] = {
-        {"Encosta3Triangular.tvk", "EH;VIB;St;Sm;Comprimento;nt;nc\n25;15;0,015;0.4;250;0,08;0,035\n"},
-        {"Inundacao2Trapezio.tvk", "Bcanal;Z;TD;Bchuva;K;Tr;A;C;IndUso;CDu\n0,4;1,5;12;15;1100;25;0,19;0,82;1;1,3\n"},
-        {"Lavoura3.tvk", "Tipo;TD;TipoCanal;Bcanal;Z;EV;Sc\n2;24;0;0,5;1;0,3;0,003\n"},
-        {"Encosta3Trapezio.tvk", "IndUso;IndCond;IndTrat;St;EH\n1;3;1;0,02;35\n"},
-    };
-    PastaTemporaria pasta;
-    for (const CasoIdentidade& caso : casos) {
-        SCOPED_TRACE(caso.base);
-        TProjeto projeto;
-        LerProjeto(Dados(caso.base), projeto.Objetos(), TConversao::NaMemoria);
-        const TCasoLote base = CasoDoProjeto(projeto);
-        const TLote lote = PrepararLote(LerPlanilha(caso.planilha));
-        const TResultadoLote linha = DimensionarLinha(base, lote, lote.Planilha.Linhas.front());
-        ASSERT_EQ(linha.Erro, "");
-        const Resultado arquivo = DoArquivo(Dados(caso.base), lote, pasta);
-        EXPECT_GT(linha.Q, 0);
-        EXPECT_EQ(linha.Q, arquivo.Q);
-        EXPECT_EQ(linha.H, arquivo.H);
-        EXPECT_EQ(linha.Hr, arquivo.Hr);
-        // The row changed the design: the base alone gives another flow.
-        const TLote vazio = PrepararLote(LerPlanilha("Nome\nbase\n"));
-        EXPECT_NE(DimensionarLinha(base, vazio, vazio.Planilha.Linhas.front()).Q, linha.Q);
     }
 }
 
