@@ -51,7 +51,7 @@ std::vector<std::string> Veredito(const TVerificacao& v) {
 
 std::vector<std::string> CamposDoResultado(const TResultadoLote& r, const TFormatoPlanilha& formato) {
     if (!r.Verificacao)
-        return {"", "", "", "", "", "", "", "", "", "", "", "", r.Erro + (r.Causa.empty() ? "" : " " + r.Causa)};
+        return {"", "", "", "", "", "", "", "", "", "", "", "", r.Erro + (r.Causa.empty() ? "" : " | " + r.Causa)};
     const TVerificacao& v = *r.Verificacao;
     const auto numero = [&formato](double valor) { return CampoDoNumero(valor, formato); };
     return {numero(r.Q),
@@ -135,7 +135,21 @@ private:
     std::size_t mostrado_ = 101;
 };
 
+// No sheet among the arguments: IniciarComando would call the missing argument a project.
+bool FaltaPlanilha(const Argumentos& argumentos) {
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& argumento = argumentos[i];
+        if (argumento == "--help" || argumento == "-h") return false;
+        if (argumento == "--projeto" || argumento == "--saida" || argumento == "--threads")
+            ++i;
+        else if (!argumento.starts_with("--"))
+            return false;
+    }
+    return true;
+}
+
 int ExecutarLote(const Argumentos& argumentos, std::ostream& saida, std::ostream& erros) {
+    if (FaltaPlanilha(argumentos)) return UsoIncorreto(kComando, "falta a planilha", erros);
     const auto inicio = IniciarComando(kComando, argumentos, {"--json"}, {"--projeto", "--saida"}, saida, erros);
     if (const int* codigo = std::get_if<int>(&inicio)) return *codigo;
     const TOpcoesProjeto& opcoes = std::get<TOpcoesProjeto>(inicio);

@@ -176,7 +176,9 @@ TEST(Lote, PlanilhasComLinhaRuimColunaRuimEVirgulaDecimal) {
         EXPECT_EQ(e.codigo, caso.codigo);
         for (const std::string& linha : caso.erros) EXPECT_NE(e.erros.find(linha + "\n"), std::string::npos) << e.erros;
         for (const std::string& texto : caso.saida) EXPECT_NE(e.saida.find(texto), std::string::npos) << e.saida;
-        if (caso.codigo == 3) EXPECT_EQ(e.saida, "");
+        if (caso.codigo == 3) {
+            EXPECT_EQ(e.saida, "");
+        }
     }
 }
 
@@ -184,7 +186,10 @@ TEST(Lote, ArgumentosESaidaEmArquivo) {
     PastaTemporaria pasta;
     const std::string exemplo = Dados("lote-exemplo.csv");
     const std::string base = Dados("Lavoura3.tvk");
-    EXPECT_EQ(ExecutarCalc({"lote"}, pasta / "e.txt").codigo, 1);
+    const ExecucaoCalc semPlanilha = ExecutarCalc({"lote", "--projeto", base}, pasta / "e.txt");
+    EXPECT_EQ(semPlanilha.codigo, 1);
+    EXPECT_TRUE(semPlanilha.erros.starts_with("talvek-calc lote: falta a planilha\nUso: talvek-calc lote PLANILHA.csv"))
+        << semPlanilha.erros;
     EXPECT_EQ(ExecutarCalc({"lote", exemplo, "--projeto"}, pasta / "e.txt").codigo, 1);
     EXPECT_EQ(ExecutarCalc({"lote", exemplo, "--csv"}, pasta / "e.txt").codigo, 1);
     EXPECT_EQ(ExecutarCalc({"lote", pasta / "nenhuma.csv"}, pasta / "e.txt").codigo, 3);

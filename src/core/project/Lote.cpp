@@ -110,20 +110,22 @@ std::optional<std::string> AplicarLinha(TCasoLote& caso, const TLote& lote, cons
     return std::nullopt;
 }
 
-// The sizing of talvek-calc dimensionar on the row's objects; the reason when it does not size.
-std::optional<std::string> Dimensionar(TCasoLote& caso, std::string& causa) {
+struct TFalhaDimensionamento {
+    std::string Mensagem;
+    std::string Causa;  // a line that says more, or empty
+};
+
+// The sizing of talvek-calc dimensionar on the row's objects; why it did not size.
+std::optional<TFalhaDimensionamento> Dimensionar(TCasoLote& caso) {
     if (caso.Sistema.Tipo != 2 && caso.Sistema.Tipo != 3)
-        return "O sistema \"" + caso.Sistema.Texto() + "\" não é dimensionado.";
+        return TFalhaDimensionamento{"O sistema \"" + caso.Sistema.Texto() + "\" não é dimensionado.", ""};
     if (const std::optional<TEntradaInvalida> invalida =
-            PrimeiraEntradaInvalida(EntradasDoModelo(caso.Canal, caso.Terreno, caso.Chuva, caso.Sistema))) {
-        causa = invalida->Causa;
-        return invalida->Mensagem;
-    }
+            PrimeiraEntradaInvalida(EntradasDoModelo(caso.Canal, caso.Terreno, caso.Chuva, caso.Sistema)))
+        return TFalhaDimensionamento{invalida->Mensagem, invalida->Causa};
     try {
         caso.Canal.Dimensionar(caso.Terreno, caso.Chuva, caso.Sistema);
     } catch (const EDimensionamento& e) {
-        causa = e.Causa();
-        return e.what();
+        return TFalhaDimensionamento{e.what(), e.Causa()};
     }
     caso.Canal.SetHr(AlturaRecomendada(caso.Canal.H(), caso.Canal.CDu()));
     return std::nullopt;
@@ -172,8 +174,9 @@ TResultadoLote DimensionarLinha(const TCasoLote& base, const TLote& lote, const 
         return resultado;
     }
     try {
-        if (const std::optional<std::string> erro = Dimensionar(caso, resultado.Causa)) {
-            resultado.Erro = Local(linha) + ": " + *erro;
+        if (const std::optional<TFalhaDimensionamento> falha = Dimensionar(caso)) {
+            resultado.Erro = Local(linha) + ": " + falha->Mensagem;
+            resultado.Causa = falha->Causa;
             return resultado;
         }
         const TCanalDrenagem& canal = caso.Canal;

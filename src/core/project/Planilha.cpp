@@ -21,10 +21,10 @@ std::string SemBrancos(const std::string& texto) {
     return texto.substr(a, texto.find_last_not_of(" \t") - a + 1);
 }
 
-// The sheet's text as UTF-8, and the encoding it came in: UTF-8 after a byte-order mark or when the bytes
-// are well-formed UTF-8, Windows-1252 otherwise (a sheet saved by the spreadsheet programs of Windows).
+// The sheet's text as UTF-8, and the encoding it came in: UTF-8 when the bytes (after a byte-order mark, if
+// any) are well-formed UTF-8, Windows-1252 otherwise (a sheet saved by the spreadsheet programs of Windows).
 std::string Decodificar(const std::string& bytes, TCodificacaoPlanilha& codificacao) {
-    if (bytes.starts_with(kBom)) {
+    if (bytes.starts_with(kBom) && EUtf8Valido(bytes.substr(kBom.size()))) {
         codificacao = TCodificacaoPlanilha::Utf8ComBom;
         return bytes.substr(kBom.size());
     }
@@ -124,8 +124,9 @@ private:
     std::size_t linha_ = 1;
 };
 
+// A ";" is quoted in a "," sheet too: a lone column named "a;b" must not make the sheet read back as a ";" one.
 bool PrecisaDeAspas(const std::string& campo, char separador) {
-    return campo.find_first_of(std::string{separador, '"', '\r', '\n'}) != std::string::npos ||
+    return campo.find_first_of(std::string{separador, ';', '"', '\r', '\n'}) != std::string::npos ||
            (!campo.empty() && (campo.front() == ' ' || campo.back() == ' '));
 }
 
