@@ -21,6 +21,14 @@ std::string SemBrancos(const std::string& texto) {
     return texto.substr(a, texto.find_last_not_of(" \t") - a + 1);
 }
 
+// A column name without blanks around it, nor byte-order marks before it (a sheet pasted after another).
+std::string NomeDaColuna(std::string nome) {
+    for (std::size_t inicio; (inicio = nome.find_first_not_of(" \t")) != std::string::npos &&
+                             std::string_view(nome).substr(inicio).starts_with(kBom);)
+        nome.erase(0, inicio + kBom.size());
+    return SemBrancos(nome);
+}
+
 // The sheet's text as UTF-8, and the encoding it came in: UTF-8 when the bytes (after a byte-order mark, if
 // any) are well-formed UTF-8, Windows-1252 otherwise (a sheet saved by the spreadsheet programs of Windows).
 std::string Decodificar(const std::string& bytes, TCodificacaoPlanilha& codificacao) {
@@ -34,19 +42,6 @@ std::string Decodificar(const std::string& bytes, TCodificacaoPlanilha& codifica
     }
     codificacao = TCodificacaoPlanilha::Windows1252;
     return Windows1252ParaUtf8(bytes);
-}
-
-// ";" when the header line holds one outside quotes (the spreadsheet programs of the comma-decimal locales
-// save so), "," otherwise.
-char SeparadorDoCabecalho(const std::string& texto) {
-    bool entreAspas = false;
-    const std::size_t inicio = texto.find_first_not_of(" \t\r\n");  // blank lines before the header
-    for (const char c : std::string_view(texto).substr(std::min(inicio, texto.size()))) {
-        if (c == '"') entreAspas = !entreAspas;
-        else if (!entreAspas && (c == '\n' || c == '\r')) break;
-        else if (!entreAspas && c == ';') return ';';
-    }
-    return ',';
 }
 
 // The decimal separator of the numbers written back. A "," sheet has "." decimals. A ";" sheet has ","
@@ -124,14 +119,28 @@ private:
     std::size_t linha_ = 1;
 };
 
-// A ";" is quoted in a "," sheet too: a lone column named "a;b" must not make the sheet read back as a ";" one.
+// ";" when the header, read with ";" between fields, reads into more than one field (the spreadsheet
+// programs of the comma-decimal locales save so), "," otherwise: the rule reads a sheet's header exactly as
+// the reader then reads it.
+char SeparadorDoCabecalho(const std::string& texto) {
+    TLeitor leitor(texto, ';');
+    try {
+        while (!leitor.Fim()) {
+            const TLinhaPlanilha registro = leitor.Registro();
+            if (!std::all_of(registro.Campos.begin(), registro.Campos.end(), EmBranco))
+                return registro.Campos.size() > 1 ? ';' : ',';
+        }
+    } catch (const EPlanilha&) {  // not a ";" header
+    }
+    return ',';
+}
+
 bool PrecisaDeAspas(const std::string& campo, char separador) {
-    return campo.find_first_of(std::string{separador, ';', '"', '\r', '\n'}) != std::string::npos ||
+    return campo.find_first_of(std::string{separador, '"', '\r', '\n'}) != std::string::npos ||
            (!campo.empty() && (campo.front() == ' ' || campo.back() == ' '));
 }
 
-std::string CampoEscrito(const std::string& campo, char separador) {
-    if (!PrecisaDeAspas(campo, separador)) return campo;
+std::string CampoEntreAspas(const std::string& campo) {
     std::string escrito = "\"";
     for (const char c : campo) escrito += c == '"' ? std::string("\"\"") : std::string(1, c);
     return escrito + '"';
@@ -154,7 +163,7 @@ TPlanilha LerPlanilha(const std::string& bytes) {
         TLinhaPlanilha registro = leitor.Registro();
         if (std::all_of(registro.Campos.begin(), registro.Campos.end(), EmBranco)) continue;  // a blank line
         if (!temCabecalho) {
-            for (const std::string& nome : registro.Campos) planilha.Cabecalho.push_back(SemBrancos(nome));
+            for (const std::string& nome : registro.Campos) planilha.Cabecalho.push_back(NomeDaColuna(nome));
             planilha.LinhaCabecalho = registro.Numero;
             temCabecalho = true;
             continue;
@@ -185,10 +194,19 @@ std::string CampoDoNumero(double valor, const TFormatoPlanilha& formato) {
 }
 
 std::string EscreverPlanilha(const std::vector<std::vector<std::string>>& linhas, const TFormatoPlanilha& formato) {
+    // A "," sheet whose header holds a ";" has its header quoted whole, or it would read back as a ";" sheet.
+    const bool cabecalhoEntreAspas =
+        formato.Separador == ',' && !linhas.empty() &&
+        std::any_of(linhas.front().begin(), linhas.front().end(),
+                    [](const std::string& nome) { return nome.find(';') != std::string::npos; });
     std::string texto;
-    for (const std::vector<std::string>& linha : linhas) {
-        for (std::size_t c = 0; c < linha.size(); ++c)
-            texto += (c ? std::string(1, formato.Separador) : "") + CampoEscrito(linha[c], formato.Separador);
+    for (std::size_t l = 0; l < linhas.size(); ++l) {
+        for (std::size_t c = 0; c < linhas[l].size(); ++c) {
+            const std::string& campo = linhas[l][c];
+            if (c) texto += formato.Separador;
+            const bool aspas = (l == 0 && cabecalhoEntreAspas) || PrecisaDeAspas(campo, formato.Separador);
+            texto += aspas ? CampoEntreAspas(campo) : campo;
+        }
         texto += formato.Quebra;
     }
     switch (formato.Codificacao) {

@@ -51,9 +51,10 @@ std::optional<double> NumeroDoCampo(const std::string& campo);
 // the value is not finite.
 std::string CampoDoNumero(double valor, const TFormatoPlanilha& formato);
 
-// The lines (header first) as the bytes of a sheet of `formato`: a field holding the separator or ";", a
-// quote, a line break or blanks at its ends is quoted. A Windows-1252 sheet whose texts hold a character that
-// code page lacks is written as UTF-8 with the byte-order mark, which the spreadsheet programs recognise.
+// The lines (header first) as the bytes of a sheet of `formato`: a field holding the separator, a quote, a
+// line break or blanks at its ends is quoted, and so is the whole header of a "," sheet when one of its
+// names holds a ";". A Windows-1252 sheet whose texts hold a character that code page lacks is written as
+// UTF-8 with the byte-order mark, which the spreadsheet programs recognise.
 std::string EscreverPlanilha(const std::vector<std::vector<std::string>>& linhas, const TFormatoPlanilha& formato);
 
 }  // namespace talvek
