@@ -38,26 +38,6 @@ void MostrarVerificacao(const TVerificacao& v, std::ostream& saida) {
     if (v.Atendida) saida << "  " << TextoAtendida(v) << '\n';
 }
 
-// "verificacao": the checks in the core's units (m, m², m/s, Pa, m³/m, m/ha, m³/ha, %); a quantity that is
-// not defined (no material, no shear limit, no ridge) is null.
-std::string JsonVerificacao(const TVerificacao& v) {
-    const THidraulica& h = v.Hidraulica;
-    const TTerraplenagem& t = v.Terraplenagem;
-    std::string avisos;
-    for (const TAvisoVerificacao& aviso : v.Avisos) avisos += (avisos.empty() ? "" : ",") + TextoJson(aviso.Texto);
-    return "{\"A\":" + NumeroJson(h.A) + ",\"P\":" + NumeroJson(h.P) + ",\"R\":" + NumeroJson(h.R) +
-           ",\"T\":" + NumeroJson(h.T) + ",\"V\":" + NumeroJson(h.V) + ",\"Froude\":" + NumeroJson(h.Froude) +
-           ",\"tau\":" + NumeroJson(h.Tau) + ",\"Vadm\":" + NumeroJson(v.Vadm) +
-           ",\"tau_adm\":" + NumeroJson(v.TauAdm) + ",\"escavacao_m3_m\":" + NumeroJson(t.TerraPorMetro) +
-           ",\"escavacao_m3_ha\":" + NumeroJson(t.TerraHectare) +
-           ",\"comprimento_m_ha\":" + NumeroJson(t.ComprimentoHectare) +
-           ",\"area_ocupada_pct\":" + NumeroJson(t.OcupadaPercentual) + ",\"avisos\":[" + avisos + "]" +
-           ",\"material\":" + TextoJson(v.Material.Escolhido() ? v.Material.Descricao() : "") +
-           ",\"T_Hr\":" + NumeroJson(t.T) + ",\"area_Hr\":" + NumeroJson(t.Area) +
-           ",\"area_ocupada_m2_ha\":" + NumeroJson(t.OcupadaHectare) +
-           ",\"atendida\":" + (v.Atendida ? "true" : "false") + "}";
-}
-
 std::vector<std::string> Avisos(const TProjeto& p) {
     return AvisosDimensionamento(p.CanalDrenagem, p.Terreno, p.Nimbal1.Precipitacao, p.Sistema);
 }

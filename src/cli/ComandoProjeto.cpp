@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "platform/Codificacao.h"
+#include "design/uVerificacao.h"
 #include "design/uVerificacaoEntradas.h"
 #include "platform/Paralelo.h"
 #include "platform/Regional.h"
@@ -167,6 +168,24 @@ std::string TextoJson(const std::string& texto) {
         }
     }
     return json + '"';
+}
+
+std::string JsonVerificacao(const TVerificacao& v) {
+    const THidraulica& h = v.Hidraulica;
+    const TTerraplenagem& t = v.Terraplenagem;
+    std::string avisos;
+    for (const TAvisoVerificacao& aviso : v.Avisos) avisos += (avisos.empty() ? "" : ",") + TextoJson(aviso.Texto);
+    return "{\"A\":" + NumeroJson(h.A) + ",\"P\":" + NumeroJson(h.P) + ",\"R\":" + NumeroJson(h.R) +
+           ",\"T\":" + NumeroJson(h.T) + ",\"V\":" + NumeroJson(h.V) + ",\"Froude\":" + NumeroJson(h.Froude) +
+           ",\"tau\":" + NumeroJson(h.Tau) + ",\"Vadm\":" + NumeroJson(v.Vadm) +
+           ",\"tau_adm\":" + NumeroJson(v.TauAdm) + ",\"escavacao_m3_m\":" + NumeroJson(t.TerraPorMetro) +
+           ",\"escavacao_m3_ha\":" + NumeroJson(t.TerraHectare) +
+           ",\"comprimento_m_ha\":" + NumeroJson(t.ComprimentoHectare) +
+           ",\"area_ocupada_pct\":" + NumeroJson(t.OcupadaPercentual) + ",\"avisos\":[" + avisos + "]" +
+           ",\"material\":" + TextoJson(v.Material.Escolhido() ? v.Material.Descricao() : "") +
+           ",\"T_Hr\":" + NumeroJson(t.T) + ",\"area_Hr\":" + NumeroJson(t.Area) +
+           ",\"area_ocupada_m2_ha\":" + NumeroJson(t.OcupadaHectare) +
+           ",\"atendida\":" + (v.Atendida ? "true" : "false") + "}";
 }
 
 }  // namespace talvek::cli

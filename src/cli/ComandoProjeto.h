@@ -12,6 +12,10 @@
 #include "Comandos.h"
 #include "project/Projeto.h"
 
+namespace talvek {
+struct TVerificacao;
+}
+
 namespace talvek::cli {
 
 // Exit codes.
@@ -79,5 +83,9 @@ void DefinirRegionalDoAmbiente();
 // that are not UTF-8, as in a path, become U+FFFD: JSON is always UTF-8).
 std::string NumeroJson(double valor);
 std::string TextoJson(const std::string& texto);
+
+// "verificacao" of dimensionar --json and lote --json: the checks in the core's units (m, m², m/s, Pa, m³/m,
+// m/ha, m³/ha, %); a quantity that is not defined (no material, no shear limit, no ridge) is null.
+std::string JsonVerificacao(const TVerificacao& v);
 
 }  // namespace talvek::cli

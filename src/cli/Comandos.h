@@ -25,5 +25,6 @@ extern const Comando kComandoBalanco;
 extern const Comando kComandoSimular;
 extern const Comando kComandoOtimizar;
 extern const Comando kComandoRelatorio;
+extern const Comando kComandoLote;
 
 }  // namespace talvek::cli

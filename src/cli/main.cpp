@@ -22,6 +22,7 @@ const Comando kComandos[] = {
     kComandoSimular,
     kComandoOtimizar,
     kComandoRelatorio,
+    kComandoLote,
 };
 
 std::span<const Comando> Comandos() { return kComandos; }
