@@ -84,7 +84,7 @@ int ExecutarSimular(const Argumentos& argumentos, std::ostream& saida, std::ostr
     TSerieSimulacao serie;
     try {
         serie = Simular(*entrada, projeto.CanalDrenagem, projeto.Terreno, projeto.Nimbal1.Precipitacao, {}, nullptr,
-                        {.Threads = opcoes.threads});
+                        {.Threads = opcoes.threads, .Parar = {}});
     } catch (const Exception& e) {  // the design's own hillslope failed before the first row
         return Falhar(e.what(), json, saida, erros, kFalhaNoCalculo);
     }

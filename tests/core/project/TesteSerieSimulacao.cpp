@@ -293,7 +293,7 @@ TEST(SerieSimulacao, MensagensDeStatus) {
 TEST(SerieSimulacao, LinhaDoProjetoEntreOsPassosSomados) {
     std::vector<TLinhaSimulacao> linhas;
     double Sc = 0.0005;  // the channel-slope rows: 0.0005 plus 0.0005 per row
-    for (int i = 0; i < kLinhasSimulacao; ++i, Sc += 0.0005) linhas.push_back({Sc, 1e4 * Sc, "", 0, 0, 0});
+    for (int i = 0; i < kLinhasSimulacao; ++i, Sc += 0.0005) linhas.push_back({Sc, 1e4 * Sc, "", 0, 0, 0, 0});
     for (const auto& [projeto, linha] : {std::pair{0.002, 3}, {0.0005, 0}, {0.0105, 20}, {0.00225, -1}, {0.011, -1}})
         EXPECT_EQ(LinhaDoProjeto(linhas, projeto), linha) << projeto;
 }
@@ -301,7 +301,7 @@ TEST(SerieSimulacao, LinhaDoProjetoEntreOsPassosSomados) {
 // The table for spreadsheets: clipboard text with tabs, CSV with ";" under a decimal comma and "," under a
 // decimal point, a BOM and CRLF; the header names the input's axis and Q, H, Hr with their units.
 TEST(SerieSimulacao, TabelaParaPlanilhas) {
-    const std::vector<TLinhaSimulacao> linhas = {{0.0035, 35, "35", 1.25, 7.5, 17.5}, {0.004, 40, "40", 2, 8, 18.25}};
+    const std::vector<TLinhaSimulacao> linhas = {{0.0035, 35, "35", 1.25, 7.5, 17.5, 0}, {0.004, 40, "40", 2, 8, 18.25, 0}};
     const std::string cabecalho = "Declividade do canal (10E-2 %)";
     struct Caso {
         char decimal;
@@ -324,7 +324,7 @@ TEST(SerieSimulacao, TabelaParaPlanilhas) {
     }
     // 15 significant digits: the rounding of an added step does not reach the table.
     RegionalTemporario ponto({.SeparadorDecimal = '.'});
-    EXPECT_NE(TabelaSimulacao({{0, 100 * (0.01 + 0.005 * 5), "", 0, 0, 0}}, TEntradaSimulacao::nc, TFormatoTabela::Texto)
+    EXPECT_NE(TabelaSimulacao({{0, 100 * (0.01 + 0.005 * 5), "", 0, 0, 0, 0}}, TEntradaSimulacao::nc, TFormatoTabela::Texto)
                   .find("\n3.5\t0\t0\t0\n"),
               std::string::npos);
 }
