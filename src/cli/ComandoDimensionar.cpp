@@ -78,25 +78,15 @@ int ExecutarDimensionar(const Argumentos& argumentos, std::ostream& saida, std::
     // (and the conversion of an earlier layout): a run at the same time reads this run's file or the old one.
     const bool gravar = opcoes.marcas.contains("--gravar");
     std::optional<TEdicaoIni> edicao;
-    try {
-        if (gravar) edicao.emplace(opcoes.projeto, TEdicaoIni::Modo::Gravacao);
-    } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-    }
+    if (gravar)
+        if (const std::optional<int> falha = IniciarGravacao(opcoes, edicao, saida, erros)) return *falha;
     TProjeto projeto;
     if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (const std::optional<int> falha = DimensionarProjeto(projeto, json, saida, erros)) return *falha;
     TCanalDrenagem& canal = projeto.CanalDrenagem;
 
-    if (gravar) {
-        try {
-            if (!canal.EscreverArquivo(opcoes.projeto))
-                throw EArquivoProjeto("Não foi possível gravar o arquivo " + opcoes.projeto + ".");
-            edicao->Concluir();
-        } catch (const Exception& e) {
-            return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-        }
-    }
+    if (gravar)
+        if (const std::optional<int> falha = GravarResultados(opcoes, canal, *edicao, saida, erros)) return *falha;
     if (json)
         MostrarJson(projeto, saida);
     else

@@ -91,11 +91,8 @@ int ExecutarOtimizar(const Argumentos& argumentos, std::ostream& saida, std::ost
     // --gravar reads, searches and writes under the file's lock, as dimensionar --gravar does.
     const bool gravar = opcoes.marcas.contains("--gravar");
     std::optional<TEdicaoIni> edicao;
-    try {
-        if (gravar) edicao.emplace(opcoes.projeto, TEdicaoIni::Modo::Gravacao);
-    } catch (const Exception& e) {
-        return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-    }
+    if (gravar)
+        if (const std::optional<int> falha = IniciarGravacao(opcoes, edicao, saida, erros)) return *falha;
     TProjeto projeto;
     if (const std::optional<int> falha = AbrirProjeto(opcoes, projeto, saida, erros)) return *falha;
     if (projeto.Sistema.Tipo != 2 && projeto.Sistema.Tipo != 3)
@@ -115,13 +112,7 @@ int ExecutarOtimizar(const Argumentos& argumentos, std::ostream& saida, std::ost
             canal.SetComprimento(*resultado.Valor);
         }
         if (const std::optional<int> falha = DimensionarProjeto(projeto, json, saida, erros)) return *falha;
-        try {
-            if (!canal.EscreverArquivo(opcoes.projeto))
-                throw EArquivoProjeto("Não foi possível gravar o arquivo " + opcoes.projeto + ".");
-            edicao->Concluir();
-        } catch (const Exception& e) {
-            return Falhar(e.what(), json, saida, erros, kFalhaNoArquivo);
-        }
+        if (const std::optional<int> falha = GravarResultados(opcoes, canal, *edicao, saida, erros)) return *falha;
     }
     if (json)
         MostrarJson(pedido, resultado, saida);

@@ -116,6 +116,28 @@ std::optional<int> VerificarEntradas(const TProjeto& projeto, bool json, std::os
     return Falhar(invalida->Mensagem, json, saida, erros, kFalhaNoCalculo, invalida->Causa);
 }
 
+std::optional<int> IniciarGravacao(const TOpcoesProjeto& opcoes, std::optional<TEdicaoIni>& edicao,
+                                   std::ostream& saida, std::ostream& erros) {
+    try {
+        edicao.emplace(opcoes.projeto, TEdicaoIni::Modo::Gravacao);
+    } catch (const Exception& e) {
+        return Falhar(e.what(), opcoes.json, saida, erros, kFalhaNoArquivo);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> GravarResultados(const TOpcoesProjeto& opcoes, const TCanalDrenagem& canal, TEdicaoIni& edicao,
+                                    std::ostream& saida, std::ostream& erros) {
+    try {
+        if (!canal.EscreverArquivo(opcoes.projeto))
+            throw EArquivoProjeto("Não foi possível gravar o arquivo " + opcoes.projeto + ".");
+        edicao.Concluir();
+    } catch (const Exception& e) {
+        return Falhar(e.what(), opcoes.json, saida, erros, kFalhaNoArquivo);
+    }
+    return std::nullopt;
+}
+
 int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros) {
     erros << "talvek-calc " << comando.nome << ": " << problema << "\nUso: talvek-calc " << comando.uso << '\n';
     return kArgumentosInvalidos;

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "Comandos.h"
+#include "platform/ArquivoIni.h"
 #include "project/Projeto.h"
 
 namespace talvek {
@@ -66,6 +67,17 @@ std::optional<int> DimensionarProjeto(TProjeto& projeto, bool json, std::ostream
 // The checks of the desktop program's "Calcular" on the project's inputs (uVerificacaoEntradas.h): the
 // first that fails is reported as Falhar does and kFalhaNoCalculo returned.
 std::optional<int> VerificarEntradas(const TProjeto& projeto, bool json, std::ostream& saida, std::ostream& erros);
+
+// --gravar: the edit of the project file that holds its lock from before it is read until its one
+// replacement, started in `edicao`; a file that cannot be locked is reported as Falhar does and
+// kFalhaNoArquivo returned.
+std::optional<int> IniciarGravacao(const TOpcoesProjeto& opcoes, std::optional<TEdicaoIni>& edicao,
+                                   std::ostream& saida, std::ostream& erros);
+
+// Writes the sized channel's results into the project file of `edicao` and replaces the file once; a failure
+// is reported as Falhar does and kFalhaNoArquivo returned.
+std::optional<int> GravarResultados(const TOpcoesProjeto& opcoes, const TCanalDrenagem& canal, TEdicaoIni& edicao,
+                                    std::ostream& saida, std::ostream& erros);
 
 // Prints the problem and the usage to `erros`; returns kArgumentosInvalidos.
 int UsoIncorreto(const TComandoProjeto& comando, const std::string& problema, std::ostream& erros);
